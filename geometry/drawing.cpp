@@ -1,0 +1,77 @@
+#include "geometry/drawing.h"
+
+namespace dxfelem {
+
+void Drawing::Clear() {
+  elements_.clear();
+  current_ = nullptr;
+}
+
+Element& Drawing::NewElement(std::string_view layer) {
+  Element& element = elements_.emplace_back(std::string(layer));
+  current_ = &element;
+  return element;
+}
+
+void Drawing::StartPath(int32_t entity, const Point3& p, std::string_view layer) {
+  NewElement(layer).AddNode(MakeNode(kNodeIni, entity, p));
+}
+
+void Drawing::AddIsolatedPoint(int32_t entity, const Point3& p, double value, std::string_view layer) {
+  NewElement(layer).AddNode(MakeNode(kNodeIso, entity, p, value));
+}
+
+void Drawing::AddMacroCall(int32_t entity, const Point3& p, std::string_view layer, std::string_view blockName) {
+  Element& element = NewElement(layer);
+  element.set_tag(std::string(blockName));
+  element.AddNode(MakeNode(kNodeMcr, entity, p));
+}
+
+void Drawing::AddPlacement(int32_t entity, const Point3& p, double value, std::string_view layer,
+                           std::string_view blockName) {
+  Element& element = NewElement(layer);
+  element.set_tag(std::string(blockName));
+  element.AddNode(MakeNode(kNodeApl, entity, p, value));
+}
+
+void Drawing::AddAttribute(int32_t entity, const Point3& p, std::string_view attributeTag,
+                           std::string_view attributeValue) {
+  Element& element = NewElement(attributeTag);
+  element.set_tag(std::string(attributeValue));
+  element.AddNode(MakeNode(kNodePar, entity, p));
+}
+
+// An append with no current element is refused: an element outside the list
+// would never be written, and the readers always start a path first.
+Element* Drawing::SegmentElement(SegmentTarget target, std::string_view layer) {
+  if (target == SegmentTarget::kNewElement) return &NewElement(layer);
+  return current_;
+}
+
+void BeginSegment(Element& element, int32_t entity, const Point3& p1) {
+  if (element.empty()) {
+    element.AddNode(MakeNode(kNodeIni, entity, p1));
+  } else if (element.nodes().back().code != kNodeIni) {
+    element.nodes().back().code = kNodeVer;
+  }
+}
+
+void Drawing::AddLine(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2,
+                      std::string_view layer) {
+  Element* element = SegmentElement(target, layer);
+  if (element == nullptr) return;
+  BeginSegment(*element, entity, p1);
+  element->AddNode(MakeNode(kNodeFin, entity, p2));
+}
+
+void Drawing::AddArc(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2, const Point3& p3,
+                     std::string_view layer) {
+  Element* element = SegmentElement(target, layer);
+  if (element == nullptr) return;
+  BeginSegment(*element, entity, p1);
+  // An arc whose middle point coincides with an end is a straight segment.
+  if (!PointsEqual(p2, p1) && !PointsEqual(p2, p3)) element->AddNode(MakeNode(kNodeMed, entity, p2));
+  element->AddNode(MakeNode(kNodeFin, entity, p3));
+}
+
+}  // namespace dxfelem

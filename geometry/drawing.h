@@ -1,0 +1,62 @@
+// The drawing of one conversion: the ordered list of its elements, and the
+// builders that create them.
+#pragma once
+
+#include <list>
+#include <string>
+#include <string_view>
+
+#include "geometry/element.h"
+
+namespace dxfelem {
+
+// How a line or arc builder treats its element: a new element, or the
+// current one continued.
+enum class SegmentTarget { kNewElement, kCurrentElement };
+
+class Drawing {
+ public:
+  explicit Drawing(std::string name) : name_(std::move(name)) {}
+  virtual ~Drawing() = default;
+  Drawing(const Drawing&) = delete;
+  Drawing& operator=(const Drawing&) = delete;
+
+  // The path of the element file this drawing will be written to.
+  const std::string& name() const { return name_; }
+
+  std::list<Element>& elements() { return elements_; }
+  const std::list<Element>& elements() const { return elements_; }
+  // The element most recently created by a builder; null when none was.
+  Element* current() const { return current_; }
+  void set_current(Element* element) { current_ = element; }
+  void Clear();
+
+  // Single-node and path-start builders always make a new element, add it at
+  // the end of the list and make it current.
+  void StartPath(int32_t entity, const Point3& p, std::string_view layer);
+  void AddIsolatedPoint(int32_t entity, const Point3& p, double value, std::string_view layer);
+  void AddMacroCall(int32_t entity, const Point3& p, std::string_view layer, std::string_view blockName);
+  void AddPlacement(int32_t entity, const Point3& p, double value, std::string_view layer,
+                    std::string_view blockName);
+  void AddAttribute(int32_t entity, const Point3& p, std::string_view attributeTag,
+                    std::string_view attributeValue);
+  // A straight segment P1-P2, or the arc P1 through P2 to P3.
+  void AddLine(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2, std::string_view layer);
+  void AddArc(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2, const Point3& p3,
+              std::string_view layer);
+
+ private:
+  Element& NewElement(std::string_view layer);
+  Element* SegmentElement(SegmentTarget target, std::string_view layer);
+
+  std::string name_;
+  std::list<Element> elements_;
+  Element* current_ = nullptr;
+};
+
+// Adds a segment's start to an element: INI on an empty element; otherwise
+// the segment starts at the element's last point (P1 is not checked) and a
+// last node that is not INI becomes a vertex.
+void BeginSegment(Element& element, int32_t entity, const Point3& p1);
+
+}  // namespace dxfelem

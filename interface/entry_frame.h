@@ -1,0 +1,54 @@
+// The frame every exported function runs: exception guard, reset of the
+// result record, the call's own steps, the error code cell of the Net
+// variants, the completion file and the return value.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "dxfelem/dxfelem.h"
+#include "interface/completion_file.h"
+#include "interface/status_info.h"
+
+namespace dxfelem {
+
+// What the body of a call reports to the frame.
+enum class CallOutcome {
+  kSucceeded,
+  kFailed,    // the body copied its StatusInfo into the record
+  kNoMemory,  // the working objects could not be made
+};
+
+// Null texts from a careless caller are taken as empty ones.
+inline std::string ArgumentText(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
+
+// Runs body(record) inside the frame. `callerRecord` is the record of the
+// plain functions; the Net functions pass null and their error code cell,
+// and so does a careless caller without a record.
+template <typename Body>
+int32_t RunEntryFrame(ConversionResult* callerRecord, int32_t* errorCell, const char* completionFile,
+                      Body&& body) noexcept {
+  try {
+    ConversionResult ownRecord;  // the Net functions keep a record of their own
+    ConversionResult& record = callerRecord != nullptr ? *callerRecord : ownRecord;
+    ResetResult(record);
+    if (errorCell != nullptr) *errorCell = record.errorCode;
+    const CallOutcome outcome = body(record);
+    if (outcome == CallOutcome::kNoMemory) {
+      // No completion file on this path: there was nothing to complete.
+      record.errorCode = DXFELEM_E_MEMORY_OR_ENTITIES;
+      record.status = 500 + DXFELEM_E_MEMORY_OR_ENTITIES;
+      if (errorCell != nullptr) *errorCell = record.errorCode;
+      return 0;
+    }
+    if (errorCell != nullptr) *errorCell = record.errorCode;
+    WriteCompletionFile(ArgumentText(completionFile));
+    return outcome == CallOutcome::kSucceeded ? 1 : 0;
+  } catch (...) {
+    // The record keeps what it held when the exception left the step; the
+    // completion file is not written, so the host sees the call never ended.
+    return 0;
+  }
+}
+
+}  // namespace dxfelem

@@ -1,0 +1,33 @@
+// Reading the settings of a job from the parameter file, writing some of
+// them back, and the inch conversion of the length settings.
+#pragma once
+
+#include <string>
+
+namespace dxfelem {
+
+class ConversionJob;
+class ProfileFile;
+struct ParameterRecord;
+struct SelectionLists;
+
+// Fills the job's settings, selection lists and block tables from `section`
+// of the parameter file and from "ROZOZ.INI" beside it. An empty file name or
+// section leaves the built-in defaults. Always answers 1.
+int ReadParameters(ConversionJob& job, const std::string& parameterFile, const std::string& section, int mode);
+// Writes the fourteen settings that the host keeps in step. Always answers 1.
+int WriteBackParameters(const ConversionJob& job, const std::string& parameterFile, const std::string& section,
+                        int mode);
+
+void ScaleToInches(ParameterRecord& parameters);
+void ScaleToMillimetres(ParameterRecord& parameters);
+
+// The "Altro" setting: Bordo1..Bordo4 and the rows L1..L15.
+void ParseAltro(std::string_view text, ParameterRecord& parameters);
+
+// The selection lists, the per-layer tables and the block tables.
+void ReadNameLists(const ProfileFile& file, const std::string& section, SelectionLists& selection);
+void ReadLayerTables(const ProfileFile& file, const std::string& section, SelectionLists& selection);
+void ReadBlockTables(const ProfileFile& file, const std::string& section);
+
+}  // namespace dxfelem

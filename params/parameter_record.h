@@ -1,0 +1,59 @@
+// All settings of a conversion, each named by its key in the parameter file.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace dxfelem {
+
+// A row L1..L15 of the "Altro" setting: a name and four integers.
+struct AltroRow {
+  std::string name;
+  std::array<int32_t, 4> values{};  // A, B, C, D
+};
+
+// Built-in defaults, used when no parameter file is given.
+struct ParameterRecord {
+  float RadiusMin = 0.0f;
+  float Tollerance = 0.0001f;
+  int32_t Connect = 0;
+  int32_t Absolute = 0;
+  int32_t IniConnect = 0;
+  int32_t InvProfili = 0;
+  int32_t ArcCode = 0;
+  int32_t Rotate = 0;
+  double SegmentoMacro = 0.0;
+  int32_t Altezza3D = 0;
+  int32_t EscludeBlocchi = 0;
+  int32_t ArchiEllisse = 8;
+  int32_t UnitaMisura = 0;
+  int32_t UnitaMisuraVal = 0;
+  int32_t inchFlag = 0;  // 1 while the length settings are held in inches
+  int32_t DecimaliTxt = 5;
+  int32_t PoliSpline = 0;
+  double TolleSpline = 0.1;
+  int32_t InterpSpline = 0;
+  int32_t Testo = 1;
+  int32_t RaggioFresa = 0;
+  double RaggioFresaRf = 0.0;
+  double RaggioFresaEps = 0.005;
+  int32_t RaggioFresaRacc = 0;
+  int32_t RaggioFresaRidu = 1;
+  double SpazioFont = 0.0;
+  double InterFont = 10.0;
+  std::array<std::string, 6> SideInp;  // face names, faces 1..6
+  std::array<std::string, 6> Side;     // side texts
+  std::array<std::string, 8> Var;      // piece variables
+  // Face numbers. Without a parameter file no face is substituted, which is
+  // what 0 (outside 1..6) means to the face choice.
+  std::array<int32_t, 6> ScambiaFacce{};
+  double TolleTangente = 0.02;
+  std::array<double, 4> Bordo{50.0, 50.0, 50.0, 50.0};  // Bordo1..Bordo4 of "Altro"
+  std::array<AltroRow, 15> AltroRows;
+
+  // The face name of face 1..6.
+  const std::string& FaceName(int face) const { return SideInp[static_cast<std::size_t>(face - 1)]; }
+};
+
+}  // namespace dxfelem

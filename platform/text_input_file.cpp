@@ -1,0 +1,93 @@
+#include "platform/text_input_file.h"
+
+#include <cstring>
+
+namespace dxfelem {
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 16;
+constexpr char kCtrlZ = '\x1a';
+
+}  // namespace
+
+TextInputFile::~TextInputFile() { Close(); }
+
+bool TextInputFile::Open(const std::string& path) {
+  Close();
+  // The translation of line ends is done here, so the file is read as bytes.
+  file_ = std::fopen(path.c_str(), "rb");
+  if (file_ == nullptr) return false;
+  if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
+  position_ = length_ = 0;
+  ended_ = false;
+  return true;
+}
+
+void TextInputFile::Close() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+}
+
+bool TextInputFile::Rewind() {
+  if (file_ == nullptr || std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  std::clearerr(file_);
+  position_ = length_ = 0;
+  ended_ = false;
+  return true;
+}
+
+bool TextInputFile::Fill() {
+  if (ended_ || file_ == nullptr) return false;
+  // A carriage return left at the end of the buffer needs the next byte to
+  // decide whether it belongs to a line end, so it moves to the front.
+  std::size_t kept = length_ - position_;
+  if (kept > 0) std::memmove(buffer_.get(), buffer_.get() + position_, kept);
+  position_ = 0;
+  length_ = kept + std::fread(buffer_.get() + kept, 1, kBufferSize - kept, file_);
+  if (length_ == kept) {
+    ended_ = true;
+    return kept > 0;
+  }
+  if (const void* stop = std::memchr(buffer_.get() + kept, kCtrlZ, length_ - kept)) {
+    length_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
+    ended_ = true;
+  }
+  return length_ > 0;
+}
+
+std::size_t TextInputFile::ReadLine(char* line, std::size_t capacity) {
+  std::size_t stored = 0;
+  if (capacity == 0) return 0;
+  while (stored + 1 < capacity) {
+    if (position_ == length_ && !Fill()) break;
+    const char* begin = buffer_.get() + position_;
+    std::size_t available = length_ - position_;
+    std::size_t room = capacity - 1 - stored;
+    std::size_t take = available < room ? available : room;
+    // Copy up to the first carriage return or line feed within reach.
+    std::size_t n = 0;
+    while (n < take && begin[n] != '\n' && begin[n] != '\r') ++n;
+    std::memcpy(line + stored, begin, n);
+    stored += n;
+    position_ += n;
+    if (n == take) continue;
+    if (begin[n] == '\n') {
+      line[stored++] = '\n';
+      ++position_;
+      break;
+    }
+    // A carriage return: dropped when a line feed follows it.
+    if (position_ + 1 == length_ && !ended_ && Fill()) continue;  // the next byte is not here yet
+    if (position_ + 1 < length_ && buffer_[position_ + 1] == '\n') {
+      line[stored++] = '\n';
+      position_ += 2;
+      break;
+    }
+    line[stored++] = '\r';
+    ++position_;
+  }
+  line[stored] = '\0';
+  return stored;
+}
+
+}  // namespace dxfelem

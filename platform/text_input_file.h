@@ -1,0 +1,45 @@
+// A file read forward line by line through a large buffer, as the C library
+// reads a file opened in text mode on the hosts' system: a carriage return
+// directly before a line feed is dropped, and a Ctrl-Z byte ends the file
+// (old CAD programs pad their DXF files with it). Both systems read exactly
+// the same lines.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace dxfelem {
+
+class TextInputFile {
+ public:
+  TextInputFile() = default;
+  ~TextInputFile();
+  TextInputFile(const TextInputFile&) = delete;
+  TextInputFile& operator=(const TextInputFile&) = delete;
+
+  bool Open(const std::string& path);
+  bool IsOpen() const { return file_ != nullptr; }
+  void Close();
+  // Back to the first byte; false when the file cannot be positioned.
+  bool Rewind();
+
+  // fgets into line[capacity]: at most capacity - 1 characters, up to and
+  // including a line feed; the rest of a longer line is what the next call
+  // reads. The text is always zero-terminated. Returns the number of
+  // characters stored, 0 only at the end of the file.
+  std::size_t ReadLine(char* line, std::size_t capacity);
+
+ private:
+  // Refills the buffer; false at the end of the file or on a read error.
+  bool Fill();
+
+  std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t position_ = 0;
+  std::size_t length_ = 0;
+  bool ended_ = false;  // Ctrl-Z seen, read error, or physical end
+};
+
+}  // namespace dxfelem

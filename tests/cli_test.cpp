@@ -1,0 +1,104 @@
+// The command-line tool, run as a user runs it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace dxfelem {
+namespace {
+
+struct ToolRun {
+  int exitStatus = -1;
+  std::string output;  // standard output and standard error together
+};
+
+// Arguments are passed through the shell; the tests quote what needs it.
+ToolRun RunTool(const std::string& arguments) {
+  ToolRun run;
+  std::string command = std::string("'") + DXFELEM_CLI + "' " + arguments + " 2>&1";
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char chunk[4096];
+  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) run.output.append(chunk, n);
+  int status = pclose(pipe);
+  run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(Cli, HelpVersionAndUsageErrors) {
+  ToolRun run = RunTool("--help");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(Contains(run.output, "usage: dxfelem convert")) << run.output;
+  run = RunTool("convert --help");
+  EXPECT_EQ(run.exitStatus, 0);
+  run = RunTool("--version");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(Contains(run.output, "dxfelem 0.")) << run.output;
+
+  for (const char* wrong : {"", "frobnicate", "convert", "convert a.dxf", "convert a.dxf b.txt c.txt",
+                            "convert a.dxf b.txt --params p.ini", "convert a.dxf b.txt --section S",
+                            "convert a.dxf b.txt --done", "convert a.dxf b.txt --fast"}) {
+    run = RunTool(wrong);
+    EXPECT_EQ(run.exitStatus, 2) << wrong;
+    EXPECT_TRUE(Contains(run.output, "usage:")) << wrong;
+  }
+}
+
+TEST(Cli, FailedConversionsExitWithOneAndSaySo) {
+  test::TempDir dir;
+  const std::string out = dir.File("out.txt");
+  ToolRun run = RunTool("convert '" + dir.File("missing.dxf") + "' '" + out + "'");
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.output, "cannot open or write " + dir.File("missing.dxf"))) << run.output;
+
+  const std::string text = dir.Write("notes.dxf", "just some notes\n");
+  run = RunTool("convert '" + text + "' '" + out + "'");
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.output, "not a DXF file")) << run.output;
+  EXPECT_TRUE(Contains(run.output, "(code 13)")) << run.output;
+
+  const std::string empty = dir.Write("empty.dxf", "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n");
+  const std::string done = dir.File("done");
+  run = RunTool("convert '" + empty + "' '" + out + "' --done '" + done + "' --json");
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.output, "(code 41)")) << run.output;
+  EXPECT_TRUE(Contains(run.output, "\"status\": 541")) << run.output;
+  EXPECT_TRUE(Contains(run.output, "\"errorCode\": 41")) << run.output;
+  EXPECT_TRUE(Contains(run.output, "\"returned\": 0")) << run.output;
+  EXPECT_EQ(test::ReadFileBytes(done), "1");
+}
+
+TEST(Cli, WithoutParametersNoFileOfTheUserIsWritten) {
+  test::TempDir dir;
+  const std::string dxf = dir.Write("a.dxf", "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n");
+  ToolRun run = RunTool("convert '" + dxf + "' '" + dir.File("out.txt") + "'");
+  EXPECT_EQ(run.exitStatus, 1);
+  std::size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    (void)entry;
+    ++files;
+  }
+  EXPECT_EQ(files, 1u);  // the drawing alone
+}
+
+TEST(Cli, JsonEscapesNamesAndNotYetAvailableCommandsFail) {
+  test::TempDir dir;
+  ToolRun run = RunTool("convert '" + dir.File("a\"b\\c.dxf") + "' x.txt --json");
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.output, "a\\\"b\\\\c.dxf\"")) << run.output;
+  EXPECT_TRUE(Contains(run.output, "\"hasFileName\": 1")) << run.output;
+  for (const char* command : {"layers a.dxf", "blocks a.dxf", "rewrite a.txt"}) {
+    run = RunTool(command);
+    EXPECT_EQ(run.exitStatus, 1) << command;
+    EXPECT_TRUE(Contains(run.output, "not available yet")) << command;
+  }
+}
+
+}  // namespace
+}  // namespace dxfelem

@@ -1,0 +1,30 @@
+// A fresh folder per test, removed with everything in it afterwards.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace dxfelem::test {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // The path of a file in the folder, as a string.
+  std::string File(std::string_view name) const;
+  // Writes the bytes into a file of the folder; returns its path.
+  std::string Write(std::string_view name, std::string_view bytes) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The whole file as bytes; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+
+}  // namespace dxfelem::test

@@ -1,0 +1,85 @@
+// The line reader must give exactly the lines the C library's fgets gives on
+// a file opened in text mode on the hosts' system.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/text_input_file.h"
+#include "support/temp_dir.h"
+
+namespace dxfelem {
+namespace {
+
+std::vector<std::string> ReadAll(const std::string& path, std::size_t capacity) {
+  TextInputFile file;
+  EXPECT_TRUE(file.Open(path));
+  std::vector<std::string> lines;
+  std::string line(capacity, 'x');
+  while (std::size_t n = file.ReadLine(line.data(), capacity)) {
+    EXPECT_EQ(line[n], '\0');
+    lines.emplace_back(line.data(), n);
+  }
+  return lines;
+}
+
+TEST(TextInputFile, LineEndsAreTranslatedLikeTextMode) {
+  test::TempDir dir;
+  // CRLF becomes LF, a lone CR stays, a CR just before the end stays, and the
+  // last line needs no line end.
+  auto path = dir.Write("a.txt", "one\r\ntwo\nthr\ree\r\r\nfour\r");
+  std::vector<std::string> expected{"one\n", "two\n", "thr\ree\r\n", "four\r"};
+  EXPECT_EQ(ReadAll(path, 256), expected);
+}
+
+TEST(TextInputFile, LongLinesAreCutAtTheBufferSize) {
+  test::TempDir dir;
+  auto path = dir.Write("a.txt", "abcdefgh\r\nij\n");
+  // Capacity 4 holds three characters: the rest of the line comes next.
+  std::vector<std::string> expected{"abc", "def", "gh\n", "ij\n"};
+  EXPECT_EQ(ReadAll(path, 4), expected);
+  // A CRLF arriving when only one character fits is one line end.
+  path = dir.Write("b.txt", "ab\r\ncd");
+  expected = {"ab\n", "cd"};
+  EXPECT_EQ(ReadAll(path, 4), expected);
+}
+
+TEST(TextInputFile, CtrlZEndsTheFile) {
+  test::TempDir dir;
+  const char bytes[] = "0\nEOF\n\x1a junk\nmore\n";
+  auto path = dir.Write("a.txt", std::string(bytes, sizeof bytes - 1));
+  std::vector<std::string> expected{"0\n", "EOF\n"};
+  EXPECT_EQ(ReadAll(path, 256), expected);
+}
+
+TEST(TextInputFile, CrLfAcrossTheInternalBufferBoundary) {
+  test::TempDir dir;
+  // Put a CR at every position around the 64 KiB block edge in turn.
+  for (std::size_t at = 65533; at <= 65537; ++at) {
+    std::string bytes(at, 'a');
+    bytes += "\r\nb\n";
+    auto lines = ReadAll(dir.Write("a.txt", bytes), 1 << 20);
+    ASSERT_EQ(lines.size(), 2u) << at;
+    EXPECT_EQ(lines[0], std::string(at, 'a') + "\n") << at;
+    EXPECT_EQ(lines[1], "b\n") << at;
+  }
+}
+
+TEST(TextInputFile, RewindStartsAgainAndMissingFilesDoNotOpen) {
+  test::TempDir dir;
+  TextInputFile file;
+  EXPECT_FALSE(file.Open(dir.File("missing.txt")));
+  EXPECT_FALSE(file.Rewind());
+  char line[16];
+  EXPECT_EQ(file.ReadLine(line, sizeof line), 0u);
+
+  ASSERT_TRUE(file.Open(dir.Write("a.txt", "x\ny\n")));
+  while (file.ReadLine(line, sizeof line) != 0) {
+  }
+  ASSERT_TRUE(file.Rewind());
+  ASSERT_EQ(file.ReadLine(line, sizeof line), 2u);
+  EXPECT_STREQ(line, "x\n");
+}
+
+}  // namespace
+}  // namespace dxfelem
