@@ -1,14 +1,19 @@
 #include "output/write_step.h"
 
 #include "interface/conversion_job.h"
+#include "output/text_element_writer.h"
 
 namespace dxfelem {
 
-// The element file writer is not built yet, and no element can be read
-// yet either, so this step is not reached; it releases the drawing.
 int WriteDrawing(ConversionJob& job) {
+  int ok = 1;
+  if (job.drawing && !WriteTextElementFile(*job.drawing, job.parameters.DecimaliTxt)) {
+    job.status.FailWithFile(DXFELEM_E_FILE, job.drawing->name());
+    ok = 0;
+  }
+  // The drawing may be large: it goes as soon as it is written.
   job.drawing.reset();
-  return 1;
+  return ok;
 }
 
 }  // namespace dxfelem

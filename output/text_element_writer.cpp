@@ -1,0 +1,88 @@
+#include "output/text_element_writer.h"
+
+#include <algorithm>
+
+#include "output/round_to_grid.h"
+#include "platform/c_number_text.h"
+#include "platform/text_output_file.h"
+
+namespace dxfelem {
+namespace {
+
+constexpr std::size_t kEntityWidth = 6;
+constexpr std::size_t kNumberWidth = 12;
+constexpr std::size_t kNameWidth = 64;
+// Numbers are rounded to N - 1 decimals and written with N: the grid factor
+// is 10^(N-1) for N = 3..7.
+constexpr double kGridFactors[] = {100.0, 1000.0, 10000.0, 100000.0, 1000000.0};
+
+void AppendPadded(std::string& line, std::string_view text, std::size_t width) {
+  line.append(text);
+  if (text.size() < width) line.append(width - text.size(), ' ');
+}
+
+void AppendNumber(std::string& line, double value, int decimals) {
+  char digits[kFixedTextCapacity];
+  const double rounded = RoundToGrid(value, kGridFactors[decimals - 3]);
+  const std::size_t length = FormatFixed(digits, rounded, decimals);
+  AppendPadded(line, std::string_view(digits, length), kNumberWidth);
+  line.push_back(',');
+}
+
+}  // namespace
+
+// Only 3 to 7 decimals have a number format. A setting outside that range is
+// held to the nearest of them: lines without coordinates would be of no use
+// to the machine, and a user asking for 8 decimals wants the most there are.
+int UsableDecimals(int decimals) { return std::clamp(decimals, 3, 7); }
+
+void FormatElementLine(std::string& line, const ElementNode& node, const Element& element, int decimals) {
+  decimals = UsableDecimals(decimals);
+  line.clear();
+  line.append(NodeMnemonic(node.code));
+  line.push_back(',');
+  char entity[12];
+  const std::size_t length = FormatInt(entity, node.entity);
+  if (length < kEntityWidth) line.append(kEntityWidth - length, ' ');
+  line.append(entity, length);
+  line.push_back(',');
+  AppendNumber(line, node.x, decimals);
+  AppendNumber(line, node.y, decimals);
+  AppendNumber(line, node.z, decimals);
+  AppendNumber(line, node.value, decimals);
+  AppendPadded(line, element.layer(), kNameWidth);
+  line.push_back(',');
+  AppendPadded(line, element.tag(), kNameWidth);
+  line.push_back('\n');
+}
+
+namespace {
+
+int WriteLines(const Element& element, TextOutputFile* file, int decimals, std::string& line) {
+  if (element.empty()) return 1;
+  if (file == nullptr) return 0;
+  for (const ElementNode& node : element.nodes()) {
+    FormatElementLine(line, node, element, decimals);
+    file->Write(line);
+  }
+  return 1;
+}
+
+}  // namespace
+
+int WriteElementLines(const Element& element, TextOutputFile* file, int decimals) {
+  std::string line;
+  return WriteLines(element, file, decimals, line);
+}
+
+int WriteTextElementFile(const Drawing& drawing, int decimals) {
+  TextOutputFile file;
+  if (!file.Open(drawing.name())) return 0;
+  std::string line;  // one buffer for every line of the file
+  line.reserve(256);
+  for (const Element& element : drawing.elements()) WriteLines(element, &file, decimals, line);
+  file.Commit();
+  return 1;
+}
+
+}  // namespace dxfelem

@@ -1,0 +1,26 @@
+// The text element file: one line per node, in drawing order.
+#pragma once
+
+#include <string>
+
+#include "geometry/drawing.h"
+
+namespace dxfelem {
+
+class TextOutputFile;
+
+// The number of decimals the writer uses for a DecimaliTxt setting.
+int UsableDecimals(int decimals);
+
+// Builds the element file line of one node (with its line end) into `line`.
+void FormatElementLine(std::string& line, const ElementNode& node, const Element& element, int decimals);
+
+// Writes the lines of one element; 1, or 0 when no file is given.
+int WriteElementLines(const Element& element, TextOutputFile* file, int decimals);
+
+// Writes the drawing to the file named by its name. 0 when the file cannot be
+// created (or is read-only); a write error after that throws FileWriteError.
+// Either way the file the user had before is left as it was.
+int WriteTextElementFile(const Drawing& drawing, int decimals);
+
+}  // namespace dxfelem

@@ -1,0 +1,177 @@
+// The element file, byte for byte, and the rounding of its numbers.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <string>
+
+#include "interface/conversion_job.h"
+#include "output/round_to_grid.h"
+#include "output/text_element_writer.h"
+#include "output/write_step.h"
+#include "platform/text_output_file.h"
+#include "support/temp_dir.h"
+
+namespace dxfelem {
+namespace {
+
+const std::string kSpaces63(63, ' ');
+const std::string kLayerAndTag = "0" + kSpaces63 + ",*" + kSpaces63;
+
+std::string WriteAndRead(const Drawing& drawing, int decimals) {
+  EXPECT_EQ(WriteTextElementFile(drawing, decimals), 1);
+  return test::ReadFileBytes(drawing.name());
+}
+
+TEST(RoundToGrid, HalvesAwayFromZeroWithinTheLimits) {
+  EXPECT_EQ(RoundToGrid(2.5, 1.0), 3.0);
+  EXPECT_EQ(RoundToGrid(-2.5, 1.0), -3.0);
+  EXPECT_EQ(RoundToGrid(0.5, 1.0), 1.0);
+  EXPECT_EQ(RoundToGrid(-0.49, 1.0), 0.0);
+  EXPECT_FALSE(std::signbit(RoundToGrid(-0.00004, 10000.0)));  // the integer 0 is positive zero
+  EXPECT_EQ(RoundToGrid(0.125, 100.0), 0.13);
+  // 1.005 is slightly below 1.005 as a double: it goes down.
+  EXPECT_EQ(RoundToGrid(1.005, 100.0), 1.0);
+  EXPECT_EQ(RoundToGrid(2147483640.0, 1.0), 2147483640.0);
+  EXPECT_EQ(RoundToGrid(2147483639.6, 1.0), 2147483640.0);
+  EXPECT_EQ(RoundToGrid(-2147483639.6, 1.0), -2147483640.0);
+  // Beyond the limit once scaled: unchanged.
+  EXPECT_EQ(RoundToGrid(2147483640.25, 1.0), 2147483640.25);
+  EXPECT_EQ(RoundToGrid(-2147483640.25, 1.0), -2147483640.25);
+  EXPECT_EQ(RoundToGrid(21474836.4123, 100.0), 21474836.4123);
+  EXPECT_TRUE(std::isnan(RoundToGrid(std::numeric_limits<double>::quiet_NaN(), 100.0)));
+  EXPECT_EQ(RoundToGrid(-std::numeric_limits<double>::infinity(), 100.0), -std::numeric_limits<double>::infinity());
+}
+
+TEST(ElementFile, HandWorkedLines) {
+  test::TempDir dir;
+  Drawing drawing(dir.File("out.txt"));
+  drawing.StartPath(1, {10, 20, 0}, "0");
+  drawing.AddLine(SegmentTarget::kCurrentElement, 1, {10, 20, 0}, {12.346, -0.00004, 1.5}, "0");
+  EXPECT_EQ(WriteAndRead(drawing, 3),
+            "INI,     1,10.000      ,20.000      ,0.000       ,0.000       ," + kLayerAndTag + "\r\n"
+            "FIN,     1,12.350      ,0.000       ,1.500       ,0.000       ," + kLayerAndTag + "\r\n");
+
+  drawing.Clear();
+  drawing.AddIsolatedPoint(7, {1.234567, -1.234567, 0.000005}, 2.5, "HOLES");
+  drawing.AddMacroCall(123456, {0, 0, 0}, "", "HINGE");
+  drawing.AddPlacement(1234567, {1, 1, 1}, -90.0, std::string(70, 'L'), "HINGE");
+  drawing.AddAttribute(8, {0.5, 0.25, 0}, "POS", "A 1");
+  const std::string holes = "HOLES" + std::string(59, ' ');
+  const std::string tag = "*" + kSpaces63;
+  const std::string hinge = "HINGE" + std::string(59, ' ');
+  EXPECT_EQ(WriteAndRead(drawing, 5),
+            "ISO,     7,1.23460     ,-1.23460    ,0.00000     ,2.50000     ," + holes + "," + tag + "\r\n" +
+            "MCR,123456,0.00000     ,0.00000     ,0.00000     ,0.00000     ," + std::string(64, ' ') + "," +
+            hinge + "\r\n" +
+            "APL,1234567,1.00000     ,1.00000     ,1.00000     ,-90.00000   ," + std::string(70, 'L') + "," +
+            hinge + "\r\n" +
+            "PAR,     8,0.50000     ,0.25000     ,0.00000     ,0.00000     ,POS" + std::string(61, ' ') +
+            ",A 1" + std::string(61, ' ') + "\r\n");
+}
+
+TEST(ElementFile, EveryNumberOfDecimals) {
+  test::TempDir dir;
+  Drawing drawing(dir.File("out.txt"));
+  drawing.AddIsolatedPoint(1, {3.14159265, -2.71828183, 123456.123456789}, 0.0, "0");
+  const char* expected[] = {
+      "3.140       ,-2.720      ,123456.120  ,0.000       ,",   // 3: the last digit is always 0
+      "3.1420      ,-2.7180     ,123456.1230 ,0.0000      ,",   // 4
+      "3.14160     ,-2.71830    ,123456.12350,0.00000     ,",   // 5
+      // 6 and 7: 123456.12... times 10^5 or 10^6 is beyond the grid's limit,
+      // so that number is written with the C library's rounding alone.
+      "3.141590    ,-2.718280   ,123456.123457,0.000000    ,",
+      "3.1415930   ,-2.7182820  ,123456.1234568,0.0000000   ,",
+  };
+  for (int decimals = 3; decimals <= 7; ++decimals) {
+    EXPECT_EQ(WriteAndRead(drawing, decimals),
+              std::string("ISO,     1,") + expected[decimals - 3] + kLayerAndTag + "\r\n")
+        << decimals;
+  }
+  // Settings outside 3..7 are held to the nearest.
+  EXPECT_EQ(WriteAndRead(drawing, 0), WriteAndRead(drawing, 3));
+  EXPECT_EQ(WriteAndRead(drawing, 12), WriteAndRead(drawing, 7));
+  // Too large for the grid: written with the C library's own rounding.
+  drawing.Clear();
+  drawing.AddIsolatedPoint(1, {1e20, -30000000.123456, 0}, 0.0, "0");
+  EXPECT_EQ(WriteAndRead(drawing, 3),
+            "ISO,     1,100000000000000000000.000,-30000000.123,0.000       ,0.000       ," + kLayerAndTag + "\r\n");
+}
+
+TEST(ElementFile, CodesWithoutMnemonicAndEmptyDrawings) {
+  test::TempDir dir;
+  Drawing drawing(dir.File("out.txt"));
+  dir.Write("out.txt", "an older element file");
+  EXPECT_EQ(WriteAndRead(drawing, 5), "");  // created or truncated
+  drawing.StartPath(1, {0, 0, 0}, "0");
+  drawing.current()->nodes()[0].code = 12;
+  drawing.elements().emplace_back("empty");  // an element without nodes writes nothing
+  EXPECT_EQ(WriteAndRead(drawing, 3).substr(0, 10), "NUL,     1");
+  EXPECT_EQ(NodeMnemonic(11), "NUL");
+  EXPECT_EQ(NodeMnemonic(-1), "NUL");
+  EXPECT_EQ(NodeMnemonic(kNodeTxt), "TXT");
+  EXPECT_EQ(WriteElementLines(*drawing.current(), nullptr, 5), 0);
+  EXPECT_EQ(WriteElementLines(drawing.elements().back(), nullptr, 5), 1);
+}
+
+std::size_t FilesIn(const test::TempDir& dir) {
+  std::size_t count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    (void)entry;
+    ++count;
+  }
+  return count;
+}
+
+TEST(WriteStep, UnwritableFilesAreCode8AndTheOldFileStays) {
+  test::TempDir dir;
+  for (const std::string& target : {dir.File("missing/out.txt"), dir.File("readonly.txt"), dir.File("folder")}) {
+    dir.Write("readonly.txt", "keep me");
+    chmod(dir.File("readonly.txt").c_str(), 0444);
+    std::filesystem::create_directories(dir.File("folder"));
+    ConversionJob job("in.dxf", target);
+    job.drawing->StartPath(1, {0, 0, 0}, "0");
+    EXPECT_EQ(WriteDrawing(job), 0) << target;
+    EXPECT_EQ(job.status.errorCode, 8);
+    EXPECT_EQ(job.status.status, 508);
+    EXPECT_EQ(job.status.hasFileName, 1);
+    EXPECT_EQ(job.status.fileName, target);
+    EXPECT_EQ(job.drawing, nullptr);  // released either way
+    EXPECT_EQ(test::ReadFileBytes(dir.File("readonly.txt")), "keep me");
+    EXPECT_EQ(FilesIn(dir), 2u) << "no temporary file is left behind";
+  }
+  ConversionJob job("in.dxf", dir.File("good.txt"));
+  job.parameters.DecimaliTxt = 3;
+  job.drawing->AddIsolatedPoint(1, {1, 2, 3}, 0.0, "0");
+  EXPECT_EQ(WriteDrawing(job), 1);
+  EXPECT_EQ(job.status.errorCode, 0);
+  EXPECT_EQ(job.drawing, nullptr);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("good.txt")).substr(0, 35), "ISO,     1,1.000       ,2.000      ");
+}
+
+TEST(TextOutputFile, AnAbandonedFileLeavesTheOldOneAndNoTrace) {
+  test::TempDir dir;
+  const std::string path = dir.Write("out.txt", "the user's file");
+  {
+    TextOutputFile file;
+    ASSERT_TRUE(file.Open(path));
+    file.Write(std::string(200000, 'x') + "\n");
+    EXPECT_EQ(FilesIn(dir), 2u);  // the new content is beside it, not in it
+    EXPECT_EQ(test::ReadFileBytes(path), "the user's file");
+  }  // destroyed without Commit, as when an exception passes
+  EXPECT_EQ(test::ReadFileBytes(path), "the user's file");
+  EXPECT_EQ(FilesIn(dir), 1u);
+
+  TextOutputFile file;
+  ASSERT_TRUE(file.Open(path));
+  file.Write("a\nb");
+  file.Write("\n\n");
+  file.Commit();
+  EXPECT_EQ(test::ReadFileBytes(path), "a\r\nb\r\n\r\n");
+  EXPECT_EQ(FilesIn(dir), 1u);
+}
+
+}  // namespace
+}  // namespace dxfelem

@@ -1,0 +1,151 @@
+// The element model: creation, joining and reversing, with point equality at
+// its bound.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "geometry/drawing.h"
+
+namespace dxfelem {
+namespace {
+
+// "INI(0,0) MED(1,1) FIN(2,0)" style summaries keep the expectations readable.
+std::string Describe(const Element& element) {
+  std::string text;
+  for (const ElementNode& node : element.nodes()) {
+    if (!text.empty()) text += ' ';
+    text += std::string(NodeMnemonic(node.code)) + "(" + std::to_string(static_cast<int>(node.x)) + "," +
+            std::to_string(static_cast<int>(node.y)) + ")";
+  }
+  return text;
+}
+
+Element Path(std::initializer_list<ElementNode> nodes) {
+  Element element("L");
+  for (const ElementNode& node : nodes) element.AddNode(node);
+  return element;
+}
+
+ElementNode N(int32_t code, double x, double y) { return MakeNode(code, 1, {x, y, 0.0}); }
+
+TEST(PointEquality, TheBoundIsTheWidenedSinglePrecisionConstant) {
+  EXPECT_EQ(kPointEqualityBound, static_cast<double>(0.00001f));
+  const double bound = kPointEqualityBound;
+  EXPECT_TRUE(PointsEqual({0, 0, 0}, {bound, -bound, bound}));
+  EXPECT_FALSE(PointsEqual({0, 0, 0}, {std::nextafter(bound, 1.0), 0, 0}));
+  EXPECT_FALSE(PointsEqual({0, 0, 0}, {0, 0, -std::nextafter(bound, 1.0)}));
+  // 0.00001 written as a double is larger than the bound: not equal.
+  EXPECT_FALSE(PointsEqual({0, 0, 0}, {0, 0.00001, 0}));
+}
+
+TEST(Drawing, SegmentsJoinAtTheLastPointAndArcsDegenerate) {
+  Drawing drawing("out.txt");
+  EXPECT_EQ(drawing.current(), nullptr);
+  // An append with no current element is refused and builds nothing.
+  drawing.AddLine(SegmentTarget::kCurrentElement, 1, {0, 0, 0}, {1, 0, 0}, "L");
+  EXPECT_TRUE(drawing.elements().empty());
+
+  drawing.StartPath(1, {0, 0, 0}, "L");
+  drawing.AddLine(SegmentTarget::kCurrentElement, 1, {0, 0, 0}, {10, 0, 0}, "ignored");
+  EXPECT_EQ(Describe(*drawing.current()), "INI(0,0) FIN(10,0)");
+  // P1 (5,5) is not checked: the segment starts at the last point.
+  drawing.AddArc(SegmentTarget::kCurrentElement, 1, {5, 5, 0}, {15, 5, 0}, {10, 10, 0}, "ignored");
+  EXPECT_EQ(Describe(*drawing.current()), "INI(0,0) VER(10,0) MED(15,5) FIN(10,10)");
+  // A middle point within the bound of an end: a straight segment.
+  drawing.AddArc(SegmentTarget::kCurrentElement, 1, {10, 10, 0}, {10 + kPointEqualityBound, 10, 0}, {0, 10, 0}, "");
+  drawing.AddArc(SegmentTarget::kCurrentElement, 1, {0, 10, 0}, {0, 0, 0}, {0, 0, 0}, "");
+  EXPECT_EQ(Describe(*drawing.current()), "INI(0,0) VER(10,0) MED(15,5) VER(10,10) VER(0,10) FIN(0,0)");
+  EXPECT_TRUE(drawing.current()->IsClosed());
+  EXPECT_EQ(drawing.current()->layer(), "L");
+  EXPECT_EQ(drawing.current()->tag(), "*");
+
+  drawing.AddArc(SegmentTarget::kNewElement, 2, {0, 0, 0}, {2, 0, 0}, {0, 0, 0}, "C");
+  EXPECT_EQ(Describe(*drawing.current()), "INI(0,0) MED(2,0) FIN(0,0)");
+  drawing.AddMacroCall(3, {1, 2, 3}, "M", "BLOCK");
+  drawing.AddPlacement(3, {1, 1, 1}, 90.0, "M", "BLOCK");
+  drawing.AddAttribute(3, {4, 5, 0}, "TAG", "VALUE");
+  EXPECT_EQ(drawing.current()->layer(), "TAG");
+  EXPECT_EQ(drawing.current()->tag(), "VALUE");
+  ASSERT_EQ(drawing.elements().size(), 5u);
+  auto placement = std::next(drawing.elements().begin(), 3);
+  EXPECT_EQ(Describe(*placement), "APL(1,1)");
+  EXPECT_EQ(placement->nodes().front().value, 90.0);
+  EXPECT_EQ(placement->tag(), "BLOCK");
+
+  drawing.Clear();
+  EXPECT_TRUE(drawing.elements().empty());
+  EXPECT_EQ(drawing.current(), nullptr);
+}
+
+TEST(Element, AppendAndPrependKeepTheReceiversJoint) {
+  Element receiver = Path({N(kNodeIni, 0, 0), N(kNodeFin, 10, 0)});
+  Element arc = Path({N(kNodeIni, 10, 0), N(kNodeMed, 15, 5), N(kNodeIni, 10, 10), N(kNodeFin, 5, 10)});
+  ASSERT_TRUE(receiver.Append(arc));
+  EXPECT_EQ(Describe(receiver), "INI(0,0) VER(10,0) MED(15,5) VER(10,10) FIN(5,10)");
+  EXPECT_EQ(Describe(arc), "INI(10,0) MED(15,5) INI(10,10) FIN(5,10)");  // left unchanged
+
+  Element before = Path({N(kNodeIni, -5, 0), N(kNodeFin, -2, 0), N(kNodeFin, 0, 0)});
+  ASSERT_TRUE(receiver.Prepend(before));
+  EXPECT_EQ(Describe(receiver), "INI(-5,0) VER(-2,0) VER(0,0) VER(10,0) MED(15,5) VER(10,10) FIN(5,10)");
+
+  // Refusals change nothing: standalone ends on either side, an empty F.
+  const std::string kept = Describe(receiver);
+  Element point = Path({N(kNodeIso, 5, 10)});
+  Element empty("L");
+  EXPECT_FALSE(receiver.Append(point));
+  EXPECT_FALSE(receiver.Prepend(point));
+  EXPECT_FALSE(receiver.Append(empty));
+  EXPECT_FALSE(point.Append(receiver));
+  EXPECT_EQ(Describe(receiver), kept);
+  EXPECT_EQ(Describe(point), "ISO(5,10)");
+  // An empty receiver takes F without its first node.
+  ASSERT_TRUE(empty.Append(Path({N(kNodeIni, 1, 1), N(kNodeFin, 2, 2)})));
+  EXPECT_EQ(Describe(empty), "FIN(2,2)");
+}
+
+TEST(Element, ReverseTurnsPathsRoundAndKeepsInnerCodes) {
+  Element two = Path({N(kNodeIni, 0, 0), N(kNodeFin, 1, 0)});
+  two.Reverse();
+  EXPECT_EQ(Describe(two), "INI(1,0) FIN(0,0)");
+
+  Element path = Path({N(kNodeIni, 0, 0), N(kNodeMed, 1, 1), N(kNodeVer, 2, 0), N(kNodeFin, 3, 0)});
+  path.Reverse();
+  EXPECT_EQ(Describe(path), "INI(3,0) VER(2,0) MED(1,1) FIN(0,0)");
+  // A path that ends on a VER gets its FIN first, then turns round.
+  Element open = Path({N(kNodeIni, 0, 0), N(kNodeMed, 1, 1), N(kNodeVer, 2, 0)});
+  open.Reverse();
+  EXPECT_EQ(Describe(open), "INI(2,0) MED(1,1) FIN(0,0)");
+
+  Element point = Path({N(kNodeIso, 4, 4)});
+  point.Reverse();
+  EXPECT_EQ(Describe(point), "ISO(4,4)");
+  Element empty;
+  empty.Reverse();
+  EXPECT_TRUE(empty.empty());
+}
+
+TEST(NodeList, GrowsAtBothEndsAndCopiesDeeply) {
+  Element element("L");
+  element.AddNode(N(kNodeIni, 0, 0));
+  for (int i = 1; i <= 1000; ++i) {
+    Element piece = Path({N(kNodeIni, i - 1, 0), N(kNodeFin, i, 0)});
+    ASSERT_TRUE(element.Append(piece));
+    Element front = Path({N(kNodeIni, -i, 0), N(kNodeFin, -i + 1, 0)});
+    ASSERT_TRUE(element.Prepend(front));
+  }
+  ASSERT_EQ(element.NodeCount(), 2001u);
+  for (std::size_t i = 0; i < element.NodeCount(); ++i) {
+    ASSERT_EQ(element.nodes()[i].x, static_cast<double>(i) - 1000.0) << i;
+  }
+  Element copy = element;
+  copy.nodes()[0].x = 99.0;
+  EXPECT_EQ(element.nodes()[0].x, -1000.0);
+  copy.nodes().erase(0);
+  EXPECT_EQ(copy.NodeCount(), 2000u);
+  EXPECT_EQ(copy.nodes()[0].x, -999.0);
+}
+
+}  // namespace
+}  // namespace dxfelem
