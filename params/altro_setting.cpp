@@ -24,14 +24,18 @@ bool FindValue(std::string_view text, std::string_view key, std::string_view& va
 void ParseAltro(std::string_view text, ParameterRecord& p) {
   p.Bordo = {50.0, 50.0, 50.0, 50.0};
   for (AltroRow& row : p.AltroRows) row = AltroRow{};
-  for (int i = 0; i < 4; ++i) {
+  for (std::size_t i = 0; i < p.Bordo.size(); ++i) {
+    std::string key = "Bordo";
+    key += static_cast<char>('1' + i);
     std::string_view value;
-    if (FindValue(text, "Bordo" + std::to_string(i + 1), value)) p.Bordo[static_cast<std::size_t>(i)] = ParseDouble(value);
+    if (FindValue(text, key, value)) p.Bordo[i] = ParseDouble(value);
   }
   for (int n = 1; n <= 15; ++n) {
     std::string_view value;
     // The first occurrence wins, so "L1" also matches the start of "L10".
-    if (!FindValue(text, "L" + std::to_string(n), value)) continue;
+    std::string key = "L";
+    key += std::to_string(n);
+    if (!FindValue(text, key, value)) continue;
     AltroRow& row = p.AltroRows[static_cast<std::size_t>(n - 1)];
     std::size_t comma = value.find(',');
     row.name = value.substr(0, comma);

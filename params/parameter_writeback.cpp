@@ -1,0 +1,46 @@
+#include <string>
+
+#include "interface/conversion_job.h"
+#include "params/parameter_file.h"
+#include "platform/c_number_text.h"
+#include "platform/profile_file.h"
+
+namespace dxfelem {
+namespace {
+
+std::string Fixed(double value, int decimals) {
+  char text[kFixedTextCapacity];
+  return std::string(text, FormatFixed(text, value, decimals));
+}
+
+std::string Decimal(int32_t value) {
+  char text[12];
+  return std::string(text, FormatInt(text, value));
+}
+
+}  // namespace
+
+int WriteBackParameters(const ConversionJob& job, const std::string& parameterFile, const std::string& section,
+                        int /*mode*/) {
+  if (parameterFile.empty() || section.empty()) return 1;
+  const ParameterRecord& p = job.parameters;
+  ProfileFile file(parameterFile);
+  // The keys the host keeps in step, in this order; floats widened to double.
+  file.WriteString(section, "RadiusMin", Fixed(static_cast<double>(p.RadiusMin), 2));
+  file.WriteString(section, "Absolute", Decimal(p.Absolute));
+  file.WriteString(section, "Tollerance", Fixed(static_cast<double>(p.Tollerance), 5));
+  file.WriteString(section, "Connect", Decimal(p.Connect));
+  file.WriteString(section, "IniConnect", Decimal(p.IniConnect));
+  file.WriteString(section, "ArcCode", Decimal(p.ArcCode));
+  file.WriteString(section, "SegmentoMacro", Fixed(p.SegmentoMacro, 5));
+  file.WriteString(section, "Altezza3D", Decimal(p.Altezza3D));
+  file.WriteString(section, "EscludeBlocchi", Decimal(p.EscludeBlocchi));
+  file.WriteString(section, "ArchiEllisse", Decimal(p.ArchiEllisse));
+  file.WriteString(section, "UnitaMisuraVal", Decimal(p.UnitaMisuraVal));
+  file.WriteString(section, "DecimaliTxt", Decimal(p.DecimaliTxt));
+  file.WriteString(section, "SpazioFont", Fixed(p.SpazioFont, 5));
+  file.WriteString(section, "Testo", Decimal(p.Testo));
+  return 1;
+}
+
+}  // namespace dxfelem

@@ -1,0 +1,82 @@
+// The private-profile file: defaults, limits, and writes that never lose
+// the user's file.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/profile_file.h"
+#include "support/temp_dir.h"
+
+namespace dxfelem {
+namespace {
+
+TEST(ProfileFile, ValuesDefaultsAndLimits) {
+  test::TempDir dir;
+  ProfileFile file(dir.Write("p.ini", "[S]\nA=12abc\nB=abc\nC=\nD=-7\nE=" + std::string(300, 'x') + "\nF=1e999\n"));
+  EXPECT_EQ(file.GetInt("S", "A", 5), 12);
+  EXPECT_EQ(file.GetInt("S", "B", 5), 0);
+  EXPECT_EQ(file.GetInt("S", "C", 5), 5);  // an empty value gives the default
+  EXPECT_EQ(file.GetInt("S", "D", 5), -7);
+  EXPECT_EQ(file.GetInt("S", "F", 5), 1);
+  EXPECT_EQ(file.GetInt("S", "missing", 5), 5);
+  EXPECT_EQ(file.GetString("S", "C", "dflt"), "");
+  EXPECT_EQ(file.GetString("S", "missing", "dflt  "), "dflt");
+  EXPECT_EQ(file.GetString("S", "E", ""), std::string(259, 'x'));
+  EXPECT_EQ(file.GetString("S", "E", "", 1000), std::string(300, 'x'));
+
+  ProfileFile missing(dir.File("none.ini"));
+  EXPECT_EQ(missing.GetString("S", "A", "0.001"), "0.001");
+  EXPECT_EQ(missing.GetInt("S", "A", 8), 8);
+  ProfileFile unnamed("");
+  EXPECT_EQ(unnamed.GetInt("S", "A", 3), 3);
+  EXPECT_FALSE(unnamed.WriteString("S", "A", "1"));
+}
+
+TEST(ProfileFile, FileNamesIgnoreCaseLikeTheHosts) {
+  test::TempDir dir;
+  dir.Write("rozoz.ini", "[Pelvor]\nPieceVars=1;2\n");
+  ProfileFile file(dir.File("ROZOZ.INI"));
+  EXPECT_EQ(file.GetString("pelvor", "piecevars", ""), "1;2");
+  ASSERT_TRUE(file.WriteString("Pelvor", "X", "1"));
+  EXPECT_EQ(test::ReadFileBytes(dir.File("rozoz.ini")), "[Pelvor]\nPieceVars=1;2\nX=1\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("ROZOZ.INI")));
+}
+
+TEST(ProfileFile, WritesSeeEachOtherAndKeepPermissions) {
+  test::TempDir dir;
+  const std::string path = dir.Write("p.ini", "[S]\r\nA=1\r\n");
+  chmod(path.c_str(), 0640);
+  ProfileFile writer(path);
+  ProfileFile reader(path);
+  EXPECT_EQ(reader.GetInt("S", "A", 0), 1);
+  ASSERT_TRUE(writer.WriteString("S", "A", "2"));
+  EXPECT_EQ(reader.GetInt("S", "A", 0), 2);  // a second handle sees the new file
+  EXPECT_EQ(writer.GetInt("S", "A", 0), 2);
+  struct stat status;
+  ASSERT_EQ(stat(path.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0640u);
+
+  ProfileFile created(dir.File("new.ini"));
+  ASSERT_TRUE(created.WriteString("Panel", "Connect", "1"));
+  EXPECT_EQ(test::ReadFileBytes(dir.File("new.ini")), "[Panel]\r\nConnect=1\r\n");
+}
+
+TEST(ProfileFile, UnwritableFilesStayExactlyAsTheyWere) {
+  test::TempDir dir;
+  const std::string path = dir.Write("p.ini", "[S]\nA=1\n");
+  chmod(path.c_str(), 0444);
+  ProfileFile file(path);
+  EXPECT_FALSE(file.WriteString("S", "A", "2"));
+  EXPECT_EQ(test::ReadFileBytes(path), "[S]\nA=1\n");
+  EXPECT_FALSE(ProfileFile(dir.File("no/folder/p.ini")).WriteString("S", "A", "2"));
+  std::filesystem::create_directory(dir.File("folder.ini"));
+  EXPECT_FALSE(ProfileFile(dir.File("folder.ini")).WriteString("S", "A", "2"));
+  std::size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) files += entry.is_regular_file();
+  EXPECT_EQ(files, 1u);
+}
+
+}  // namespace
+}  // namespace dxfelem
