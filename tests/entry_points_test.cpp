@@ -136,6 +136,28 @@ TEST_F(EntryPoints, DxfWithoutElementsIsCode41) {
   EXPECT_EQ(cell, 41);
 }
 
+TEST_F(EntryPoints, TruncatedDrawingsAreCode14InTheSectionsAnd4InTheEntities) {
+  const std::string header = "  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n$INSUNITS\r\n 70\r\n";
+  const std::string nulBytes = std::string("0\nSECTION\n2\nTABLES\n") + std::string(5000, '\0');
+  for (const std::string& bytes : {header, nulBytes, std::string("0\nSECTION\n2\nBLOCKS\n0\nENDSEC\n")}) {
+    ConversionResult record = GarbageRecord();
+    EXPECT_EQ(Convert(dir_.Write("a.dxf", bytes), record), 0);
+    ExpectFailureRecord(record, 14, "");
+  }
+  const std::string entities = "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nCUT\n10\n1.5\n20\n";
+  ConversionResult record = GarbageRecord();
+  EXPECT_EQ(Convert(dir_.Write("a.dxf", entities), record), 0);
+  ExpectFailureRecord(record, 4, "");
+  int32_t cell = -1;
+  auto net = Resolve<DxfNetCall>("DxfToTxtNet");
+  EXPECT_EQ(net("", "", dir_.File("a.dxf").c_str(), dir_.File("out.txt").c_str(), done_.c_str(), &cell), 0);
+  EXPECT_EQ(cell, 4);
+  // A drawing that ends at its EOF before any ENTITIES section has no elements.
+  record = GarbageRecord();
+  EXPECT_EQ(Convert(dir_.Write("a.dxf", "0\nSECTION\n2\nHEADER\n0\nENDSEC\n0\nEOF\n"), record), 0);
+  ExpectFailureRecord(record, 41, "");
+}
+
 TEST_F(EntryPoints, LongFileNamesFillTheFieldWithoutTerminator) {
   for (std::size_t length : {255u, 256u, 300u}) {
     std::string missing = dir_.path().string() + "/";
@@ -152,7 +174,7 @@ TEST_F(EntryPoints, LongFileNamesFillTheFieldWithoutTerminator) {
 
 TEST_F(EntryPoints, CompletionFileThatCannotBeCreatedIsIgnored) {
   ConversionResult record = GarbageRecord();
-  std::string dxf = dir_.Write("a.dxf", "0\nSECTION\n0\nEOF\n");
+  std::string dxf = dir_.Write("a.dxf", "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n");
   auto call = Resolve<DxfCall>("DxfToTxt");
   std::string done = dir_.File("no/such/folder/done.txt");
   EXPECT_EQ(call("", "", dxf.c_str(), dir_.File("out.txt").c_str(), done.c_str(), &record), 0);

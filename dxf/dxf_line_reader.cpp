@@ -1,0 +1,21 @@
+#include "dxf/dxf_line_reader.h"
+
+#include <cstring>
+
+namespace dxfelem {
+
+bool DxfLineReader::ReadLine(std::string_view& line) {
+  const std::size_t stored = atEnd_ ? 0 : file_.ReadLine(line_, sizeof line_);
+  if (stored == 0) {
+    atEnd_ = true;
+    line = {};
+    return false;
+  }
+  ++lineNumber_;
+  std::size_t length = strnlen(line_, stored);
+  if (length > 0 && line_[length - 1] == '\n') --length;
+  line = std::string_view(line_, length);
+  return true;
+}
+
+}  // namespace dxfelem

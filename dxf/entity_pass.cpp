@@ -1,0 +1,71 @@
+#include "dxf/entity_pass.h"
+
+#include "dxf/entity_readers.h"
+#include "dxf/value_readers.h"
+
+namespace dxfelem {
+namespace {
+
+struct EntityKind {
+  Token name;
+  EntityReader reader;
+};
+
+// The entity kinds that have a reader. Every other entity name (SPLINE,
+// HATCH, VIEWPORT, ...) is unrecognised and scanned over.
+constexpr EntityKind kEntityKinds[] = {
+    {kTokenLine, SkipEntity},      {kToken3dline, SkipEntity},    {kTokenPoint, SkipEntity},
+    {kTokenCircle, SkipEntity},    {kTokenArc, SkipEntity},       {kTokenSolid, SkipEntity},
+    {kTokenTrace, SkipEntity},     {kToken3dface, SkipEntity},    {kTokenShape, SkipEntity},
+    {kTokenEllipse, SkipEntity},   {kTokenDimension, SkipEntity}, {kTokenText, SkipEntity},
+    {kTokenMtext, SkipEntity},     {kTokenAttdef, SkipEntity},    {kTokenAttrib, SkipEntity},
+    {kTokenInsert, SkipEntity},    {kTokenPolyline, SkipEntity},  {kTokenVertex, SkipEntity},
+    {kTokenSeqend, SkipEntity},    {kTokenLwpolyline, SkipEntity},
+};
+
+EntityReader ReaderFor(Token name) {
+  for (const EntityKind& kind : kEntityKinds) {
+    if (kind.name == name) return kind.reader;
+  }
+  return nullptr;
+}
+
+enum class PassState {
+  kScanning,        // looking for a "0"
+  kAfterLayerCode,  // the value of an "8" group is skipped
+  kEntityName,      // the line is an entity name
+};
+
+}  // namespace
+
+int ReadEntities(ConversionJob& job, DxfLineReader& reader) {
+  PassState state = PassState::kScanning;
+  std::string_view line;
+  while (ReadTrimmedLine(reader, line)) {
+    const Token token = LookupKeyword(line);
+    switch (state) {
+      case PassState::kScanning:
+        if (token == kGroup0) state = PassState::kEntityName;
+        else if (token == kGroup8) state = PassState::kAfterLayerCode;
+        break;
+      case PassState::kAfterLayerCode:
+        state = PassState::kScanning;
+        break;
+      case PassState::kEntityName: {
+        if (token == kTokenEndsec || token == kTokenEndblk || token == kTokenEof) return 1;
+        if (token == kGroup0) break;
+        const EntityReader entityReader = ReaderFor(token);
+        if (entityReader == nullptr) {
+          state = PassState::kScanning;
+          break;
+        }
+        if (!entityReader(job, reader, ReadToken(reader))) return 0;
+        // The reader consumed the entity's closing "0" line: a name follows.
+        break;
+      }
+    }
+  }
+  return 0;
+}
+
+}  // namespace dxfelem

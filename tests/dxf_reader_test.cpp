@@ -1,0 +1,192 @@
+// The bottom of the DXF reader: lines, tokens, values, the section scan and
+// the entity pass.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "dxf/dxf_line_reader.h"
+#include "dxf/entity_pass.h"
+#include "dxf/keyword_table.h"
+#include "dxf/section_scan.h"
+#include "dxf/value_readers.h"
+#include "interface/conversion_job.h"
+#include "support/temp_dir.h"
+
+namespace dxfelem {
+namespace {
+
+// A file of lines and a reader over it.
+class Lines {
+ public:
+  explicit Lines(const std::string& text) {
+    EXPECT_TRUE(file_.Open(dir_.Write("a.dxf", text)));
+  }
+  DxfLineReader& reader() { return reader_; }
+
+ private:
+  test::TempDir dir_;
+  TextInputFile file_;
+  DxfLineReader reader_{file_};
+};
+
+TEST(KeywordTable, EveryRowAndWhatHasNone) {
+  const std::pair<const char*, int> rows[] = {
+      {"ARC", 1},        {"ATTDEF", 2},      {"ATTRIB", 3},     {"BLOCK", 4},      {"BLOCKS", 5},
+      {"CIRCLE", 6},     {"ELLIPSE", 96},    {"8", 7},          {"5", 234},        {"11", 8},
+      {"ENDBLK", 9},     {"ENDSEC", 10},     {"SEQEND", 11},    {"ENDTAB", 12},    {"ENTITIES", 13},
+      {"EOFILE", 14},    {"EOF", 14},        {"50", 15},        {"51", 16},        {"40", 17},
+      {"41", 18},        {"42", 19},         {"43", 20},        {"44", 21},        {"45", 22},
+      {"49", 23},        {"4", 24},          {"HEADER", 25},    {"INSERT", 26},    {"LAYER", 27},
+      {"LINE", 28},      {"LTYPE", 29},      {"9", 30},         {"1", 31},         {"POINT", 32},
+      {"POLYLINE", 33},  {"LWPOLYLINE", 233}, {"SECTION", 34},  {"7", 35},         {"70", 36},
+      {"71", 37},        {"72", 38},         {"73", 39},        {"74", 74},        {"75", 75},
+      {"SHAPE", 40},     {"6", 41},          {"62", 42},        {"66", 43},        {"SOLID", 44},
+      {"STYLE", 45},     {"TABLE", 46},      {"TABLES", 47},    {"10", 48},        {"TEXT", 49},
+      {"MTEXT", 97},     {"13", 50},         {"30", 69},        {"31", 51},        {"32", 70},
+      {"33", 71},        {"38", 72},         {"39", 73},        {"3", 52},         {"TRACE", 53},
+      {"12", 54},        {"20", 55},         {"21", 56},        {"22", 57},        {"23", 58},
+      {"210", 210},      {"220", 220},       {"230", 230},      {"2", 59},         {"VERTEX", 60},
+      {"VIEW", 61},      {"0", 62},          {"DIMENSION", 65}, {"3DFACE", 76},    {"3DLINE", 77},
+      {"$LTSCALE", 78},  {"$MENU", 79},      {"$COMMENT", 95},  {"$EXTMIN", 80},   {"$EXTMAX", 81},
+      {"$LIMMIN", 82},   {"$LIMMAX", 83},    {"$UCSORG", 90},   {"$UCSXDIR", 91},  {"$UCSYDIR", 92},
+      {"$INSUNITS", 93}, {"1000", 98},       {"1071", 99},
+  };
+  EXPECT_EQ(std::size(rows), 93u);
+  for (const auto& [text, code] : rows) EXPECT_EQ(LookupKeyword(text), code) << text;
+  // Keywords ignore case; group codes are text: "010" is not "10".
+  EXPECT_EQ(LookupKeyword("eNdSeC"), kTokenEndsec);
+  EXPECT_EQ(LookupKeyword("3dFace"), kToken3dface);
+  EXPECT_EQ(LookupKeyword("$insunits"), kTokenInsunits);
+  for (const char* none : {"", "010", "00", "100", "330", "1001", "SPLINE", "LINES", "LIN", "10.0", "+10", "-1",
+                           " 10", "1072", "99999", "3DSOLID", "ENDSECX"}) {
+    EXPECT_EQ(LookupKeyword(none), kTokenNone) << none;
+  }
+}
+
+TEST(ValueReaders, TrimmingAndLongLines) {
+  Lines lines(" \t 10  \n\t10\t\n  HEADER \r\n" + std::string(300, 'x') + "\n  A  \nlast");
+  std::string_view text;
+  ASSERT_TRUE(ReadTrimmedLine(lines.reader(), text));
+  EXPECT_EQ(text, "10");
+  ASSERT_TRUE(ReadTrimmedLine(lines.reader(), text));
+  EXPECT_EQ(text, "10\t");  // trailing tabs stay
+  EXPECT_EQ(ReadToken(lines.reader()), kTokenHeader);
+  // 300 characters: 255 of them, then the rest as the next line.
+  ASSERT_TRUE(ReadTrimmedLine(lines.reader(), text));
+  EXPECT_EQ(text.size(), 255u);
+  ASSERT_TRUE(ReadTrimmedLine(lines.reader(), text));
+  EXPECT_EQ(text.size(), 45u);
+  std::string raw;
+  ReadRawLine(lines.reader(), &raw);
+  EXPECT_EQ(raw, "  A  ");
+  ReadRawLine(lines.reader(), &raw);
+  EXPECT_EQ(raw, "last");
+  EXPECT_FALSE(lines.reader().AtEnd());
+  EXPECT_FALSE(ReadTrimmedLine(lines.reader(), text));
+  EXPECT_TRUE(lines.reader().AtEnd());
+  EXPECT_EQ(ReadToken(lines.reader()), kTokenNone);
+  EXPECT_EQ(ReadRounded4(lines.reader()), 0.0);
+  EXPECT_EQ(lines.reader().LineNumber(), 7);
+}
+
+TEST(ValueReaders, RoundingToFourDecimals) {
+  EXPECT_EQ(RoundTo4Decimals(1.23455), 1.2346);
+  EXPECT_EQ(RoundTo4Decimals(1.23456), 1.2346);
+  EXPECT_EQ(RoundTo4Decimals(1.234549), 1.2346);  // the 0.5 of the first step
+  EXPECT_EQ(RoundTo4Decimals(1.23444), 1.2344);
+  EXPECT_EQ(RoundTo4Decimals(-1.23456), -1.2346);
+  EXPECT_EQ(RoundTo4Decimals(-1.23454), -1.2345);
+  EXPECT_EQ(RoundTo4Decimals(-0.00004), 0.0);
+  EXPECT_FALSE(std::signbit(RoundTo4Decimals(-0.00004)));
+  EXPECT_EQ(RoundTo4Decimals(0.0), 0.0);
+  EXPECT_EQ(RoundTo4Decimals(21474.8364), 21474.8364);  // t just inside the limit
+  EXPECT_EQ(RoundTo4Decimals(21474.83641), 21474.83641);  // beyond it: unchanged
+  EXPECT_EQ(RoundTo4Decimals(-21474.83641), -21474.83641);
+  EXPECT_EQ(RoundTo4Decimals(1e10), 1e10);
+  EXPECT_EQ(RoundTo4Decimals(std::numeric_limits<double>::infinity()), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(RoundTo4Decimals(std::numeric_limits<double>::quiet_NaN()), 0.0);
+
+  EXPECT_EQ(RoundTo4DecimalsSingle(1.23456f), 1.2346f);
+  EXPECT_EQ(RoundTo4DecimalsSingle(-1.23456f), -1.2346f);
+  EXPECT_EQ(RoundTo4DecimalsSingle(0.5f), 0.5f);
+  EXPECT_EQ(RoundTo4DecimalsSingle(21474.8f), 21474.8f);  // t beyond 2^31: unchanged
+  EXPECT_EQ(RoundTo4DecimalsSingle(std::numeric_limits<float>::quiet_NaN()), 0.0f);
+
+  Lines lines("1.23455\nabc\n  -7.5e1x\n1e999\n-1e999\nnan\n1e300\n");
+  EXPECT_EQ(ReadRounded4(lines.reader()), 1.2346);
+  EXPECT_EQ(ReadRounded4(lines.reader()), 0.0);
+  EXPECT_EQ(ReadRounded4(lines.reader()), -75.0);
+  EXPECT_EQ(ReadRounded4(lines.reader()), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ReadRounded4(lines.reader()), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ReadRounded4(lines.reader()), 0.0);
+  EXPECT_EQ(ReadRounded4Single(lines.reader()), std::numeric_limits<float>::infinity());
+}
+
+TEST(ValueReaders, IntegersAndUnroundedDoubles) {
+  Lines lines(" 42\n-7x\nabc\n1.23456789\n");
+  EXPECT_EQ(ReadInt(lines.reader()), 42);
+  EXPECT_EQ(ReadInt(lines.reader()), -7);
+  EXPECT_EQ(ReadInt(lines.reader()), 0);
+  EXPECT_EQ(ReadDouble(lines.reader()), 1.23456789);
+}
+
+ScanOutcome Scan(const std::string& text, long long* lineNumber = nullptr) {
+  Lines lines(text);
+  ConversionJob job("a.dxf", "a.txt");
+  ScanOutcome outcome = ScanSections(job, lines.reader());
+  if (lineNumber != nullptr) *lineNumber = lines.reader().LineNumber();
+  return outcome;
+}
+
+TEST(SectionScan, FindsEntitiesAndStopsOnBrokenFiles) {
+  long long line = 0;
+  EXPECT_EQ(Scan("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n0\nENDSEC\n"
+                 "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nENTITIES\n0\nENDBLK\n0\nENDSEC\n"
+                 "0\nSECTION\n2\nENTITIES\n0\nLINE\n",
+                 &line),
+            ScanOutcome::kEntities);
+  EXPECT_EQ(line, 18) << "a block named ENTITIES inside BLOCKS is taken for the section, as on the hosts";
+  EXPECT_EQ(Scan("0\nSECTION\n2\nHEADER\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLINE\n", &line),
+            ScanOutcome::kEntities);
+  EXPECT_EQ(line, 10);
+  // "EOF" with no ENTITIES section: success with nothing to read.
+  EXPECT_EQ(Scan("0\nSECTION\n2\nTABLES\n0\nENDSEC\n0\nEOF\nrubbish\n", &line), ScanOutcome::kEndOfDrawing);
+  EXPECT_EQ(line, 8);
+  // The file ends inside a section, or without EOF.
+  EXPECT_EQ(Scan("0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n"), ScanOutcome::kFailed);
+  EXPECT_EQ(Scan("0\nSECTION\n2\nTABLES\n0\nENDSEC\n"), ScanOutcome::kFailed);
+  EXPECT_EQ(Scan(""), ScanOutcome::kFailed);
+  // A layer named "0" never starts a section; an EOF inside a section is no end.
+  EXPECT_EQ(Scan("8\n0\nSECTION\n2\nENTITIES\n0\nEOF\n"), ScanOutcome::kEndOfDrawing);
+  EXPECT_EQ(Scan("0\nSECTION\n0\nEOF\n2\nENTITIES\n", &line), ScanOutcome::kEntities);
+  EXPECT_EQ(line, 6);
+}
+
+int Pass(const std::string& text, long long* lineNumber = nullptr) {
+  Lines lines(text);
+  ConversionJob job("a.dxf", "a.txt");
+  int ok = ReadEntities(job, lines.reader());
+  if (lineNumber != nullptr) *lineNumber = lines.reader().LineNumber();
+  return ok;
+}
+
+TEST(EntityPass, EntitiesAreConsumedInPairsUntilTheEnd) {
+  long long line = 0;
+  // A TEXT whose value is "ENDSEC" and a layer named "0" end nothing; the
+  // pass ends at the real ENDSEC on line 16.
+  EXPECT_EQ(Pass("0\nTEXT\n8\n0\n1\nENDSEC\n0\nSPLINE\n8\n0\n1\nEOF\n0\nLINE\n0\nENDSEC\n0\nEOF\n", &line), 1);
+  EXPECT_EQ(line, 16);
+  EXPECT_EQ(Pass("0\n0\n0\nEOFILE\n", &line), 1);
+  EXPECT_EQ(line, 4);
+  EXPECT_EQ(Pass("0\nPOINT\n10\n1\n0\nENDBLK\n"), 1);
+  // The file ends inside the pass: a truncated drawing.
+  EXPECT_EQ(Pass("0\nLINE\n10\n1.0\n20\n"), 0);
+  EXPECT_EQ(Pass("0\nLINE\n10\n1.0\n0\n"), 0);
+  EXPECT_EQ(Pass(""), 0);
+  EXPECT_EQ(Pass(std::string("0\nLINE\n8\n\0\n0\nENDSEC\n", 20)), 1);  // a NUL byte is no line end
+}
+
+}  // namespace
+}  // namespace dxfelem
