@@ -1,0 +1,118 @@
+// Which layers and blocks become elements.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "geometry/element_builders.h"
+#include "interface/conversion_job.h"
+#include "params/parameter_file.h"
+#include "params/selection_lists.h"
+#include "support/temp_dir.h"
+
+namespace dxfelem {
+namespace {
+
+SelectionLists Lists(int yesLogic, std::initializer_list<const char*> layers,
+                     std::initializer_list<const char*> blocks = {}) {
+  SelectionLists selection;
+  selection.YesLogic = yesLogic;
+  std::size_t i = 0;
+  for (const char* layer : layers) selection.layers[i++] = layer;
+  i = 0;
+  for (const char* block : blocks) selection.blocks[i++] = block;
+  return selection;
+}
+
+TEST(Selection, LayersMatchAsPrefixesOfTheCutName) {
+  const SelectionLists take = Lists(1, {"CUT"});
+  for (const char* layer : {"CUT", "CUT2", "CUTZP10", "CUTDN3", "CUTTER"}) {
+    EXPECT_TRUE(IsLayerSelected(take, layer)) << layer;
+  }
+  for (const char* layer : {"XCUT", "cut", "CU", "", "ZPCUT", "CU" "ZPT"}) {
+    EXPECT_FALSE(IsLayerSelected(take, layer)) << layer;
+  }
+  const SelectionLists leave = Lists(0, {"CUT"});
+  EXPECT_FALSE(IsLayerSelected(leave, "CUT2"));
+  EXPECT_TRUE(IsLayerSelected(leave, "HOLE"));
+  EXPECT_TRUE(IsLayerSelected(leave, ""));
+  EXPECT_TRUE(IsLayerSelected(leave, "ZP"));  // cut to nothing: no entry matches
+  // "ZP" first, then "DN": AZP5 is tested as A, ADNZP as A too, AZPDN as A.
+  const SelectionLists a = Lists(1, {"A"});
+  EXPECT_TRUE(IsLayerSelected(a, "AZP5"));
+  EXPECT_TRUE(IsLayerSelected(Lists(1, {"AB"}), "ABDNZP"));
+  EXPECT_FALSE(IsLayerSelected(Lists(1, {"ADN"}), "ADNX"));
+  // Any YesLogic other than 1 leaves out what the list names.
+  EXPECT_FALSE(IsLayerSelected(Lists(2, {"CUT"}), "CUT"));
+  // With YesLogic 1 and an empty list nothing is taken; the first empty
+  // entry ends the list.
+  EXPECT_FALSE(IsLayerSelected(Lists(1, {}), "CUT"));
+  SelectionLists gap = Lists(1, {"A", "", "CUT"});
+  EXPECT_FALSE(IsLayerSelected(gap, "CUT"));
+  SelectionLists full = Lists(1, {});
+  full.layers[99] = "LAST";
+  EXPECT_FALSE(IsLayerSelected(full, "LAST"));
+  for (std::size_t i = 0; i < full.layers.size(); ++i) full.layers[i] = "L" + std::to_string(i);
+  EXPECT_TRUE(IsLayerSelected(full, "L99"));
+}
+
+TEST(Selection, BlocksMatchWholeNames) {
+  const SelectionLists take = Lists(1, {}, {"B1"});
+  EXPECT_TRUE(IsBlockSelected(take, "B1"));
+  EXPECT_FALSE(IsBlockSelected(take, "B10"));
+  EXPECT_FALSE(IsBlockSelected(take, "b1"));
+  EXPECT_FALSE(IsBlockSelected(take, ""));
+  const SelectionLists leave = Lists(0, {}, {"B1"});
+  EXPECT_FALSE(IsBlockSelected(leave, "B1"));
+  EXPECT_TRUE(IsBlockSelected(leave, "B10"));
+  EXPECT_TRUE(IsBlockSelected(leave, ""));
+  EXPECT_TRUE(IsBlockSelected(Lists(0, {}, {}), "ANY"));
+}
+
+TEST(Selection, ListsAndTablesStopAtTheirSize) {
+  test::TempDir dir;
+  std::string ini = "[P]\nYesLogic=1\n";
+  for (int n = 1; n <= 101; ++n) ini += "YesLayer" + std::to_string(n) + "=L" + std::to_string(n) + "\n";
+  for (int n = 1; n <= 41; ++n) ini += "LavLayer" + std::to_string(n) + "=T" + std::to_string(n) + ",7;\n";
+  ini += "YesBlock1=" + std::string(400, 'B') + "\n";
+  ini += "McrLayer1=M,abc;\nMcrLayer2=N,1051;\n";
+  ConversionJob job("a.dxf", "a.txt");
+  ReadParameters(job, dir.Write("p.ini", ini), "P", 0);
+  EXPECT_EQ(job.selection.layers[99], "L100");
+  EXPECT_EQ(job.selection.LavLayer[39].layer, "T40");
+  EXPECT_EQ(job.selection.blocks[0], std::string(259, 'B'));  // cut at the buffer
+  EXPECT_TRUE(IsLayerSelected(job.selection, "L100"));
+  EXPECT_TRUE(IsLayerSelected(job.selection, "L101"));  // not listed, but "L1" is a prefix of it
+  EXPECT_FALSE(IsLayerSelected(job.selection, "X"));
+  // A code that is not a number is no layer code; 1050 to 1052 are.
+  EXPECT_FALSE(IsCodedLayer(job, "L1M"));
+  EXPECT_TRUE(IsCodedLayer(job, "L1N"));
+  EXPECT_FALSE(IsCodedLayer(job, "XN"));  // not selected
+}
+
+TEST(Selection, TheCreationOperationsApplyTheTests) {
+  ConversionJob job("a.dxf", "a.txt");
+  job.selection = Lists(1, {"CUT"}, {"HINGE"});
+  AddLine(job, 1, 1, {0, 0, 0}, {1, 0, 0}, "HOLE");
+  AddPoint(job, 1, 1, {0, 0, 0}, 0.001, "HOLE");
+  EXPECT_EQ(job.drawing->current(), nullptr);
+  AddLine(job, 1, 1, {0, 0, 0}, {1, 0, 0}, "CUT1");
+  AddLine(job, 3, 1, {1, 0, 0}, {1, 1, 0}, "CUT1");
+  AddLine(job, 7, 1, {1, 1, 0}, {2, 2, 0}, "CUT1");  // not a mode: nothing
+  ASSERT_NE(job.drawing->current(), nullptr);
+  EXPECT_EQ(job.drawing->current()->NodeCount(), 3u);
+  AddMacro(job, 2, {0, 0, 0}, "OTHER", "CUT");
+  AddMacro(job, 2, {0, 0, 0}, "HINGE", "HOLE");
+  AddPlacement(job, 2, {1, 1, 1}, 45.0, "HINGE", "CUT");
+  AddAttribute(job, 2, {0, 0, 0}, "HINGE", "CUT", "TAG", "VALUE");
+  AddAttribute(job, 2, {0, 0, 0}, "HINGE", "HOLE", "TAG", "VALUE");
+  ASSERT_EQ(job.drawing->elements().size(), 3u);
+  EXPECT_EQ(job.drawing->elements().back().layer(), "TAG");
+  // Face names are never coded layers.
+  job.parameters.SideInp[0] = "CUT";
+  job.selection.McrLayer[0] = {"CUT", "1050", ""};
+  EXPECT_FALSE(IsCodedLayer(job, "CUT"));
+  EXPECT_TRUE(IsCodedLayer(job, "CUT2"));
+}
+
+}  // namespace
+}  // namespace dxfelem
