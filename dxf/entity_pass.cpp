@@ -14,10 +14,10 @@ struct EntityKind {
 // The entity kinds that have a reader. Every other entity name (SPLINE,
 // HATCH, VIEWPORT, ...) is unrecognised and scanned over.
 constexpr EntityKind kEntityKinds[] = {
-    {kTokenLine, SkipEntity},      {kToken3dline, SkipEntity},    {kTokenPoint, SkipEntity},
-    {kTokenCircle, SkipEntity},    {kTokenArc, SkipEntity},       {kTokenSolid, SkipEntity},
-    {kTokenTrace, SkipEntity},     {kToken3dface, SkipEntity},    {kTokenShape, SkipEntity},
-    {kTokenEllipse, SkipEntity},   {kTokenDimension, SkipEntity}, {kTokenText, SkipEntity},
+    {kTokenLine, ReadLineEntity},       {kToken3dline, ReadLineEntity},  {kTokenPoint, ReadPointEntity},
+    {kTokenCircle, ReadCircleEntity},   {kTokenArc, ReadArcEntity},      {kTokenSolid, ReadQuadrilateral},
+    {kTokenTrace, ReadQuadrilateral},   {kToken3dface, ReadFaceEntity},  {kTokenShape, SkipEntity},
+    {kTokenEllipse, ReadEllipseEntity}, {kTokenDimension, SkipEntity},   {kTokenText, SkipEntity},
     {kTokenMtext, SkipEntity},     {kTokenAttdef, SkipEntity},    {kTokenAttrib, SkipEntity},
     {kTokenInsert, SkipEntity},    {kTokenPolyline, SkipEntity},  {kTokenVertex, SkipEntity},
     {kTokenSeqend, SkipEntity},    {kTokenLwpolyline, SkipEntity},

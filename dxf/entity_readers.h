@@ -13,8 +13,16 @@ class DxfLineReader;
 
 using EntityReader = int (*)(ConversionJob& job, DxfLineReader& reader, Token firstCode);
 
-// Consumes an entity's groups without using them: the reader of every entity
-// kind that is not converted yet.
+// Consumes an entity's groups without using them: SHAPE and DIMENSION make
+// nothing, and so does every entity kind that is not converted yet.
 int SkipEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);
+
+int ReadLineEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);      // LINE, 3DLINE
+int ReadPointEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);     // POINT
+int ReadCircleEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);    // CIRCLE
+int ReadArcEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);       // ARC
+int ReadEllipseEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);   // ELLIPSE
+int ReadQuadrilateral(ConversionJob& job, DxfLineReader& reader, Token firstCode);   // SOLID, TRACE
+int ReadFaceEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);      // 3DFACE
 
 }  // namespace dxfelem

@@ -1,13 +1,10 @@
+#include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
-#include "dxf/value_readers.h"
 
 namespace dxfelem {
 
 int SkipEntity(ConversionJob&, DxfLineReader& reader, Token code) {
-  while (code != kGroup0 && !reader.AtEnd()) {
-    ReadRawLine(reader, nullptr);
-    code = ReadToken(reader);
-  }
+  ForEachGroup(reader, code, [](Token) { return false; });
   return 1;
 }
 

@@ -1,5 +1,7 @@
 #include "geometry/element_builders.h"
 
+#include <cmath>
+
 #include "interface/conversion_job.h"
 #include "platform/c_number_text.h"
 
@@ -10,6 +12,11 @@ Drawing* TargetDrawing(ConversionJob& job, std::string_view layer) {
   if (!job.drawing || !IsLayerSelected(job.selection, layer)) return nullptr;
   return job.drawing.get();
 }
+
+// Overflowing input (1e308 and the like) can leave a point infinite or not
+// a number after the geometry; such a point is no place on a machine, and
+// its element is left out rather than written.
+bool IsFinite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
 bool SegmentTargetOf(int mode, SegmentTarget& target) {
   if (mode == 1 || mode == 2) {
@@ -27,7 +34,7 @@ bool SegmentTargetOf(int mode, SegmentTarget& target) {
 
 void AddPoint(ConversionJob& job, int mode, int32_t entity, const Point3& p, double value, std::string_view layer) {
   Drawing* drawing = TargetDrawing(job, layer);
-  if (drawing == nullptr) return;
+  if (drawing == nullptr || !IsFinite(p) || !std::isfinite(value)) return;
   if (mode == 0) {
     drawing->StartPath(entity, p, layer);
   } else if (mode == 1 || mode == 3) {
@@ -39,7 +46,7 @@ void AddLine(ConversionJob& job, int mode, int32_t entity, const Point3& p1, con
              std::string_view layer) {
   Drawing* drawing = TargetDrawing(job, layer);
   SegmentTarget target;
-  if (drawing == nullptr || !SegmentTargetOf(mode, target)) return;
+  if (drawing == nullptr || !SegmentTargetOf(mode, target) || !IsFinite(p1) || !IsFinite(p2)) return;
   drawing->AddLine(target, entity, p1, p2, layer);
 }
 
@@ -47,7 +54,9 @@ void AddArc3(ConversionJob& job, int mode, int32_t entity, const Point3& p1, con
              std::string_view layer) {
   Drawing* drawing = TargetDrawing(job, layer);
   SegmentTarget target;
-  if (drawing == nullptr || !SegmentTargetOf(mode, target)) return;
+  if (drawing == nullptr || !SegmentTargetOf(mode, target) || !IsFinite(p1) || !IsFinite(p2) || !IsFinite(p3)) {
+    return;
+  }
   drawing->AddArc(target, entity, p1, p2, p3, layer);
 }
 

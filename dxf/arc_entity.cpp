@@ -1,0 +1,60 @@
+// ARC: one three-point arc, counter-clockwise from its start angle.
+#include <cmath>
+
+#include "dxf/entity_groups.h"
+#include "dxf/entity_readers.h"
+#include "dxf/face_choice.h"
+#include "geometry/arc_record.h"
+#include "geometry/element_builders.h"
+#include "interface/conversion_job.h"
+#include "kernel/tg_angle.h"
+
+namespace dxfelem {
+namespace {
+
+// Coordinates this close to zero are zero: arcs that start on an axis.
+constexpr double kSnapToZero = 0.00001;
+
+double Snapped(double value) { return value > -kSnapToZero && value < kSnapToZero ? 0.0 : value; }
+
+}  // namespace
+
+int ReadArcEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+  CommonGroups common;
+  Point3 centre;
+  double radius = 0.0;
+  double startAngle = 0.0;
+  double endAngle = 0.0;
+  ForEachGroup(reader, firstCode, [&](Token code) {
+    if (common.Take(code, reader)) return true;
+    switch (code) {
+      case kGroup10: centre.x = ReadRounded4(reader); return true;
+      case kGroup20: centre.y = ReadRounded4(reader); return true;
+      case kGroup30:
+      case kGroup38: centre.z = ReadRounded4(reader); return true;
+      case kGroup40: radius = ReadRounded4(reader); return true;
+      case kGroup50: startAngle = ReadDouble(reader); return true;
+      case kGroup51: endAngle = ReadDouble(reader); return true;
+      default: return false;
+    }
+  });
+  const ParameterRecord& p = job.parameters;
+  if (p.Altezza3D == 1) centre.z += common.thickness;
+  AssignFace(p, common.layer, common.extrusion);
+  startAngle *= kTgRadiansPerDegree;
+  endAngle *= kTgRadiansPerDegree;
+  const Point3 start{Snapped(centre.x + radius * std::cos(startAngle)),
+                     Snapped(centre.y + radius * std::sin(startAngle)), centre.z};
+  const Point3 end{Snapped(centre.x + radius * std::cos(endAngle)), Snapped(centre.y + radius * std::sin(endAngle)),
+                   centre.z};
+  const ExtrusionClass extrusionClass = ClassifyExtrusion(common.extrusion);
+  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return 1;
+  Point3 middle;
+  if (!ArcMiddlePoint(MakeArcRecord(start, end, centre.x, centre.y, 1), middle)) middle = end;
+  const Frame frame = ExtrusionFrame(common.extrusion, extrusionClass);
+  AddArc3(job, 1, job.NextElementNumber(), TransformPoint(frame, start), TransformPoint(frame, middle),
+          TransformPoint(frame, end), common.layer);
+  return 1;
+}
+
+}  // namespace dxfelem

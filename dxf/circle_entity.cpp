@@ -1,0 +1,35 @@
+// CIRCLE: a hole point or a full-circle arc.
+#include "dxf/entity_groups.h"
+#include "dxf/entity_readers.h"
+#include "dxf/face_choice.h"
+#include "geometry/circle_builder.h"
+#include "interface/conversion_job.h"
+
+namespace dxfelem {
+
+int ReadCircleEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+  CommonGroups common;
+  Point3 centre;
+  double radius = 0.0;
+  ForEachGroup(reader, firstCode, [&](Token code) {
+    if (common.Take(code, reader)) return true;
+    switch (code) {
+      case kGroup10: centre.x = ReadRounded4(reader); return true;
+      case kGroup20: centre.y = ReadRounded4(reader); return true;
+      case kGroup30:
+      case kGroup38: centre.z = ReadRounded4(reader); return true;
+      case kGroup40: radius = ReadRounded4(reader); return true;
+      default: return false;
+    }
+  });
+  const ParameterRecord& p = job.parameters;
+  const ExtrusionClass extrusionClass = ClassifyExtrusion(common.extrusion);
+  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return 1;
+  if (p.Altezza3D == 1) centre.z += common.thickness;
+  AssignFace(p, common.layer, common.extrusion);
+  AddCircle(job, job.NextElementNumber(), ExtrusionFrame(common.extrusion, extrusionClass), centre, radius, 1,
+            common.layer);
+  return 1;
+}
+
+}  // namespace dxfelem

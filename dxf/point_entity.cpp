@@ -1,0 +1,48 @@
+// POINT: an isolated point with the value 0.001.
+#include "dxf/entity_groups.h"
+#include "dxf/entity_readers.h"
+#include "dxf/face_choice.h"
+#include "geometry/element_builders.h"
+#include "interface/conversion_job.h"
+
+namespace dxfelem {
+namespace {
+
+constexpr double kPointValue = 0.001;
+
+// The point's coordinates as the panel face of its extrusion sees them.
+Point3 Permute(const Point3& n, const Point3& p) {
+  if (NearValue(n.z, 1.0)) return p;
+  if (NearValue(n.y, 1.0)) return {-p.x, p.z, p.y};
+  if (NearValue(n.x, 1.0)) return {p.y, p.z, p.x};
+  if (NearValue(n.z, -1.0)) return {-p.x, p.y, p.z};
+  if (NearValue(n.y, -1.0)) return {p.x, p.z, -p.y};
+  if (NearValue(n.x, -1.0)) return {-p.y, p.z, -p.x};
+  return p;
+}
+
+}  // namespace
+
+int ReadPointEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+  CommonGroups common;
+  Point3 point;
+  ForEachGroup(reader, firstCode, [&](Token code) {
+    if (common.Take(code, reader)) return true;
+    switch (code) {
+      case kGroup10: point.x = ReadRounded4(reader); return true;
+      case kGroup20: point.y = ReadRounded4(reader); return true;
+      case kGroup30:
+      case kGroup38: point.z = ReadRounded4(reader); return true;
+      default: return false;
+    }
+  });
+  const ParameterRecord& p = job.parameters;
+  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
+  point = Permute(common.extrusion, point);
+  if (p.Altezza3D == 1) point.z += common.thickness;
+  AssignFace(p, common.layer, common.extrusion);
+  AddPoint(job, 3, job.NextElementNumber(), point, kPointValue, common.layer);
+  return 1;
+}
+
+}  // namespace dxfelem

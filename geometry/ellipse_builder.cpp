@@ -1,0 +1,171 @@
+#include "geometry/ellipse_builder.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <vector>
+
+#include "geometry/element_builders.h"
+#include "interface/conversion_job.h"
+#include "kernel/kernel_codes.h"
+#include "kernel/ll_list.h"
+#include "kernel/tg_angle.h"
+#include "kernel/tg_ellipse.h"
+#include "kernel/tg_point.h"
+
+namespace dxfelem {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kTurn = 2.0 * kPi;
+// The widened single-precision 0.01: start and end this close make a full ellipse.
+constexpr double kFullEllipseGap = 0.009999999776482582;
+// Pieces of a partial ellipse shorter than this (in parameter) are left out.
+constexpr double kShortestPiece = 1e-9;
+
+// The ellipse's own coordinates (u, v, w) on each face; w is carried along.
+Point3 ToOwn(int face, const Point3& p) {
+  switch (face) {
+    case 3:
+    case 5: return {p.x, p.z, -p.y};
+    case 4:
+    case 6: return {p.y, p.z, p.x};
+    default: return p;
+  }
+}
+
+bool IsMirrored(int face) { return face == 2 || face == 5 || face == 6; }
+
+struct OwnEllipse {
+  double cu, cv, cw;
+  double a, b;
+  double cosTheta, sinTheta;
+
+  // The point of parameter t: centre + R(theta) (a cos t, b sin t).
+  Point3 At(double t) const { return Place(a * std::cos(t), b * std::sin(t)); }
+  // A point given relative to the unrotated centre.
+  Point3 Place(double x, double y) const {
+    return {cu + cosTheta * x - sinTheta * y, cv + sinTheta * x + cosTheta * y, cw};
+  }
+};
+
+int RequestedPoints(int32_t archiEllisse) {
+  const long long count = static_cast<long long>(archiEllisse) * 8;
+  if (count > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (count < 0) return 0;
+  return static_cast<int>(count);
+}
+
+// The generator's points relative to the unrotated centre, clockwise from the top.
+bool SamplePoints(double a, double b, int requested, std::vector<Point3>& points) {
+  ll_list* list = ll_create_list();
+  if (list == nullptr) return false;
+  int produced = 0;
+  const int code = tg_ellipsepnts({-a, -b, 0.0, a, b, 0.0}, requested, produced, list);
+  if (code == TG_OK) {
+    for (ll_item* item = list->head; item != nullptr; item = item->next) {
+      const auto* point = static_cast<const tg_poly_3D*>(item->data);
+      points.push_back({point->x, point->y, 0.0});
+    }
+  }
+  ll_free_items(list);
+  ll_free_header(list);
+  return code == TG_OK && points.size() >= 3;
+}
+
+struct ArcPoints {
+  Point3 start, middle, end;
+};
+
+}  // namespace
+
+void AddEllipse(ConversionJob& job, int face, const Point3& centre, const Point3& majorAxis, double ratio,
+                double startParameter, double endParameter, const Frame& frame, int32_t entity,
+                std::string_view layer) {
+  // Faces outside 1..6 (no face chosen) keep the drawing's own axes, as face 1.
+  const Point3 c = ToOwn(face, centre);
+  const Point3 axis = ToOwn(face, majorAxis);
+  OwnEllipse e{c.x, c.y, c.z, 0.0, 0.0, 1.0, 0.0};
+  e.a = std::sqrt(axis.x * axis.x + axis.y * axis.y);
+  e.b = e.a * ratio;
+  double theta = tg_direction(TG_DIRECTION_RADIANS, c.x, c.y, c.x + axis.x, c.y + axis.y);
+  if (IsMirrored(face)) theta = -theta;
+  e.cosTheta = std::cos(theta);
+  e.sinTheta = std::sin(theta);
+  if (!std::isfinite(e.a) || !std::isfinite(e.b) || !std::isfinite(theta) || !std::isfinite(startParameter) ||
+      !std::isfinite(endParameter)) {
+    return;
+  }
+
+  const Point3 start = e.At(startParameter);
+  const Point3 end = e.At(endParameter);
+  const bool full = std::fabs(start.x - end.x) < kFullEllipseGap && std::fabs(start.y - end.y) < kFullEllipseGap;
+
+  std::vector<Point3> samples;
+  if (!SamplePoints(e.a, e.b, RequestedPoints(job.parameters.ArchiEllisse), samples)) return;
+  const std::size_t groups = (samples.size() - 1) / 2;
+
+  std::vector<ArcPoints> arcs;
+  if (full) {
+    for (std::size_t k = 0; k < groups; ++k) {
+      arcs.push_back({e.Place(samples[2 * k].x, samples[2 * k].y), e.Place(samples[2 * k + 1].x, samples[2 * k + 1].y),
+                      e.Place(samples[2 * k + 2].x, samples[2 * k + 2].y)});
+    }
+  } else {
+    // The samples run clockwise from the top; phi measures that way round
+    // in the ellipse's parameter, from 0 at the top to a full turn. The
+    // drawing's arc runs counter-clockwise from start to end, so clockwise
+    // it covers [phi(end), phi(end) + length]; groups are taken over two
+    // turns to cover a range that passes the top.
+    std::vector<double> phi(samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+      double value = kPi / 2.0 - std::atan2(samples[i].y / e.b, samples[i].x / e.a);
+      value = std::fmod(value, kTurn);
+      if (value < 0.0) value += kTurn;
+      phi[i] = value;
+    }
+    phi.front() = 0.0;
+    phi.back() = kTurn;
+    double length = std::fmod(endParameter - startParameter, kTurn);
+    if (length <= 0.0) length += kTurn;
+    double from = std::fmod(kPi / 2.0 - endParameter, kTurn);
+    if (from < 0.0) from += kTurn;
+    const double to = from + length;
+    auto atPhi = [&](double value) { return e.At(kPi / 2.0 - value); };
+    for (std::size_t k = 0; k < 2 * groups; ++k) {
+      const std::size_t i = 2 * (k % groups);
+      const double offset = k < groups ? 0.0 : kTurn;
+      const double g0 = phi[i] + offset;
+      const double g1 = phi[i + 2] + offset;
+      const double c0 = std::max(g0, from);
+      const double c1 = std::min(g1, to);
+      if (c1 - c0 <= kShortestPiece) continue;
+      if (c0 == g0 && c1 == g1) {
+        arcs.push_back({e.Place(samples[i].x, samples[i].y), e.Place(samples[i + 1].x, samples[i + 1].y),
+                        e.Place(samples[i + 2].x, samples[i + 2].y)});
+      } else {
+        // A piece cut at the end point (first) or the start point (last):
+        // its middle is the ellipse point halfway between in parameter.
+        arcs.push_back({c0 == g0 ? e.Place(samples[i].x, samples[i].y) : end, atPhi((c0 + c1) / 2.0),
+                        c1 == g1 ? e.Place(samples[i + 2].x, samples[i + 2].y) : start});
+      }
+    }
+  }
+
+  for (ArcPoints arc : arcs) {
+    arc.start = TransformPoint(frame, arc.start);
+    arc.middle = TransformPoint(frame, arc.middle);
+    arc.end = TransformPoint(frame, arc.end);
+    if (IsMirrored(face)) {
+      // Mirrored about the centre as given: y on face 2, z on faces 5 and 6.
+      for (Point3* p : {&arc.start, &arc.middle, &arc.end}) {
+        if (face == 2) p->y = 2.0 * centre.y - p->y;
+        else p->z = 2.0 * centre.z - p->z;
+      }
+      std::swap(arc.start, arc.end);
+    }
+    AddArc3(job, 1, entity, arc.start, arc.middle, arc.end, layer);
+  }
+}
+
+}  // namespace dxfelem
