@@ -4,6 +4,7 @@ namespace dxfelem::cli {
 
 const char* const kUsage =
     "usage: dxfelem convert IN.dxf OUT.txt [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
+    "                       [--summary]\n"
     "       dxfelem layers IN.dxf [OUT.txt]\n"
     "       dxfelem blocks IN.dxf [OUT.txt]\n"
     "       dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
@@ -15,6 +16,7 @@ const char* const kUsage =
     "          no file but OUT.txt is written.\n"
     "          --done FILE  writes the completion file \"1\" as the host expects\n"
     "          --json       prints the whole result record as JSON\n"
+    "          --summary    prints the elements and nodes per layer\n"
     "\n"
     "Exit status: 0 converted, 1 the conversion failed, 2 usage error.\n";
 
@@ -44,6 +46,8 @@ bool ParseConvert(const std::vector<std::string>& arguments, ConvertOptions& opt
       if (!value(options.completionFile)) return false;
     } else if (argument == "--json") {
       options.json = true;
+    } else if (argument == "--summary") {
+      options.summary = true;
     } else if (argument.size() > 1 && argument[0] == '-') {
       error = "unknown option " + argument;
       return false;

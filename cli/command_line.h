@@ -15,6 +15,7 @@ struct ConvertOptions {
   std::string section;
   std::string completionFile;  // empty: no completion file is written
   bool json = false;
+  bool summary = false;  // elements and nodes per layer of the element file
 };
 
 struct CommandLine {

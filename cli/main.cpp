@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/element_summary.h"
 #include "cli/outcome_message.h"
 #include "cli/result_json.h"
 #include "dxfelem/dxfelem.h"
@@ -24,6 +25,7 @@ int RunConvert(const dxfelem::cli::ConvertOptions& options) {
   if (options.json) std::printf("%s\n", dxfelem::cli::ResultJson(returned, record).c_str());
   const std::string message = dxfelem::cli::ConversionMessage(returned, record, options.dxfFile, options.outputFile);
   std::fprintf(returned == 1 ? stdout : stderr, "dxfelem: %s\n", message.c_str());
+  if (options.summary && returned == 1) std::fputs(dxfelem::cli::SummarizeElementFile(options.outputFile).c_str(), stdout);
   return returned == 1 ? kExitSuccess : kExitFailed;
 }
 

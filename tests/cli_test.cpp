@@ -129,3 +129,23 @@ TEST(Cli, ParametersAreReadAndWrittenBack) {
 
 }  // namespace
 }  // namespace dxfelem
+
+namespace dxfelem {
+namespace {
+
+TEST(Cli, SummaryCountsElementsAndNodesPerLayer) {
+  test::TempDir dir;
+  const std::string dxf = dir.Write("a.dxf",
+                                    "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nA\n11\n1\n0\nCIRCLE\n8\nB\n40\n1\n"
+                                    "0\nPOINT\n8\nB\n0\nENDSEC\n0\nEOF\n");
+  ToolRun run = RunTool("convert '" + dxf + "' '" + dir.File("out.txt") + "' --summary");
+  EXPECT_EQ(run.exitStatus, 0);
+  // Built-in settings: no face names; the circle (radius above RadiusMin 0)
+  // is a three-node arc, the point one node.
+  EXPECT_TRUE(Contains(run.output, "A                                        1         2\n")) << run.output;
+  EXPECT_TRUE(Contains(run.output, "B                                        2         4\n")) << run.output;
+  EXPECT_TRUE(Contains(run.output, "all layers                               3         6\n")) << run.output;
+}
+
+}  // namespace
+}  // namespace dxfelem

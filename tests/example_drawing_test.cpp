@@ -1,0 +1,57 @@
+// The bundled example drawing, converted with its own parameter file, gives
+// the element file worked out by hand.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "dxfelem/dxfelem.h"
+#include "support/temp_dir.h"
+
+namespace dxfelem {
+namespace {
+
+std::string Line(const char* code, const char* entity, const char* x, const char* y, const char* value,
+                 const std::string& layer) {
+  auto pad = [](std::string text, std::size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+    return text;
+  };
+  return std::string(code) + "," + entity + "," + pad(x, 12) + "," + pad(y, 12) + "," + pad("0.000", 12) + "," +
+         pad(value, 12) + "," + pad(layer, 64) + "," + pad("*", 64) + "\r\n";
+}
+
+TEST(ExampleDrawing, ConvertsToTheHandWorkedElementFile) {
+  test::TempDir dir;
+  const std::string ini = dir.File("panel.ini");
+  std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.ini", ini);
+  const std::string out = dir.File("panel.txt");
+  ConversionResult record{};
+  ASSERT_EQ(DxfToTxt(ini.c_str(), "Panel", DXFELEM_SOURCE_DIR "/examples/panel.dxf", out.c_str(), "", &record), 1)
+      << record.errorCode;
+  const std::string groove = "GROOVESide1";
+  const std::string holes = "HOLESSide1";
+  // DecimaliTxt 3: numbers rounded to two decimals, written with three.
+  // The groove's arc about (450, 300), radius 50, from 0 to 90 degrees has
+  // its middle at 450 + 50 cos 45 = 485.355 (485.36); its end's x,
+  // 450 + 50 cos 1.5707963268, is a hair below 450 and rounds to it.
+  // Circles up to RadiusMin 5 are holes; the bore of radius 20 is a full arc.
+  const std::string expected =
+      Line("INI", "     1", "50.000", "350.000", "0.000", groove) +
+      Line("FIN", "     1", "450.000", "350.000", "0.000", groove) +
+      Line("INI", "     2", "500.000", "300.000", "0.000", groove) +
+      Line("MED", "     2", "485.360", "335.360", "0.000", groove) +
+      Line("FIN", "     2", "450.000", "350.000", "0.000", groove) +
+      Line("INI", "     3", "500.000", "300.000", "0.000", groove) +
+      Line("FIN", "     3", "500.000", "100.000", "0.000", groove) +
+      Line("ISO", "     4", "37.000", "60.000", "2.500", holes) +
+      Line("ISO", "     5", "69.000", "60.000", "2.500", holes) +
+      Line("ISO", "     6", "101.000", "60.000", "2.500", holes) +
+      Line("INI", "     7", "280.000", "200.000", "0.000", holes) +
+      Line("MED", "     7", "320.000", "200.000", "0.000", holes) +
+      Line("FIN", "     7", "280.000", "200.000", "0.000", holes);
+  EXPECT_EQ(test::ReadFileBytes(out), expected);
+}
+
+}  // namespace
+}  // namespace dxfelem
