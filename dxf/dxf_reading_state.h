@@ -1,7 +1,10 @@
 // What the DXF reader remembers while it reads one drawing.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "dxf/polyline_record.h"
 
 namespace dxfelem {
 
@@ -11,8 +14,8 @@ struct DxfReadingState {
   // Block name and layer of the latest INSERT, for the ATTRIB entities after it.
   std::string lastInsertBlock;
   std::string lastInsertLayer;
-
-  void Reset() { *this = DxfReadingState{}; }
+  // The heavy polyline between its POLYLINE and its SEQEND; null otherwise.
+  std::unique_ptr<PolylineRecord> openPolyline;
 };
 
 }  // namespace dxfelem

@@ -2,6 +2,7 @@
 
 #include "dxf/entity_readers.h"
 #include "dxf/value_readers.h"
+#include "interface/conversion_job.h"
 
 namespace dxfelem {
 namespace {
@@ -17,10 +18,10 @@ constexpr EntityKind kEntityKinds[] = {
     {kTokenLine, ReadLineEntity},       {kToken3dline, ReadLineEntity},  {kTokenPoint, ReadPointEntity},
     {kTokenCircle, ReadCircleEntity},   {kTokenArc, ReadArcEntity},      {kTokenSolid, ReadQuadrilateral},
     {kTokenTrace, ReadQuadrilateral},   {kToken3dface, ReadFaceEntity},  {kTokenShape, SkipEntity},
-    {kTokenEllipse, ReadEllipseEntity}, {kTokenDimension, SkipEntity},   {kTokenText, SkipEntity},
-    {kTokenMtext, SkipEntity},     {kTokenAttdef, SkipEntity},    {kTokenAttrib, SkipEntity},
-    {kTokenInsert, SkipEntity},    {kTokenPolyline, SkipEntity},  {kTokenVertex, SkipEntity},
-    {kTokenSeqend, SkipEntity},    {kTokenLwpolyline, SkipEntity},
+    {kTokenEllipse, ReadEllipseEntity}, {kTokenDimension, SkipEntity},   {kTokenText, ReadTextEntity},
+    {kTokenMtext, ReadParagraphTextEntity}, {kTokenAttdef, SkipEntity},  {kTokenAttrib, ReadAttributeEntity},
+    {kTokenInsert, ReadInsertEntity},   {kTokenPolyline, ReadPolylineEntity}, {kTokenVertex, ReadVertexEntity},
+    {kTokenSeqend, ReadSequenceEnd},    {kTokenLwpolyline, ReadLightPolyline},
 };
 
 EntityReader ReaderFor(Token name) {
@@ -39,6 +40,11 @@ enum class PassState {
 }  // namespace
 
 int ReadEntities(ConversionJob& job, DxfLineReader& reader) {
+  // A polyline left open when the pass ends, however it ends, is dropped.
+  struct ReleaseOpenPolyline {
+    ConversionJob& job;
+    ~ReleaseOpenPolyline() { job.reading.openPolyline.reset(); }
+  } release{job};
   PassState state = PassState::kScanning;
   std::string_view line;
   while (ReadTrimmedLine(reader, line)) {

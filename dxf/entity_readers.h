@@ -13,8 +13,8 @@ class DxfLineReader;
 
 using EntityReader = int (*)(ConversionJob& job, DxfLineReader& reader, Token firstCode);
 
-// Consumes an entity's groups without using them: SHAPE and DIMENSION make
-// nothing, and so does every entity kind that is not converted yet.
+// Consumes an entity's groups without using them: SHAPE, DIMENSION and
+// ATTDEF make nothing.
 int SkipEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);
 
 int ReadLineEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);      // LINE, 3DLINE
@@ -24,5 +24,13 @@ int ReadArcEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);  
 int ReadEllipseEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);   // ELLIPSE
 int ReadQuadrilateral(ConversionJob& job, DxfLineReader& reader, Token firstCode);   // SOLID, TRACE
 int ReadFaceEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);      // 3DFACE
+int ReadPolylineEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);  // POLYLINE
+int ReadVertexEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);    // VERTEX
+int ReadSequenceEnd(ConversionJob& job, DxfLineReader& reader, Token firstCode);     // SEQEND
+int ReadLightPolyline(ConversionJob& job, DxfLineReader& reader, Token firstCode);   // LWPOLYLINE
+int ReadInsertEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);    // INSERT
+int ReadAttributeEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode); // ATTRIB
+int ReadTextEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);      // TEXT
+int ReadParagraphTextEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode);  // MTEXT
 
 }  // namespace dxfelem

@@ -59,14 +59,15 @@ double ReadDouble(DxfLineReader& reader) {
 
 double ReadRounded4(DxfLineReader& reader) { return RoundTo4Decimals(ReadDouble(reader)); }
 
-float ReadRounded4Single(DxfLineReader& reader) {
-  const double value = ReadDouble(reader);
+float NarrowToFloat(double value) {
   // Beyond the float range the conversion gives infinity, as on the hosts.
   if (std::fabs(value) > std::numeric_limits<float>::max()) {
-    return std::copysign(std::numeric_limits<float>::infinity(), static_cast<float>(std::signbit(value) ? -1 : 1));
+    return std::signbit(value) ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
   }
-  return RoundTo4DecimalsSingle(static_cast<float>(value));
+  return static_cast<float>(value);
 }
+
+float ReadRounded4Single(DxfLineReader& reader) { return RoundTo4DecimalsSingle(NarrowToFloat(ReadDouble(reader))); }
 
 int32_t ReadInt(DxfLineReader& reader) {
   std::string_view text;

@@ -33,4 +33,7 @@ double RoundTo4Decimals(double value);
 // The same with single-precision constants and the range ±2^31 (ends excluded).
 float RoundTo4DecimalsSingle(float value);
 
+// A double held in single precision; beyond the float range, infinity.
+float NarrowToFloat(double value);
+
 }  // namespace dxfelem

@@ -1,0 +1,56 @@
+// INSERT: blocks are referenced, never expanded. A block that a block table
+// of the parameter file names becomes a macro element at the insertion point
+// and a placement element carrying the scale factors and the rotation.
+#include "dxf/entity_groups.h"
+#include "dxf/entity_readers.h"
+#include "dxf/face_choice.h"
+#include "geometry/element_builders.h"
+#include "interface/conversion_job.h"
+#include "params/process_state.h"
+
+namespace dxfelem {
+
+int ReadInsertEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+  CommonGroups common;
+  std::string block;
+  Point3 insertion;
+  Point3 scale{1.0, 1.0, 1.0};
+  double rotation = 0.0;
+  DxfReadingState& reading = job.reading;
+  ForEachGroup(reader, firstCode, [&](Token code) {
+    switch (code) {
+      // The ATTRIB entities that follow belong to the latest INSERT, kept or not.
+      case kGroup8:
+        ReadRawLine(reader, &common.layer);
+        reading.lastInsertLayer = common.layer;
+        return true;
+      case kGroup2:
+        ReadRawLine(reader, &block);
+        reading.lastInsertBlock = block;
+        return true;
+      case kGroup10: insertion.x = ReadRounded4(reader); return true;
+      case kGroup20: insertion.y = ReadRounded4(reader); return true;
+      case kGroup30:
+      case kGroup38: insertion.z = ReadRounded4(reader); return true;
+      case kGroup41: scale.x = ReadRounded4(reader); return true;
+      case kGroup42: scale.y = ReadRounded4(reader); return true;
+      case kGroup43: scale.z = ReadRounded4(reader); return true;
+      case kGroup50: rotation = ReadRounded4(reader); return true;
+      case kGroup66:
+      case kGroup70:
+      case kGroup71: ReadInt(reader); return true;  // attributes follow, columns, rows: not used
+      default: return common.Take(code, reader);
+    }
+  });
+  const ParameterRecord& p = job.parameters;
+  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
+  if (p.Altezza3D == 1) insertion.z += common.thickness;
+  AssignFace(p, common.layer, common.extrusion);
+  if (p.EscludeBlocchi != 0 || !IsDefinedBlock(block)) return 1;
+  const int32_t entity = job.NextElementNumber();
+  AddMacro(job, entity, insertion, block, common.layer);
+  AddPlacement(job, entity, scale, rotation, block, common.layer);
+  return 1;
+}
+
+}  // namespace dxfelem

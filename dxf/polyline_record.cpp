@@ -1,0 +1,127 @@
+#include "dxf/polyline_record.h"
+
+#include <cmath>
+
+#include "dxf/face_choice.h"
+#include "dxf/value_readers.h"
+#include "geometry/arc_record.h"
+#include "geometry/element_builders.h"
+#include "interface/conversion_job.h"
+
+namespace dxfelem {
+namespace {
+
+// The single-precision 1e-8, widened: smaller bulges and radii make no arc.
+constexpr double kSmallestBulge = 9.99999993922529e-09;
+
+class PolylineEmitter {
+ public:
+  PolylineEmitter(ConversionJob& job, const PolylineRecord& record, bool coded, float elevation, const Frame& frame)
+      : job_(job), record_(record), coded_(coded), elevation_(elevation), frame_(frame) {}
+
+  // The vertex in the polyline's own coordinates: z plus the elevation,
+  // summed in single precision.
+  Point3 Own(const PolylineVertex& v) const {
+    return {static_cast<double>(v.x), static_cast<double>(v.y), static_cast<double>(v.z + elevation_)};
+  }
+  Point3 World(const PolylineVertex& v) const { return TransformPoint(frame_, Own(v)); }
+
+  void Start(const PolylineVertex& first) {
+    if (coded_) return;
+    AddPoint(job_, 0, job_.NextElementNumber(), World(first), 0.0, record_.layer);
+  }
+
+  // A piece with the bulge of its first vertex; `closing` for the piece
+  // back to the first vertex.
+  void Add(const PolylineVertex& from, const PolylineVertex& to, bool closing) {
+    double cx = 0.0;
+    double cy = 0.0;
+    int32_t direction = 1;
+    if (from.bulge != 0.0 && BulgeArcCentre(from.x, from.y, to.x, to.y, from.bulge, cx, cy, direction)) {
+      Point3 middle;
+      ArcMiddlePoint(MakeArcRecord(Own(from), Own(to), cx, cy, direction), middle);  // the chord midpoint if none
+      AddArc3(job_, closing ? 4 : 3, job_.elementCounter, World(from), TransformPoint(frame_, middle), World(to),
+              record_.layer);
+      return;
+    }
+    if (coded_) {
+      AddLine(job_, closing ? 2 : 1, job_.NextElementNumber(), World(from), World(to), record_.layer);
+    } else {
+      AddLine(job_, closing ? 4 : 3, job_.elementCounter, World(from), World(to), record_.layer);
+    }
+  }
+
+  void EndOpen(const PolylineVertex* last) {
+    if (coded_) return;
+    // Mode 2 makes nothing: the open end only uses up a number.
+    AddPoint(job_, 2, job_.NextElementNumber(), last != nullptr ? World(*last) : Point3{}, 0.0, record_.layer);
+  }
+
+ private:
+  ConversionJob& job_;
+  const PolylineRecord& record_;
+  bool coded_;
+  float elevation_;
+  Frame frame_;
+};
+
+}  // namespace
+
+bool BulgeArcCentre(double ax, double ay, double bx, double by, double bulge, double& centreX, double& centreY,
+                    int32_t& direction) {
+  if (!(std::fabs(bulge) >= kSmallestBulge) || !std::isfinite(bulge)) return false;
+  const double dx = bx - ax;
+  const double dy = by - ay;
+  const double d = std::sqrt(dx * dx + dy * dy);
+  double r = (d / 2.0) * (bulge * bulge + 1.0) / (2.0 * bulge);
+  direction = r >= 0.0 ? 1 : 0;
+  r = std::fabs(r);
+  if (!(r >= kSmallestBulge) || !std::isfinite(r)) return false;
+  // The circles of radius r about a and b meet on the chord's bisector, h
+  // away from its midpoint. Exactly at a half circle h is 0; rounding may
+  // take its square a hair below 0 there, which is still the one point.
+  const double half = d / 2.0;
+  double h2 = r * r - half * half;
+  if (h2 < 0.0) {
+    if (h2 < -1e-12 * r * r) return false;
+    h2 = 0.0;
+  }
+  const double h = std::sqrt(h2);
+  const double leftX = -dy / d;
+  const double leftY = dx / d;
+  // Up to a half circle the centre lies on the side the arc turns to:
+  // left of a-b when counter-clockwise; beyond it, on the other side.
+  const bool left = (std::fabs(bulge) < 1.0) == (direction == 1);
+  const double side = left ? h : -h;
+  centreX = ax + dx / 2.0 + side * leftX;
+  centreY = ay + dy / 2.0 + side * leftY;
+  return true;
+}
+
+void EmitPolyline(ConversionJob& job, PolylineRecord& record) {
+  // Polygon meshes make nothing.
+  if ((record.flags & (PolylineRecord::kPolygonMesh | PolylineRecord::kMeshClosedOrPolyface)) != 0) return;
+  const ParameterRecord& p = job.parameters;
+  const ExtrusionClass extrusionClass = ClassifyExtrusion(record.extrusion);
+  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return;
+  const bool coded = IsCodedLayer(job, record.layer);
+  double elevation = record.elevation;
+  if (p.Altezza3D == 1) elevation += record.thickness;
+  AssignFace(p, record.layer, record.extrusion);
+
+  PolylineEmitter emitter(job, record, coded, NarrowToFloat(elevation),
+                          ExtrusionFrame(record.extrusion, extrusionClass));
+  const std::vector<PolylineVertex>& vertices = record.vertices;
+  if (!vertices.empty()) {
+    emitter.Start(vertices.front());
+    for (std::size_t i = 1; i < vertices.size(); ++i) emitter.Add(vertices[i - 1], vertices[i], false);
+  }
+  if ((record.flags & PolylineRecord::kClosed) != 0) {
+    // A closed polyline without vertices has nothing to close.
+    if (!vertices.empty()) emitter.Add(vertices.back(), vertices.front(), true);
+  } else {
+    emitter.EndOpen(vertices.empty() ? nullptr : &vertices.back());
+  }
+}
+
+}  // namespace dxfelem

@@ -1,0 +1,77 @@
+// TEXT and MTEXT: the text is handed to the glyph outlines.
+#include "dxf/entity_groups.h"
+#include "dxf/entity_readers.h"
+#include "dxf/face_choice.h"
+#include "interface/conversion_job.h"
+#include "text/text_outlines.h"
+
+namespace dxfelem {
+namespace {
+
+// Whether the layer name as read contains one of the face names (each
+// tested only when the layer name is at least as long).
+bool NamesAFace(const ParameterRecord& p, const std::string& layer) {
+  for (int i = 1; i <= 6; ++i) {
+    const std::string& name = p.FaceName(i);
+    if (!name.empty() && layer.find(name) != std::string::npos) return true;
+  }
+  return false;
+}
+
+int ReadText(ConversionJob& job, DxfLineReader& reader, Token firstCode, const char* kind) {
+  CommonGroups common;
+  TextEntity text;
+  text.kind = kind;
+  ForEachGroup(reader, firstCode, [&](Token code) {
+    if (common.Take(code, reader)) return true;
+    switch (code) {
+      // An MTEXT's continuation chunks (group 3) are passed over: the last
+      // chunk, group 1, is the text.
+      case kGroup1: ReadRawLine(reader, &text.text); return true;
+      case kGroup7: ReadRawLine(reader, &text.style); return true;
+      case kGroup10: text.insertion.x = ReadRounded4(reader); return true;
+      case kGroup20: text.insertion.y = ReadRounded4(reader); return true;
+      case kGroup30:
+      case kGroup38: text.insertion.z = ReadRounded4(reader); return true;
+      case kGroup11: text.direction.x = ReadRounded4(reader); return true;
+      case kGroup21: text.direction.y = ReadRounded4(reader); return true;
+      case kGroup31: text.direction.z = ReadRounded4(reader); return true;
+      case kGroup40: text.height = ReadRounded4(reader); return true;
+      case kGroup50: text.rotation = ReadRounded4(reader); return true;
+      case kGroup51: ReadRounded4(reader); return true;  // oblique angle: no effect
+      case kGroup71:
+      case kGroup72: ReadInt(reader); return true;  // generation and alignment: no effect
+      default: return false;
+    }
+  });
+  const ParameterRecord& p = job.parameters;
+  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
+  if (p.Altezza3D == 1) text.insertion.z += common.thickness;
+  const std::string layerAsRead = common.layer;
+  text.face = AssignFace(p, common.layer, common.extrusion);
+  text.faceLayer = NamesAFace(p, layerAsRead) ? 1 : 0;
+  if (text.faceLayer) {
+    // A text on a face's layer is drawn on that face, whatever its own extrusion.
+    if (text.face == 2) common.extrusion = {0.0, 0.0, 1.0};
+    if (text.face == 5) common.extrusion = {0.0, -1.0, 0.0};
+    if (text.face == 6) common.extrusion = {1.0, 0.0, 0.0};
+  }
+  text.frame = ExtrusionFrame(common.extrusion, ClassifyExtrusion(common.extrusion));
+  if (p.Testo == 0) return 1;
+  text.layer = common.layer;
+  job.NextElementNumber();
+  ConvertTextToOutlines(job, text);
+  return 1;
+}
+
+}  // namespace
+
+int ReadTextEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+  return ReadText(job, reader, firstCode, "TEXT");
+}
+
+int ReadParagraphTextEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+  return ReadText(job, reader, firstCode, "MTEXT");
+}
+
+}  // namespace dxfelem

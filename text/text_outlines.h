@@ -1,0 +1,32 @@
+// TEXT and MTEXT entities drawn as glyph outlines that become path elements.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "geometry/extrusion_frame.h"
+
+namespace dxfelem {
+
+class ConversionJob;
+
+// What the TEXT and MTEXT reader hands on for one entity.
+struct TextEntity {
+  std::string kind;   // "TEXT" or "MTEXT"
+  std::string text;   // the final chunk of the text value
+  std::string style;
+  Point3 insertion;
+  Point3 direction;   // MTEXT: the direction of the text's x axis
+  double height = 0.0;
+  double rotation = 0.0;  // degrees; TEXT only
+  std::string layer;      // with the face name
+  int face = 0;
+  int faceLayer = 0;      // the layer as read names a face
+  Frame frame;
+};
+
+// Adds the outlines of the text's glyphs to the job's drawing, advancing the
+// element counter once per element. Failures are silent.
+void ConvertTextToOutlines(ConversionJob& job, const TextEntity& text);
+
+}  // namespace dxfelem
