@@ -5,38 +5,19 @@
 #include <string>
 
 #include "dxfelem/dxfelem.h"
-#include "support/temp_dir.h"
+#include "support/element_lines.h"
 
 namespace dxfelem {
 namespace {
 
-// One element file line; the numbers are given as they must be printed.
 std::string Line(const char* code, const char* entity, const char* x, const char* y, const char* z, const char* value,
-                 const std::string& layer, const std::string& tag = "*") {
-  auto pad = [](std::string text, std::size_t width) {
-    if (text.size() < width) text.append(width - text.size(), ' ');
-    return text;
-  };
-  return std::string(code) + "," + entity + "," + pad(x, 12) + "," + pad(y, 12) + "," + pad(z, 12) + "," +
-         pad(value, 12) + "," + pad(layer, 64) + "," + pad(tag, 64) + "\r\n";
+                 const std::string& layer) {
+  return test::ElementLine(code, entity, x, y, z, value, layer);
 }
 
-class Conversion : public ::testing::Test {
+class Conversion : public ::testing::Test, public test::InlineConversion {
  protected:
-  // Converts the entities (group lines, "\n" separated) with the settings.
-  int32_t Convert(const std::string& entities, const std::string& settings, const std::string& header = "") {
-    std::string dxf = "0\nSECTION\n2\nHEADER\n" + header + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + entities +
-                      "0\nENDSEC\n0\nEOF\n";
-    dir_.Write("a.dxf", dxf);
-    ini_ = dir_.Write("p.ini", "[P]\n" + settings);
-    record_ = ConversionResult{};
-    return DxfToTxt(ini_.c_str(), "P", dir_.File("a.dxf").c_str(), dir_.File("a.txt").c_str(), "", &record_);
-  }
-  std::string Output() const { return test::ReadFileBytes(dir_.File("a.txt")); }
-
-  test::TempDir dir_;
-  std::string ini_;
-  ConversionResult record_{};
+  std::string ini_path() const { return dir().File("p.ini"); }
 };
 
 TEST_F(Conversion, EveryBasicEntityHandWorked) {
@@ -53,7 +34,7 @@ TEST_F(Conversion, EveryBasicEntityHandWorked) {
       "0\n3DFACE\n8\nT\n10\n0\n20\n0\n30\n0\n11\n2\n21\n0\n31\n0\n12\n2\n22\n2\n32\n0\n"
       "0\nDIMENSION\n8\nD\n10\n0\n"
       "0\nSHAPE\n8\nD\n10\n0\n";
-  ASSERT_EQ(Convert(entities, "RadiusMin=5\nDecimaliTxt=3\nSideInp1=F1,0;\n"), 1) << record_.errorCode;
+  ASSERT_EQ(Convert(entities, "RadiusMin=5\nDecimaliTxt=3\nSideInp1=F1,0;\n"), 1) << record().errorCode;
   const std::string expected =
       // LINE: as read, face 1's name appended.
       Line("INI", "     1", "0.000", "0.000", "0.000", "0.000", "AF1") +
@@ -123,7 +104,7 @@ TEST_F(Conversion, InchDrawingsWorkInInchesAndWriteBackMillimetres) {
                     "9\n$INSUNITS\n70\n1\n"),
             1);
   EXPECT_EQ(Output().substr(0, 3), "INI");
-  std::string ini = test::ReadFileBytes(ini_);
+  std::string ini = Settings();
   EXPECT_NE(ini.find("RadiusMin=5.00\n"), std::string::npos) << ini;
   EXPECT_NE(ini.find("Tollerance=0.25400\n"), std::string::npos) << ini;
   EXPECT_NE(ini.find("SpazioFont=2.54000\n"), std::string::npos) << ini;
@@ -132,17 +113,18 @@ TEST_F(Conversion, InchDrawingsWorkInInchesAndWriteBackMillimetres) {
   // Millimetres ($INSUNITS 4): a hole, and UnitaMisuraVal back to 0.
   ASSERT_EQ(Convert(circle, "UnitaMisura=2\nRadiusMin=5\nUnitaMisuraVal=1\n", "9\n$INSUNITS\n70\n4\n"), 1);
   EXPECT_EQ(Output().substr(0, 3), "ISO");
-  EXPECT_NE(test::ReadFileBytes(ini_).find("UnitaMisuraVal=0\n"), std::string::npos);
+  EXPECT_NE(Settings().find("UnitaMisuraVal=0\n"), std::string::npos);
 
   // UnitaMisura 1 converts whatever the header says; the Net call too.
-  dir_.Write("a.dxf", "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n4\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + circle +
+  dir().Write("a.dxf", "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n4\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + circle +
                           "0\nENDSEC\n0\nEOF\n");
-  dir_.Write("p.ini", "[P]\nUnitaMisura=1\nRadiusMin=5\n");
+  dir().Write("p.ini", "[P]\nUnitaMisura=1\nRadiusMin=5\n");
   int32_t code = -1;
-  ASSERT_EQ(DxfToTxtNet(ini_.c_str(), "P", dir_.File("a.dxf").c_str(), dir_.File("a.txt").c_str(), "", &code), 1);
+  ASSERT_EQ(DxfToTxtNet(ini_path().c_str(), "P", dir().File("a.dxf").c_str(), dir().File("a.txt").c_str(), "", &code),
+            1);
   EXPECT_EQ(code, 0);
   EXPECT_EQ(Output().substr(0, 3), "INI");
-  ini = test::ReadFileBytes(ini_);
+  ini = Settings();
   EXPECT_NE(ini.find("RadiusMin=5.00\n"), std::string::npos) << ini;
   EXPECT_NE(ini.find("UnitaMisuraVal=1\n"), std::string::npos) << ini;
 }
@@ -165,7 +147,7 @@ TEST_F(Conversion, BadNumbersGiveDefinedResults) {
   // groups fall out of step and the pass reaches the end of the file
   // inside the entities.
   EXPECT_EQ(Convert("0\nPOINT\n8\n" + std::string(255, 'L') + "\n10\n1\n", ""), 0);
-  EXPECT_EQ(record_.errorCode, 4);
+  EXPECT_EQ(record().errorCode, 4);
 }
 
 }  // namespace

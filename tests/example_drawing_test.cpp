@@ -6,19 +6,14 @@
 #include <string>
 
 #include "dxfelem/dxfelem.h"
-#include "support/temp_dir.h"
+#include "support/element_lines.h"
 
 namespace dxfelem {
 namespace {
 
 std::string Line(const char* code, const char* entity, const char* x, const char* y, const char* value,
                  const std::string& layer, const char* z = "0.000", const std::string& tag = "*") {
-  auto pad = [](std::string text, std::size_t width) {
-    if (text.size() < width) text.append(width - text.size(), ' ');
-    return text;
-  };
-  return std::string(code) + "," + entity + "," + pad(x, 12) + "," + pad(y, 12) + "," + pad(z, 12) + "," +
-         pad(value, 12) + "," + pad(layer, 64) + "," + pad(tag, 64) + "\r\n";
+  return test::ElementLine(code, entity, x, y, z, value, layer, tag);
 }
 
 TEST(ExampleDrawing, ConvertsToTheHandWorkedElementFile) {
