@@ -7,6 +7,11 @@ void Drawing::Clear() {
   current_ = nullptr;
 }
 
+std::list<Element>::iterator Drawing::Erase(std::list<Element>::iterator element) {
+  if (current_ == &*element) current_ = nullptr;
+  return elements_.erase(element);
+}
+
 Element& Drawing::NewElement(std::string_view layer) {
   Element& element = elements_.emplace_back(std::string(layer));
   current_ = &element;

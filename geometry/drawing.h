@@ -30,6 +30,9 @@ class Drawing {
   Element* current() const { return current_; }
   void set_current(Element* element) { current_ = element; }
   void Clear();
+  // Removes and deletes one element; the current element is forgotten
+  // when it is the one removed.
+  std::list<Element>::iterator Erase(std::list<Element>::iterator element);
 
   // Single-node and path-start builders always make a new element, add it at
   // the end of the list and make it current.

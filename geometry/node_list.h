@@ -39,6 +39,10 @@ class NodeList {
   // Removes the node at position i, keeping the order of the others.
   void erase(std::size_t i);
   void clear() { begin_ = capacity_ / 2; size_ = 0; }
+  // Keeps the first `count` nodes.
+  void truncate(std::size_t count) {
+    if (count < size_) size_ = count;
+  }
   // Makes room for count more nodes at the back (and at the front when asked).
   void reserve_back(std::size_t count);
   void reserve_front(std::size_t count);

@@ -1,11 +1,21 @@
 #include "geometry/processing_step.h"
 
+#include "geometry/element_builders.h"
+#include "geometry/profile_chaining.h"
 #include "interface/conversion_job.h"
 
 namespace dxfelem {
 
-// The joining of pieces (Connect) and the reversal of profiles (InvProfili)
-// are not built yet: the drawing is left as the reader built it.
-int ProcessDrawing(ConversionJob&) { return 1; }
+int ProcessDrawing(ConversionJob& job) {
+  if (!job.drawing) return 1;
+  const ParameterRecord& p = job.parameters;
+  if (p.Connect != 0) {
+    Chain(*job.drawing, static_cast<double>(p.Tollerance),
+          [&job](const std::string& layer) { return IsCodedLayer(job, layer); }, p.IniConnect == 1);
+    Clean(*job.drawing);
+  }
+  if (p.InvProfili != 0) ReverseAll(*job.drawing);
+  return 1;
+}
 
 }  // namespace dxfelem

@@ -34,7 +34,8 @@ TEST_F(Conversion, EveryBasicEntityHandWorked) {
       "0\n3DFACE\n8\nT\n10\n0\n20\n0\n30\n0\n11\n2\n21\n0\n31\n0\n12\n2\n22\n2\n32\n0\n"
       "0\nDIMENSION\n8\nD\n10\n0\n"
       "0\nSHAPE\n8\nD\n10\n0\n";
-  ASSERT_EQ(Convert(entities, "RadiusMin=5\nDecimaliTxt=3\nSideInp1=F1,0;\n"), 1) << record().errorCode;
+  // Connect 0: every entity's own elements, unjoined.
+  ASSERT_EQ(Convert(entities, "Connect=0\nRadiusMin=5\nDecimaliTxt=3\nSideInp1=F1,0;\n"), 1) << record().errorCode;
   const std::string expected =
       // LINE: as read, face 1's name appended.
       Line("INI", "     1", "0.000", "0.000", "0.000", "0.000", "AF1") +

@@ -16,7 +16,8 @@ std::string Line(const char* code, const char* entity, const char* x, const char
 
 class PolylinesAndInserts : public ::testing::Test, public test::InlineConversion {};
 
-const char kSettings[] = "DecimaliTxt=3\nSideInp1=F1,0;\n";
+// Connect 0: the elements as the readers make them, unjoined.
+const char kSettings[] = "Connect=0\nDecimaliTxt=3\nSideInp1=F1,0;\n";
 
 // A closed 10 x 10 square with a half circle bulging out of its right side
 // (bulge 1, counter-clockwise) and one out of its left side (bulge -1,

@@ -1,0 +1,82 @@
+// Joining shuffled, randomly reversed polygon sides into profiles, with the
+// quadratic scan as written down beside it for comparison.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "geometry/profile_chaining.h"
+#include "support/reference_chaining.h"
+
+namespace {
+
+struct Piece {
+  dxfelem::Point3 a, b;
+};
+
+// `pieces` sides of decagons laid out on a grid, shuffled and turned.
+std::vector<Piece> Pieces(int pieces) {
+  std::vector<Piece> result;
+  const int polygons = pieces / 10;
+  const int columns = static_cast<int>(std::sqrt(polygons)) + 1;
+  for (int p = 0; p < polygons; ++p) {
+    const double cx = (p % columns) * 30.0;
+    const double cy = (p / columns) * 30.0;
+    for (int k = 0; k < 10; ++k) {
+      const double a0 = k * 0.6283185307179586;
+      const double a1 = (k + 1) % 10 * 0.6283185307179586;
+      result.push_back({{cx + 10 * std::cos(a0), cy + 10 * std::sin(a0), 0}, {cx + 10 * std::cos(a1), cy + 10 * std::sin(a1), 0}});
+    }
+  }
+  std::mt19937 random(7);
+  std::shuffle(result.begin(), result.end(), random);
+  for (Piece& piece : result) {
+    if (random() % 2) std::swap(piece.a, piece.b);
+  }
+  return result;
+}
+
+void Fill(dxfelem::Drawing& drawing, const std::vector<Piece>& pieces) {
+  int entity = 0;
+  for (const Piece& piece : pieces) {
+    drawing.AddLine(dxfelem::SegmentTarget::kNewElement, ++entity, piece.a, piece.b, "PROFILE");
+  }
+}
+
+void BM_Chain(benchmark::State& state) {
+  const std::vector<Piece> pieces = Pieces(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    dxfelem::Drawing drawing("bench");
+    Fill(drawing, pieces);
+    state.ResumeTiming();
+    dxfelem::Chain(drawing, 0.001, nullptr, false);
+    benchmark::DoNotOptimize(drawing.elements().size());
+    state.PauseTiming();
+    drawing.Clear();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_Chain)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_ReferenceScan(benchmark::State& state) {
+  const std::vector<Piece> pieces = Pieces(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    dxfelem::Drawing drawing("bench");
+    Fill(drawing, pieces);
+    state.ResumeTiming();
+    dxfelem::test::ReferenceChain(drawing, 0.001, nullptr, false);
+    benchmark::DoNotOptimize(drawing.elements().size());
+    state.PauseTiming();
+    drawing.Clear();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ReferenceScan)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

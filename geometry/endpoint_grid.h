@@ -1,0 +1,82 @@
+// An index over the end points of a drawing's pieces: which piece, earliest
+// in the drawing's order, has an end within a distance of a point. It lets
+// the chaining find the piece its scan of the list would find first
+// without scanning the list.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "geometry/point3.h"
+
+namespace dxfelem {
+
+class EndpointGrid {
+ public:
+  static constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
+
+  // `points` are every point that will be added or asked about, to size the
+  // cells: never smaller than the tolerance, so that a query looks at no
+  // more than 3 x 3 cells, and few enough per axis for any coordinates.
+  EndpointGrid(const std::vector<Point3>& points, double tolerance);
+
+  // Entries must be added in increasing sequence numbers, all of them
+  // before the first query.
+  void Add(uint32_t layer, uint32_t sequence, const Point3& point);
+  // The smallest live sequence number of the layer with an entry whose 3D
+  // distance to `point` is at most the tolerance; kNone when there is none.
+  // `alive[sequence]` tells which entries still count.
+  uint32_t FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
+
+ private:
+  struct Key {
+    uint32_t layer;
+    uint32_t x;
+    uint32_t y;
+    bool operator==(const Key& other) const = default;
+    auto operator<=>(const Key& other) const = default;
+  };
+  struct Entry {
+    Key key;
+    uint32_t sequence;
+    Point3 point;
+  };
+  // A cell's entries lie together in entries_, in increasing sequence
+  // numbers; neighbouring cells lie near each other. The cells themselves
+  // sit in an open-addressed table: one memory access finds most of them.
+  struct Cell {
+    Key key;
+    uint32_t front;  // entries before it are all dead
+    uint32_t end;
+    bool filled;     // false for a slot no cell took
+  };
+  struct KeyHash {
+    std::size_t operator()(const Key& key) const;
+  };
+
+  uint32_t CellIndex(double coordinate, double origin) const;
+  uint32_t FirstInCell(Cell& cell, const Point3& point, const std::vector<uint8_t>& alive);
+  Cell* FindCell(const Key& key);
+  // Sorts the entries into their cells before the first query.
+  void Seal();
+
+  double tolerance_;
+  double cellSize_;
+  double originX_;
+  double originY_;
+  std::vector<Entry> entries_;
+  std::vector<Cell> cells_;  // a power of two of slots
+  bool sealed_ = false;
+};
+
+// The distance the chaining compares with its tolerance.
+inline double ChainDistance(const Point3& a, const Point3& b) {
+  const double dx = a.x - b.x;
+  const double dy = a.y - b.y;
+  const double dz = a.z - b.z;
+  return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+}  // namespace dxfelem

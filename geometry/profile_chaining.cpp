@@ -1,0 +1,174 @@
+#include "geometry/profile_chaining.h"
+
+#include <map>
+#include <vector>
+
+#include "geometry/endpoint_grid.h"
+
+namespace dxfelem {
+namespace {
+
+// The widened single-precision 0.01 of the clean-up.
+constexpr double kShortestPiece = 0.009999999776482582;
+
+bool EndsAtMiddlePoint(const Element& element) {
+  return element.nodes().front().code == kNodeMed || element.nodes().back().code == kNodeMed;
+}
+
+// A piece that can be joined: a path of at least two nodes, open, and not
+// ending in the middle of an arc.
+bool IsJoinable(const Element& element) {
+  return element.NodeCount() >= 2 && !element.IsClosed() && !EndsAtMiddlePoint(element);
+}
+
+// The elements in list order, numbered by their position: deletion keeps
+// the order of the others, so a number stands for a position for good.
+struct NumberedDrawing {
+  std::vector<std::list<Element>::iterator> elements;
+  std::vector<uint32_t> layers;  // a number per layer name
+
+  explicit NumberedDrawing(Drawing& drawing) {
+    std::map<std::string, uint32_t, std::less<>> layerNumbers;
+    for (auto it = drawing.elements().begin(); it != drawing.elements().end(); ++it) {
+      elements.push_back(it);
+      layers.push_back(layerNumbers.try_emplace(it->layer(), static_cast<uint32_t>(layerNumbers.size())).first->second);
+    }
+  }
+};
+
+std::vector<Point3> EndPoints(const NumberedDrawing& numbered) {
+  std::vector<Point3> points;
+  for (const auto& element : numbered.elements) {
+    if (element->empty()) continue;
+    points.push_back(element->nodes().front().point());
+    points.push_back(element->nodes().back().point());
+  }
+  return points;
+}
+
+void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance, const CodedLayerTest& isCoded) {
+  const std::size_t count = numbered.elements.size();
+  EndpointGrid grid(EndPoints(numbered), tolerance);
+  // alive: still a candidate for joining; gone: joined away.
+  std::vector<uint8_t> alive(count, 0);
+  std::vector<uint8_t> gone(count, 0);
+  for (uint32_t i = 0; i < count; ++i) {
+    const Element& element = *numbered.elements[i];
+    if (!IsJoinable(element)) continue;
+    alive[i] = 1;
+    grid.Add(numbered.layers[i], i, element.nodes().front().point());
+    grid.Add(numbered.layers[i], i, element.nodes().back().point());
+  }
+
+  for (uint32_t e = 0; e < count; ++e) {
+    if (gone[e]) continue;
+    // The scan only ever looks ahead: E is no candidate for what follows.
+    alive[e] = 0;
+    Element& receiver = *numbered.elements[e];
+    if (!IsJoinable(receiver) || (isCoded && isCoded(receiver.layer()))) continue;
+    const uint32_t layer = numbered.layers[e];
+    while (true) {
+      const Point3 es = receiver.nodes().front().point();
+      const Point3 ee = receiver.nodes().back().point();
+      const uint32_t f = std::min(grid.FirstWithin(layer, ee, alive), grid.FirstWithin(layer, es, alive));
+      if (f == EndpointGrid::kNone) break;
+      Element& piece = *numbered.elements[f];
+      const Point3 fs = piece.nodes().front().point();
+      const Point3 fe = piece.nodes().back().point();
+      if (ChainDistance(ee, fs) <= tolerance) {
+        receiver.Append(piece);
+      } else if (ChainDistance(es, fe) <= tolerance) {
+        receiver.Prepend(piece);
+      } else if (ChainDistance(ee, fe) <= tolerance) {
+        piece.Reverse();
+        receiver.Append(piece);
+      } else {
+        receiver.Reverse();
+        receiver.Append(piece);
+      }
+      alive[f] = 0;
+      gone[f] = 1;
+      drawing.Erase(numbered.elements[f]);
+      // Its ends have moved: the receiver is taken again, if it still can be.
+      if (!IsJoinable(receiver)) break;
+    }
+  }
+
+  std::vector<std::list<Element>::iterator> remaining;
+  std::vector<uint32_t> layers;
+  for (uint32_t i = 0; i < count; ++i) {
+    if (gone[i]) continue;
+    remaining.push_back(numbered.elements[i]);
+    layers.push_back(numbered.layers[i]);
+  }
+  numbered.elements = std::move(remaining);
+  numbered.layers = std::move(layers);
+}
+
+void StartPointPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance) {
+  const std::size_t count = numbered.elements.size();
+  EndpointGrid grid(EndPoints(numbered), tolerance);
+  std::vector<uint8_t> alive(count, 0);
+  for (uint32_t i = 0; i < count; ++i) {
+    const Element& element = *numbered.elements[i];
+    if (element.NodeCount() < 2 || element.IsClosed()) continue;
+    alive[i] = 1;
+    grid.Add(numbered.layers[i], i, element.nodes().front().point());
+    grid.Add(numbered.layers[i], i, element.nodes().back().point());
+  }
+  for (uint32_t p = 0; p < count; ++p) {
+    Element& point = *numbered.elements[p];
+    if (point.NodeCount() != 1 || point.layer() == kUsedStartPointLayer) continue;
+    const Point3 s = point.nodes().front().point();
+    // Turning a profile round keeps its two ends where they were, so the
+    // grid stays right; which end is the start is read from the profile.
+    const uint32_t f = grid.FirstWithin(numbered.layers[p], s, alive);
+    if (f == EndpointGrid::kNone) continue;
+    Element& profile = *numbered.elements[f];
+    if (ChainDistance(s, profile.nodes().back().point()) <= tolerance) profile.Reverse();
+    point.set_layer(kUsedStartPointLayer);
+  }
+  for (auto it = drawing.elements().begin(); it != drawing.elements().end();) {
+    it = it->NodeCount() <= 1 && it->layer() == kUsedStartPointLayer ? drawing.Erase(it) : std::next(it);
+  }
+}
+
+}  // namespace
+
+void Chain(Drawing& drawing, double tolerance, const CodedLayerTest& isCoded, bool startPoints) {
+  if (drawing.elements().size() <= 1) return;
+  NumberedDrawing numbered(drawing);
+  JoiningPhase(drawing, numbered, tolerance, isCoded);
+  if (startPoints) StartPointPhase(drawing, numbered, tolerance);
+}
+
+void Clean(Drawing& drawing) {
+  for (auto it = drawing.elements().begin(); it != drawing.elements().end();) {
+    NodeList& nodes = it->nodes();
+    if (nodes.size() == 2 && ChainDistance(nodes.front().point(), nodes.back().point()) <= kShortestPiece) {
+      it = drawing.Erase(it);
+      continue;
+    }
+    if (nodes.size() > 2) {
+      // A vertex goes when the next node is within 0.01 and of the same
+      // code, VER or SPL; each is compared with its next node as read.
+      std::size_t kept = 0;
+      for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const bool drop = i + 1 < nodes.size() && (nodes[i].code == kNodeVer || nodes[i].code == kNodeSpl) &&
+                          nodes[i].code == nodes[i + 1].code &&
+                          ChainDistance(nodes[i].point(), nodes[i + 1].point()) <= kShortestPiece;
+        if (!drop) nodes[kept++] = nodes[i];
+      }
+      nodes.truncate(kept);
+    }
+    ++it;
+  }
+}
+
+void ReverseAll(Drawing& drawing) {
+  for (Element& element : drawing.elements()) {
+    if (element.NodeCount() >= 2 && element.layer() != kUsedStartPointLayer) element.Reverse();
+  }
+}
+
+}  // namespace dxfelem

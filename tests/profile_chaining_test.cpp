@@ -1,0 +1,213 @@
+// Joining pieces into profiles: hand-worked cases, and the fast chaining
+// against the scan as written down on many random drawings.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "geometry/profile_chaining.h"
+#include "support/reference_chaining.h"
+
+namespace dxfelem {
+namespace {
+
+std::string Describe(const Drawing& drawing) {
+  std::string text;
+  for (const Element& element : drawing.elements()) {
+    text += element.layer() + "[";
+    for (const ElementNode& node : element.nodes()) {
+      text += std::string(NodeMnemonic(node.code)) + "(" + std::to_string(node.x) + "," + std::to_string(node.y) +
+              "," + std::to_string(node.z) + "#" + std::to_string(node.entity) + ")";
+    }
+    text += "]\n";
+  }
+  return text;
+}
+
+void Segment(Drawing& drawing, const std::string& layer, int entity, Point3 a, Point3 b) {
+  drawing.AddLine(SegmentTarget::kNewElement, entity, a, b, layer);
+}
+
+TEST(Chaining, HandWorkedJoins) {
+  Drawing drawing("x");
+  Segment(drawing, "A", 1, {0, 0, 0}, {10, 0, 0});
+  Chain(drawing, 0.001, nullptr, true);
+  EXPECT_EQ(Describe(drawing), "A[INI(0.000000,0.000000,0.000000#1)FIN(10.000000,0.000000,0.000000#1)]\n");
+
+  // End to start: INI, VER, FIN, the joint at the first piece's end.
+  drawing.Clear();
+  Segment(drawing, "A", 1, {0, 0, 0}, {10, 0, 0});
+  Segment(drawing, "a", 2, {10, 0, 0}, {10, 5, 0});  // another layer: never joined
+  Segment(drawing, "A", 3, {10.0005, 0, 0}, {10, 10, 0});
+  Chain(drawing, 0.001, nullptr, false);
+  EXPECT_EQ(Describe(drawing),
+            "A[INI(0.000000,0.000000,0.000000#1)VER(10.000000,0.000000,0.000000#1)FIN(10.000000,10.000000,0.000000#3)]\n"
+            "a[INI(10.000000,0.000000,0.000000#2)FIN(10.000000,5.000000,0.000000#2)]\n");
+
+  // End to end: the second is reversed. Start to start: the first is.
+  drawing.Clear();
+  Segment(drawing, "A", 1, {0, 0, 0}, {10, 0, 0});
+  Segment(drawing, "A", 2, {20, 0, 0}, {10, 0, 0});
+  Chain(drawing, 0.001, nullptr, false);
+  EXPECT_EQ(Describe(drawing),
+            "A[INI(0.000000,0.000000,0.000000#1)VER(10.000000,0.000000,0.000000#1)FIN(20.000000,0.000000,0.000000#2)]\n");
+  drawing.Clear();
+  Segment(drawing, "A", 1, {0, 0, 0}, {10, 0, 0});
+  Segment(drawing, "A", 2, {0, 0, 0}, {0, 10, 0});
+  Chain(drawing, 0.001, nullptr, false);
+  EXPECT_EQ(Describe(drawing),
+            "A[INI(10.000000,0.000000,0.000000#1)VER(0.000000,0.000000,0.000000#1)FIN(0.000000,10.000000,0.000000#2)]\n");
+}
+
+TEST(Chaining, RectangleSidesInAnyOrderKeepTheirGap) {
+  Drawing drawing("x");
+  // Four sides, shuffled and turned, one ending 0.0005 short of a corner.
+  // Side 1 takes side 3 turned round (end to end), then side 2 turned round
+  // (its end 0.0005 from the joint, which keeps side 3's corner), then side
+  // 4 (end to start), which closes the profile exactly.
+  Segment(drawing, "R", 1, {10, 5, 0}, {10, 0, 0});
+  Segment(drawing, "R", 2, {0, 5, 0}, {0, 0.0005, 0});
+  Segment(drawing, "R", 3, {0, 0, 0}, {10, 0, 0});
+  Segment(drawing, "R", 4, {0, 5, 0}, {10, 5, 0});
+  Chain(drawing, 0.001, nullptr, false);
+  Clean(drawing);
+  EXPECT_EQ(Describe(drawing),
+            "R[INI(10.000000,5.000000,0.000000#1)VER(10.000000,0.000000,0.000000#1)VER(0.000000,0.000000,0.000000#3)"
+            "VER(0.000000,5.000000,0.000000#2)FIN(10.000000,5.000000,0.000000#4)]\n");
+  // In drawing order, the last side ends 0.0005 from the first one's start:
+  // no node is moved to close the gap.
+  drawing.Clear();
+  Segment(drawing, "R", 1, {0, 0, 0}, {10, 0, 0});
+  Segment(drawing, "R", 2, {10, 5, 0}, {10, 0, 0});
+  Segment(drawing, "R", 3, {10, 5, 0}, {0, 5, 0});
+  Segment(drawing, "R", 4, {0, 5, 0}, {0, 0.0005, 0});
+  Chain(drawing, 0.001, nullptr, false);
+  EXPECT_EQ(Describe(drawing),
+            "R[INI(0.000000,0.000000,0.000000#1)VER(10.000000,0.000000,0.000000#1)VER(10.000000,5.000000,0.000000#2)"
+            "VER(0.000000,5.000000,0.000000#3)FIN(0.000000,0.000500,0.000000#4)]\n");
+}
+
+TEST(Chaining, ClosedArcEndedAndCodedPiecesStayAlone) {
+  Drawing drawing("x");
+  Element& closed = drawing.elements().emplace_back("A");
+  for (Point3 p : {Point3{0, 0, 0}, Point3{5, 0, 0}, Point3{0, 5, 0}, Point3{0, 0, 0}}) closed.AddNode(MakeNode(kNodeVer, 1, p));
+  Element& arc = drawing.elements().emplace_back("A");
+  arc.AddNode(MakeNode(kNodeMed, 2, {0, 0, 0}));
+  arc.AddNode(MakeNode(kNodeFin, 2, {3, 3, 0}));
+  Segment(drawing, "CUT", 3, {0, 0, 0}, {1, 0, 0});
+  Segment(drawing, "CUT", 4, {1, 0, 0}, {2, 0, 0});
+  const std::string before = Describe(drawing);
+  Chain(drawing, 0.5, [](const std::string& layer) { return layer == "CUT"; }, false);
+  EXPECT_EQ(Describe(drawing), before);
+  ReverseAll(drawing);
+  EXPECT_EQ(drawing.elements().front().nodes().front().code, kNodeIni);  // the closed polygon is turned round
+  EXPECT_EQ(drawing.elements().front().nodes()[1].x, 0.0);
+}
+
+TEST(Chaining, StartPointsMakeTheProfileStartThere) {
+  Drawing drawing("x");
+  drawing.AddMacroCall(1, {10, 0.0004, 0}, "A", "HINGE");  // any single node, even a macro call
+  Segment(drawing, "A", 2, {0, 0, 0}, {10, 0, 0});
+  drawing.AddIsolatedPoint(3, {50, 50, 0}, 0.001, "A");  // matches nothing: stays
+  drawing.AddIsolatedPoint(4, {0, 0, 0}, 0.001, "B");    // other layer: stays
+  Chain(drawing, 0.001, nullptr, true);
+  EXPECT_EQ(Describe(drawing),
+            "A[INI(10.000000,0.000000,0.000000#2)FIN(0.000000,0.000000,0.000000#2)]\n"
+            "A[ISO(50.000000,50.000000,0.000000#3)]\n"
+            "B[ISO(0.000000,0.000000,0.000000#4)]\n");
+}
+
+TEST(Chaining, CleanRemovesShortPiecesAndCloseVertices) {
+  Drawing drawing("x");
+  Segment(drawing, "A", 1, {0, 0, 0}, {0.0099999, 0, 0});
+  Segment(drawing, "A", 2, {0, 0, 0}, {0.0100001, 0, 0});
+  Element& path = drawing.elements().emplace_back("A");
+  path.AddNode(MakeNode(kNodeIni, 3, {0, 0, 0}));
+  path.AddNode(MakeNode(kNodeVer, 3, {1, 0, 0}));
+  path.AddNode(MakeNode(kNodeVer, 3, {1.005, 0, 0}));
+  path.AddNode(MakeNode(kNodeVer, 3, {1.01, 0, 0}));
+  path.AddNode(MakeNode(kNodeMed, 3, {1.015, 0, 0}));
+  path.AddNode(MakeNode(kNodeFin, 3, {1.02, 0, 0}));
+  Clean(drawing);
+  ASSERT_EQ(drawing.elements().size(), 2u);
+  // The first two vertices go (each within 0.01 of the next VER); the third
+  // stays (a MED follows), and so do MED and FIN.
+  EXPECT_EQ(Describe(drawing),
+            "A[INI(0.000000,0.000000,0.000000#2)FIN(0.010000,0.000000,0.000000#2)]\n"
+            "A[INI(0.000000,0.000000,0.000000#3)VER(1.010000,0.000000,0.000000#3)MED(1.015000,0.000000,0.000000#3)"
+            "FIN(1.020000,0.000000,0.000000#3)]\n");
+}
+
+// Random drawings on a coarse grid, so that ties, several candidates within
+// the tolerance, reversed pieces, closed pieces, MED ends, coded layers and
+// start points all occur often.
+void RandomDrawing(std::mt19937& random, Drawing& drawing, int pieces) {
+  const char* layers[] = {"A", "B", "CUT"};
+  auto coordinate = [&](int span) { return static_cast<double>(random() % span) + (random() % 4 == 0 ? 0.3 : 0.0); };
+  for (int i = 0; i < pieces; ++i) {
+    const std::string layer = layers[random() % 3];
+    const Point3 a{coordinate(6), coordinate(6), random() % 8 == 0 ? 1.0 : 0.0};
+    const Point3 b{coordinate(6), coordinate(6), 0.0};
+    switch (random() % 8) {
+      case 0: drawing.AddIsolatedPoint(i, a, 0.001, layer); break;
+      case 1: drawing.AddMacroCall(i, a, layer, "M"); break;
+      case 2: {
+        Element& element = drawing.elements().emplace_back(layer);
+        element.AddNode(MakeNode(random() % 2 ? kNodeMed : kNodeIni, i, a));
+        element.AddNode(MakeNode(kNodeFin, i, b));
+        break;
+      }
+      case 3:
+        drawing.AddArc(SegmentTarget::kNewElement, i, a, {a.x + 0.5, a.y + 0.7, 0}, b, layer);
+        break;
+      default: drawing.AddLine(SegmentTarget::kNewElement, i, a, b, layer); break;
+    }
+  }
+}
+
+TEST(Chaining, FastChainingEqualsTheScanOnRandomDrawings) {
+  std::mt19937 random(20261206);
+  const CodedLayerTest coded = [](const std::string& layer) { return layer == "CUT"; };
+  for (int round = 0; round < 3000; ++round) {
+    const int pieces = 2 + static_cast<int>(random() % (round < 2000 ? 12 : 80));
+    const double tolerances[] = {0.0, 0.3, 0.5, 1.0, 1.5, 1e9};
+    const double tolerance = tolerances[random() % 6];
+    const bool startPoints = random() % 2 == 0;
+    const bool withCoded = random() % 2 == 0;
+    Drawing fast("x");
+    RandomDrawing(random, fast, pieces);
+    Drawing reference("x");
+    for (const Element& element : fast.elements()) reference.elements().push_back(element);
+    Chain(fast, tolerance, withCoded ? coded : nullptr, startPoints);
+    test::ReferenceChain(reference, tolerance, withCoded ? coded : nullptr, startPoints);
+    ASSERT_EQ(Describe(fast), Describe(reference)) << "round " << round << " tolerance " << tolerance;
+  }
+}
+
+TEST(Chaining, PathologicalInputsStayBounded) {
+  // Every end in one of two spots: each piece a candidate for every other.
+  // Each piece takes the next one and is closed by it.
+  Drawing drawing("x");
+  for (int i = 0; i < 20000; ++i) {
+    Segment(drawing, "A", i, {i % 3 == 0 ? 1.0 : 0.0, 0, 0}, {i % 3 == 0 ? 0.0 : 1.0, 0, 0});
+  }
+  Chain(drawing, 0.001, nullptr, true);
+  EXPECT_EQ(drawing.elements().size(), 10000u);
+  Drawing spot("x");
+  for (int i = 0; i < 20000; ++i) Segment(spot, "A", i, {0, 0, 0}, {1, 0, 0});
+  // Everything within the tolerance: each next piece is taken end to start,
+  // and the profile never closes.
+  Chain(spot, 5.0, nullptr, true);
+  ASSERT_EQ(spot.elements().size(), 1u);
+  EXPECT_EQ(spot.elements().front().NodeCount(), 20001u);
+  // Huge coordinates and tolerances of 0 and 1e9.
+  for (double tolerance : {0.0, 1e9}) {
+    Drawing far("x");
+    for (int i = 0; i < 2000; ++i) Segment(far, "A", i, {i * 1e15, 0, 0}, {(i + 1) * 1e15, 0, 0});
+    Chain(far, tolerance, nullptr, false);
+    EXPECT_EQ(far.elements().size(), 1u) << tolerance;
+  }
+}
+
+}  // namespace
+}  // namespace dxfelem
