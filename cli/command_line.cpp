@@ -1,31 +1,67 @@
 #include "cli/command_line.h"
 
+#include <charconv>
+
 namespace dxfelem::cli {
 
 const char* const kUsage =
     "usage: dxfelem convert IN.dxf OUT.txt [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "                       [--summary]\n"
-    "       dxfelem layers IN.dxf [OUT.txt]\n"
-    "       dxfelem blocks IN.dxf [OUT.txt]\n"
+    "       dxfelem layers IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
+    "       dxfelem blocks IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "       dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
+    "                       [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "       dxfelem --help | --version\n"
     "\n"
     "convert   turns a DXF drawing into an element file. The settings come from\n"
     "          the section NAME of FILE.ini (which receives some settings back\n"
     "          at the end); without --params the built-in settings are used and\n"
     "          no file but OUT.txt is written.\n"
-    "          --done FILE  writes the completion file \"1\" as the host expects\n"
-    "          --json       prints the whole result record as JSON\n"
-    "          --summary    prints the elements and nodes per layer\n"
+    "layers    lists the layers of the drawing's LAYER table, one per line, into\n"
+    "          LIST.txt, or on standard output without it.\n"
+    "blocks    lists the block name of every INSERT of the drawing's entities.\n"
+    "rewrite   changes the profiles of one layer of an element file in place:\n"
+    "          --op extend-start   lengthens each profile by --a before its start\n"
+    "               extend-end     by --b after its end\n"
+    "               extend-both    both\n"
+    "               directions     prints the directions at start and end\n"
+    "               lead-in        adds a tangent arc from the start moved by (a, b)\n"
+    "               lead-out       adds a tangent arc to the end moved by (a, b)\n"
+    "          The element file is written with DecimaliTxt of --params/--section.\n"
     "\n"
-    "Exit status: 0 converted, 1 the conversion failed, 2 usage error.\n";
+    "--done FILE  writes the completion file \"1\" as the host expects\n"
+    "--json       prints the whole result record as JSON\n"
+    "--summary    prints the elements and nodes per layer of the element file\n"
+    "\n"
+    "Exit status: 0 done, 1 the call failed, 2 usage error.\n";
 
 namespace {
 
-bool ParseConvert(const std::vector<std::string>& arguments, ConvertOptions& options, std::string& error) {
-  std::vector<std::string> positional;
+bool ParseNumber(const std::string& text, double& value) {
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  return result.ec == std::errc() && result.ptr == end;
+}
+
+bool ParseOperation(const std::string& text, int32_t& operation) {
+  const char* names[] = {"extend-start", "extend-end", "extend-both", "directions", "lead-in", "lead-out"};
+  for (int32_t i = 0; i < 6; ++i) {
+    if (text == names[i]) {
+      operation = i + 1;
+      return true;
+    }
+  }
+  // A number passes to the library as it is: it answers 19 for one it does not know.
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, operation);
+  return result.ec == std::errc() && result.ptr == end;
+}
+
+bool ParseOptions(Command command, const std::vector<std::string>& arguments, Options& options, std::string& error) {
   bool hasParams = false;
   bool hasSection = false;
+  bool hasLayer = false;
+  bool hasOperation = false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     auto value = [&](std::string& target) {
@@ -36,6 +72,7 @@ bool ParseConvert(const std::vector<std::string>& arguments, ConvertOptions& opt
       target = arguments[++i];
       return true;
     };
+    std::string text;
     if (argument == "--params") {
       if (!value(options.parameterFile)) return false;
       hasParams = true;
@@ -46,26 +83,51 @@ bool ParseConvert(const std::vector<std::string>& arguments, ConvertOptions& opt
       if (!value(options.completionFile)) return false;
     } else if (argument == "--json") {
       options.json = true;
-    } else if (argument == "--summary") {
+    } else if (argument == "--summary" && command == Command::kConvert) {
       options.summary = true;
+    } else if (argument == "--layer" && command == Command::kRewrite) {
+      if (!value(options.layer)) return false;
+      hasLayer = true;
+    } else if (argument == "--op" && command == Command::kRewrite) {
+      if (!value(text)) return false;
+      if (!ParseOperation(text, options.operation)) {
+        error = "unknown operation " + text;
+        return false;
+      }
+      hasOperation = true;
+    } else if ((argument == "--a" || argument == "--b") && command == Command::kRewrite) {
+      if (!value(text)) return false;
+      if (!ParseNumber(text, argument == "--a" ? options.a : options.b)) {
+        error = argument + " needs a number, not " + text;
+        return false;
+      }
     } else if (argument.size() > 1 && argument[0] == '-') {
       error = "unknown option " + argument;
       return false;
     } else {
-      positional.push_back(argument);
+      options.files.push_back(argument);
     }
   }
   if (hasParams != hasSection) {
     error = "--params and --section go together: the settings are a section of the parameter file";
     return false;
   }
-  if (positional.size() != 2) {
-    error = "convert needs the DXF file and the element file to write";
-    return false;
+  switch (command) {
+    case Command::kConvert:
+      if (options.files.size() != 2) error = "convert needs the DXF file and the element file to write";
+      break;
+    case Command::kLayers:
+    case Command::kBlocks:
+      if (options.files.empty() || options.files.size() > 2) error = arguments[0] + " needs the DXF file";
+      break;
+    case Command::kRewrite:
+      if (options.files.size() != 1) error = "rewrite needs the element file";
+      else if (!hasLayer || !hasOperation) error = "rewrite needs --layer and --op";
+      break;
+    default:
+      break;
   }
-  options.dxfFile = positional[0];
-  options.outputFile = positional[1];
-  return true;
+  return error.empty();
 }
 
 }  // namespace
@@ -75,29 +137,26 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
     error = "no command given";
     return false;
   }
-  const std::string& command = arguments[0];
   for (const std::string& argument : arguments) {
     if (argument == "--help" || argument == "-h") {
       line.command = Command::kHelp;
       return true;
     }
   }
+  const std::string& command = arguments[0];
   if (command == "--version") {
     line.command = Command::kVersion;
     return true;
   }
-  if (command == "convert") {
-    line.command = Command::kConvert;
-    return ParseConvert(arguments, line.convert, error);
-  }
-  if (command == "layers") line.command = Command::kLayers;
+  if (command == "convert") line.command = Command::kConvert;
+  else if (command == "layers") line.command = Command::kLayers;
   else if (command == "blocks") line.command = Command::kBlocks;
   else if (command == "rewrite") line.command = Command::kRewrite;
   else {
     error = "unknown command " + command;
     return false;
   }
-  return true;
+  return ParseOptions(line.command, arguments, line.options, error);
 }
 
 }  // namespace dxfelem::cli

@@ -1,6 +1,7 @@
 // The command line of the tool, checked and taken apart.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,19 +9,23 @@ namespace dxfelem::cli {
 
 enum class Command { kHelp, kVersion, kConvert, kLayers, kBlocks, kRewrite };
 
-struct ConvertOptions {
-  std::string dxfFile;
-  std::string outputFile;
-  std::string parameterFile;  // with section; both empty for the built-in settings
+struct Options {
+  std::vector<std::string> files;  // the positional arguments
+  std::string parameterFile;       // with section; both empty for the built-in settings
   std::string section;
   std::string completionFile;  // empty: no completion file is written
   bool json = false;
-  bool summary = false;  // elements and nodes per layer of the element file
+  bool summary = false;  // convert: elements and nodes per layer
+  // rewrite
+  std::string layer;
+  int32_t operation = 0;
+  double a = 0.0;
+  double b = 0.0;
 };
 
 struct CommandLine {
   Command command = Command::kHelp;
-  ConvertOptions convert;
+  Options options;
 };
 
 // Parses argv[1..]. On a usage error returns false with the message in `error`.

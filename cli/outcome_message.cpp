@@ -36,4 +36,28 @@ std::string ConversionMessage(int32_t returned, const ConversionResult& record, 
   }
 }
 
+std::string ListingMessage(int32_t returned, const ConversionResult& record, const std::string& dxfFile) {
+  if (returned == 1) return "listed " + dxfFile;
+  if (record.errorCode == DXFELEM_E_MEMORY_OR_ENTITIES) {
+    return "the list file cannot be written, or the entities of " + dxfFile + " cannot be read (code 4)";
+  }
+  return ConversionMessage(returned, record, dxfFile, "the list");
+}
+
+std::string RewriteMessage(int32_t returned, const ConversionResult& record, const std::string& elementFile) {
+  switch (record.errorCode) {
+    case DXFELEM_E_UNKNOWN_OPERATION:
+      return "unknown operation: " + elementFile + " was written back unchanged (code 19)";
+    case DXFELEM_E_OPERATION_FAILED:
+      return "the operation cannot be done on a profile of the layer; " + elementFile + " was left as it was (code 49)";
+    case DXFELEM_E_FILE:
+      return "cannot read or write " + RecordFileName(record) + " (code 8)";
+    case DXFELEM_E_MEMORY_OR_ENTITIES:
+      return "not enough memory to read " + elementFile + " (code 4)";
+    default:
+      return returned == 1 ? "rewrote " + elementFile
+                           : "the rewriting of " + elementFile + " stopped on an internal error";
+  }
+}
+
 }  // namespace dxfelem::cli

@@ -14,4 +14,8 @@ std::string RecordFileName(const ConversionResult& record);
 std::string ConversionMessage(int32_t returned, const ConversionResult& record, const std::string& dxfFile,
                               const std::string& outputFile);
 
+// The same for a listing of `dxfFile` and for a rewriting of `elementFile`.
+std::string ListingMessage(int32_t returned, const ConversionResult& record, const std::string& dxfFile);
+std::string RewriteMessage(int32_t returned, const ConversionResult& record, const std::string& elementFile);
+
 }  // namespace dxfelem::cli

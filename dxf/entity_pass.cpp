@@ -24,7 +24,8 @@ constexpr EntityKind kEntityKinds[] = {
     {kTokenSeqend, ReadSequenceEnd},    {kTokenLwpolyline, ReadLightPolyline},
 };
 
-EntityReader ReaderFor(Token name) {
+EntityReader ReaderFor(Token name, bool listingBlocks) {
+  if (listingBlocks && (name == kTokenEllipse || name == kTokenMtext)) return nullptr;
   for (const EntityKind& kind : kEntityKinds) {
     if (kind.name == name) return kind.reader;
   }
@@ -37,9 +38,7 @@ enum class PassState {
   kEntityName,      // the line is an entity name
 };
 
-}  // namespace
-
-int ReadEntities(ConversionJob& job, DxfLineReader& reader) {
+int RunEntityPass(ConversionJob& job, DxfLineReader& reader, BlockList* blockList) {
   // A polyline left open when the pass ends, however it ends, is dropped.
   struct ReleaseOpenPolyline {
     ConversionJob& job;
@@ -60,18 +59,27 @@ int ReadEntities(ConversionJob& job, DxfLineReader& reader) {
       case PassState::kEntityName: {
         if (token == kTokenEndsec || token == kTokenEndblk || token == kTokenEof) return 1;
         if (token == kGroup0) break;
-        const EntityReader entityReader = ReaderFor(token);
+        const EntityReader entityReader = ReaderFor(token, blockList != nullptr);
         if (entityReader == nullptr) {
           state = PassState::kScanning;
           break;
         }
         if (!entityReader(job, reader, ReadToken(reader))) return 0;
+        if (blockList != nullptr && token == kTokenInsert) blockList->Add(job.reading.lastInsertBlock);
         // The reader consumed the entity's closing "0" line: a name follows.
         break;
       }
     }
   }
   return 0;
+}
+
+}  // namespace
+
+int ReadEntities(ConversionJob& job, DxfLineReader& reader) { return RunEntityPass(job, reader, nullptr); }
+
+int ReadEntitiesListingBlocks(ConversionJob& job, DxfLineReader& reader, BlockList& list) {
+  return RunEntityPass(job, reader, &list);
 }
 
 }  // namespace dxfelem

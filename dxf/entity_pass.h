@@ -1,6 +1,8 @@
 // The pass over the ENTITIES section, one reader per entity kind.
 #pragma once
 
+#include <string>
+
 namespace dxfelem {
 
 class ConversionJob;
@@ -11,5 +13,16 @@ class DxfLineReader;
 // any of those lines: a drawing cut off inside its entities is not
 // converted in part, since a machine must not cut half a drawing.
 int ReadEntities(ConversionJob& job, DxfLineReader& reader);
+
+// Where the block listing's pass puts the block name of every INSERT.
+class BlockList {
+ public:
+  virtual ~BlockList() = default;
+  virtual void Add(const std::string& blockName) = 0;
+};
+
+// The pass of the block listing: ELLIPSE and MTEXT are no entity kinds to
+// it, and every INSERT's block name goes to the list, selected or not.
+int ReadEntitiesListingBlocks(ConversionJob& job, DxfLineReader& reader, BlockList& list);
 
 }  // namespace dxfelem

@@ -17,6 +17,11 @@ enum class ScanState {
 }  // namespace
 
 ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader) {
+  return ScanSections(
+      job, reader, [](ConversionJob& scanned, DxfLineReader& lines, void*) { ReadTables(scanned, lines); }, nullptr);
+}
+
+ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader, TablesReader tables, void* context) {
   ScanState state = ScanState::kLookingForZero;
   std::string_view line;
   while (ReadTrimmedLine(reader, line)) {
@@ -41,7 +46,7 @@ ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader) {
           ApplyDrawingUnits(job);
           state = ScanState::kLookingForZero;
         } else if (token == kTokenTables) {
-          ReadTables(job, reader);
+          tables(job, reader, context);
           state = ScanState::kLookingForZero;
         }
         // BLOCKS and every other section are passed over line by line.

@@ -12,6 +12,11 @@ enum class ScanOutcome {
   kFailed,       // the file ended before either: a truncated drawing
 };
 
+// The reader of the TABLES section: the conversion's, or the listing's.
+using TablesReader = void (*)(ConversionJob& job, DxfLineReader& reader, void* context);
+
 ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader);
+// The same scan with another TABLES reader.
+ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader, TablesReader tables, void* context);
 
 }  // namespace dxfelem

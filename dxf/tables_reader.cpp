@@ -9,6 +9,8 @@
 namespace dxfelem {
 namespace {
 
+}  // namespace
+
 // A table the system does not use: pairs up to the "0" before "ENDTAB".
 void SkipTable(DxfLineReader& reader) {
   std::string_view line;
@@ -20,6 +22,8 @@ void SkipTable(DxfLineReader& reader) {
     }
   }
 }
+
+namespace {
 
 // The LAYER table is read through and nothing is kept: layers are chosen by
 // the names in the parameter file. Every line is looked up in its turn; a
@@ -67,6 +71,8 @@ void CommitStyle(const StyleFields& fields, TextStyleTable& table, std::size_t& 
   style.obliqueAngle = fields.oblique;
   style.fontFlags = fields.fontFlags;
 }
+
+}  // namespace
 
 void ReadStyleTable(DxfLineReader& reader, TextStyleTable& table) {
   StyleFields fields;
@@ -120,8 +126,6 @@ void ReadStyleTable(DxfLineReader& reader, TextStyleTable& table) {
     }
   }
 }
-
-}  // namespace
 
 void ReadTables(ConversionJob& job, DxfLineReader& reader) {
   enum class State { kGroupCode, kAfterZero, kAfterTable, kTableName, kSkipValue };

@@ -5,6 +5,7 @@
 #include "dxf/dxf_read_step.h"
 #include "geometry/processing_step.h"
 #include "interface/conversion_job.h"
+#include "listing/drawing_listing.h"
 #include "output/write_step.h"
 #include "params/parameter_file.h"
 #include "params/process_state.h"
@@ -17,22 +18,43 @@ void ReplaceBlockTables() {
   state.operationBlocks.reset(new (std::nothrow) BlockDefinitionTable);
 }
 
-int RunConversion(ConversionJob& job, const std::string& parameterFile, const std::string& section,
-                  InchFlagSource inchFlagSource) {
+namespace {
+
+// Parameters in, the call's own steps, settings out.
+template <typename Steps>
+int RunWithParameters(ConversionJob& job, const std::string& parameterFile, const std::string& section,
+                      InchFlagSource inchFlagSource, Steps&& steps) {
   ReadParameters(job, parameterFile, section, 0);
   ProcessState& state = TheProcessState();
   state.parameterCopy = job.parameters;
 
-  int ok = ReadDxfDrawing(job);
-  if (ok) ok = ProcessDrawing(job);
-  if (ok) ok = WriteDrawing(job);
+  const int ok = steps();
 
   // These two run whatever happened before: the host must find its settings
-  // in millimetres and written back even after a failed conversion.
+  // in millimetres and written back even after a failed call.
   const ParameterRecord& flagRecord = inchFlagSource == InchFlagSource::kJob ? job.parameters : state.parameterCopy;
   if (flagRecord.inchFlag == 1) ScaleToMillimetres(job.parameters);
   WriteBackParameters(job, parameterFile, section, 6);
   return ok;
+}
+
+}  // namespace
+
+int RunConversion(ConversionJob& job, const std::string& parameterFile, const std::string& section,
+                  InchFlagSource inchFlagSource) {
+  return RunWithParameters(job, parameterFile, section, inchFlagSource, [&job] {
+    int ok = ReadDxfDrawing(job);
+    if (ok) ok = ProcessDrawing(job);
+    if (ok) ok = WriteDrawing(job);
+    return ok;
+  });
+}
+
+int RunListing(ConversionJob& job, const std::string& parameterFile, const std::string& section,
+               ListingKind kind, const std::string& listFile) {
+  return RunWithParameters(job, parameterFile, section, InchFlagSource::kProcessCopy, [&] {
+    return kind == ListingKind::kLayers ? ListLayers(job, listFile) : ListBlocks(job, listFile);
+  });
 }
 
 }  // namespace dxfelem

@@ -17,6 +17,12 @@ enum class InchFlagSource { kJob, kProcessCopy };
 int RunConversion(ConversionJob& job, const std::string& parameterFile, const std::string& section,
                   InchFlagSource inchFlagSource);
 
+// The same frame of steps around the listing of layers or blocks, which
+// takes the place of reading, processing and writing the drawing.
+enum class ListingKind { kLayers, kBlocks };
+int RunListing(ConversionJob& job, const std::string& parameterFile, const std::string& section,
+               ListingKind kind, const std::string& listFile);
+
 // Replaces the process-wide macro and operation block tables by new, empty
 // ones; a table that cannot be allocated leaves its slot empty.
 void ReplaceBlockTables();

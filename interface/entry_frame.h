@@ -17,6 +17,7 @@ enum class CallOutcome {
   kSucceeded,
   kFailed,    // the body copied its StatusInfo into the record
   kNoMemory,  // the working objects could not be made
+  kFailedWithoutCompletion,  // failed before anything was done: no completion file
 };
 
 // Null texts from a careless caller are taken as empty ones.
@@ -42,6 +43,7 @@ int32_t RunEntryFrame(ConversionResult* callerRecord, int32_t* errorCell, const 
       return 0;
     }
     if (errorCell != nullptr) *errorCell = record.errorCode;
+    if (outcome == CallOutcome::kFailedWithoutCompletion) return 0;
     WriteCompletionFile(ArgumentText(completionFile));
     return outcome == CallOutcome::kSucceeded ? 1 : 0;
   } catch (...) {

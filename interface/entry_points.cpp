@@ -6,6 +6,7 @@
 #include "interface/conversion_driver.h"
 #include "interface/conversion_job.h"
 #include "interface/entry_frame.h"
+#include "rewrite/rewrite_call.h"
 
 using dxfelem::ArgumentText;
 using dxfelem::CallOutcome;
@@ -25,12 +26,23 @@ CallOutcome Convert(const char* parameterFile, const char* section, const char* 
   return CallOutcome::kFailed;
 }
 
-// The calls whose bodies are not built yet fail with code 4 after the frame.
-CallOutcome NotAvailable(ConversionResult& record) {
-  dxfelem::StatusInfo status;
-  status.Fail(DXFELEM_E_MEMORY_OR_ENTITIES);
-  dxfelem::CopyStatusToResult(status, record);
+CallOutcome List(const char* parameterFile, const char* section, const char* dxfFile, const char* listFile,
+                 ConversionResult& record, dxfelem::ListingKind kind) {
+  // No element file is written: the job's drawing is named after nothing.
+  std::unique_ptr<dxfelem::ConversionJob> job(new (std::nothrow) dxfelem::ConversionJob(ArgumentText(dxfFile), ""));
+  if (!job) return CallOutcome::kNoMemory;
+  if (dxfelem::RunListing(*job, ArgumentText(parameterFile), ArgumentText(section), kind, ArgumentText(listFile))) {
+    return CallOutcome::kSucceeded;
+  }
+  dxfelem::CopyStatusToResult(job->status, record);
   return CallOutcome::kFailed;
+}
+
+CallOutcome Rewrite(const char* parameterFile, const char* section, const char* inputFile, const char* layer,
+                    int32_t operation, double* value1, double* value2, ConversionResult& record) {
+  dxfelem::RewriteRequest request{ArgumentText(parameterFile), ArgumentText(section), ArgumentText(inputFile),
+                                  ArgumentText(layer), operation, value1, value2};
+  return dxfelem::RewriteElementFile(request, record);
 }
 
 }  // namespace
@@ -53,25 +65,37 @@ DXFELEM_API int32_t DXFELEM_CALL DxfToTxtNet(const char* parameterFile, const ch
   });
 }
 
-DXFELEM_API int32_t DXFELEM_CALL DxfToLayersNet(const char*, const char*, const char*, const char*,
-                                                const char* completionFile, int32_t* errorCode) {
-  return dxfelem::RunEntryFrame(nullptr, errorCode, completionFile, NotAvailable);
+DXFELEM_API int32_t DXFELEM_CALL DxfToLayersNet(const char* parameterFile, const char* section, const char* dxfFile,
+                                                const char* listFile, const char* completionFile,
+                                                int32_t* errorCode) {
+  return dxfelem::RunEntryFrame(nullptr, errorCode, completionFile, [&](ConversionResult& record) {
+    return List(parameterFile, section, dxfFile, listFile, record, dxfelem::ListingKind::kLayers);
+  });
 }
 
-DXFELEM_API int32_t DXFELEM_CALL DxfToBlocksNet(const char*, const char*, const char*, const char*,
-                                                const char* completionFile, int32_t* errorCode) {
-  return dxfelem::RunEntryFrame(nullptr, errorCode, completionFile, NotAvailable);
+DXFELEM_API int32_t DXFELEM_CALL DxfToBlocksNet(const char* parameterFile, const char* section, const char* dxfFile,
+                                                const char* listFile, const char* completionFile,
+                                                int32_t* errorCode) {
+  return dxfelem::RunEntryFrame(nullptr, errorCode, completionFile, [&](ConversionResult& record) {
+    return List(parameterFile, section, dxfFile, listFile, record, dxfelem::ListingKind::kBlocks);
+  });
 }
 
-DXFELEM_API int32_t DXFELEM_CALL TxtToTxt(const char*, const char*, const char*, const char* completionFile,
-                                          const char*, int32_t, double*, double*, int32_t,
-                                          ConversionResult* result) {
-  return dxfelem::RunEntryFrame(result, nullptr, completionFile, NotAvailable);
+// `spare` is not read.
+DXFELEM_API int32_t DXFELEM_CALL TxtToTxt(const char* parameterFile, const char* section, const char* inputFile,
+                                          const char* completionFile, const char* layer, int32_t operation,
+                                          double* value1, double* value2, int32_t, ConversionResult* result) {
+  return dxfelem::RunEntryFrame(result, nullptr, completionFile, [&](ConversionResult& record) {
+    return Rewrite(parameterFile, section, inputFile, layer, operation, value1, value2, record);
+  });
 }
 
-DXFELEM_API int32_t DXFELEM_CALL TxtToTxtNet(const char*, const char*, const char*, const char* completionFile,
-                                             const char*, int32_t, double*, double*, int32_t, int32_t* errorCode) {
-  return dxfelem::RunEntryFrame(nullptr, errorCode, completionFile, NotAvailable);
+DXFELEM_API int32_t DXFELEM_CALL TxtToTxtNet(const char* parameterFile, const char* section, const char* inputFile,
+                                             const char* completionFile, const char* layer, int32_t operation,
+                                             double* value1, double* value2, int32_t, int32_t* errorCode) {
+  return dxfelem::RunEntryFrame(nullptr, errorCode, completionFile, [&](ConversionResult& record) {
+    return Rewrite(parameterFile, section, inputFile, layer, operation, value1, value2, record);
+  });
 }
 
 }  // extern "C"

@@ -87,16 +87,44 @@ TEST(Cli, WithoutParametersNoFileOfTheUserIsWritten) {
   EXPECT_EQ(files, 1u);  // the drawing alone
 }
 
-TEST(Cli, JsonEscapesNamesAndNotYetAvailableCommandsFail) {
+TEST(Cli, JsonEscapesNames) {
   test::TempDir dir;
   ToolRun run = RunTool("convert '" + dir.File("a\"b\\c.dxf") + "' x.txt --json");
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_TRUE(Contains(run.output, "a\\\"b\\\\c.dxf\"")) << run.output;
   EXPECT_TRUE(Contains(run.output, "\"hasFileName\": 1")) << run.output;
-  for (const char* command : {"layers a.dxf", "blocks a.dxf", "rewrite a.txt"}) {
-    run = RunTool(command);
-    EXPECT_EQ(run.exitStatus, 1) << command;
-    EXPECT_TRUE(Contains(run.output, "not available yet")) << command;
+}
+
+TEST(Cli, ListingsAndRewriting) {
+  test::TempDir dir;
+  const std::string dxf = dir.Write("a.dxf",
+                                    "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n70\n2\n0\nLAYER\n2\n0\n70\n0\n"
+                                    "0\nLAYER\n2\nWALLS  \n70\n0\n0\nENDTAB\n0\nENDSEC\n"
+                                    "0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\n0\n2\nA\n0\nINSERT\n2\nB\n"
+                                    "0\nLINE\n8\nL\n10\n0\n20\n0\n11\n0\n21\n10\n0\nENDSEC\n0\nEOF\n");
+  ToolRun run = RunTool("layers '" + dxf + "'");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(Contains(run.output, "0\nWALLS\n")) << run.output;
+  run = RunTool("blocks '" + dxf + "' '" + dir.File("blocks.txt") + "'");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("blocks.txt")), "A\r\nB\r\n");
+  run = RunTool("layers '" + dir.File("missing.dxf") + "'");
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.output, "(code 8)")) << run.output;
+
+  ASSERT_EQ(RunTool("convert '" + dxf + "' '" + dir.File("a.txt") + "'").exitStatus, 0);
+  run = RunTool("rewrite '" + dir.File("a.txt") + "' --layer L --op directions");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(Contains(run.output, "start 90.000000 end 90.000000")) << run.output;
+  run = RunTool("rewrite '" + dir.File("a.txt") + "' --layer L --op extend-end --b 5");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(Contains(test::ReadFileBytes(dir.File("a.txt")), "FIN,     1,0.00000     ,15.00000")) << run.output;
+  run = RunTool("rewrite '" + dir.File("a.txt") + "' --layer L --op 7");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(Contains(run.output, "(code 19)")) << run.output;
+  for (const char* wrong : {"rewrite a.txt --op directions", "rewrite a.txt --layer L", "rewrite a.txt --layer L --op x",
+                            "rewrite a.txt --layer L --op 1 --a five", "layers", "blocks a b c", "layers a --summary"}) {
+    EXPECT_EQ(RunTool(wrong).exitStatus, 2) << wrong;
   }
 }
 

@@ -186,24 +186,30 @@ TEST_F(EntryPoints, CompletionFileThatCannotBeCreatedIsIgnored) {
   EXPECT_EQ(record.errorCode, 8);
 }
 
-TEST_F(EntryPoints, CallsNotBuiltYetFailWithCode4) {
+TEST_F(EntryPoints, ListingAndRewritingReportMissingFiles) {
+  // The listings report a missing drawing like a conversion: code 8.
   int32_t cell = -1;
-  EXPECT_EQ(Resolve<DxfNetCall>("DxfToLayersNet")("", "", "a.dxf", "list.txt", done_.c_str(), &cell), 0);
-  EXPECT_EQ(cell, 4);
+  EXPECT_EQ(Resolve<DxfNetCall>("DxfToLayersNet")("", "", "missing.dxf", "list.txt", done_.c_str(), &cell), 0);
+  EXPECT_EQ(cell, 8);
   cell = -1;
-  EXPECT_EQ(Resolve<DxfNetCall>("DxfToBlocksNet")("", "", "a.dxf", "list.txt", done_.c_str(), &cell), 0);
-  EXPECT_EQ(cell, 4);
+  EXPECT_EQ(Resolve<DxfNetCall>("DxfToBlocksNet")("", "", "missing.dxf", "list.txt", done_.c_str(), &cell), 0);
+  EXPECT_EQ(cell, 8);
+  // An element file that cannot be read: code 8 with its name, and no
+  // completion file; the operands are left alone.
   double value1 = 1.5;
   double value2 = 2.5;
   ConversionResult record = GarbageRecord();
   std::remove(done_.c_str());
-  EXPECT_EQ(Resolve<TxtCall>("TxtToTxt")("", "", "a.txt", done_.c_str(), "L", 1, &value1, &value2, 0, &record), 0);
-  ExpectFailureRecord(record, 4, "");
-  EXPECT_EQ(support::ReadFileBytes(done_), "1");
-  cell = -1;
-  EXPECT_EQ(Resolve<TxtNetCall>("TxtToTxtNet")("", "", "a.txt", done_.c_str(), "L", 1, &value1, &value2, 0, &cell),
+  const std::string missing = dir_.File("missing.txt");
+  EXPECT_EQ(Resolve<TxtCall>("TxtToTxt")("", "", missing.c_str(), done_.c_str(), "L", 1, &value1, &value2, 0, &record),
             0);
-  EXPECT_EQ(cell, 4);
+  ExpectFailureRecord(record, 8, missing);
+  EXPECT_FALSE(std::filesystem::exists(done_));
+  cell = -1;
+  EXPECT_EQ(Resolve<TxtNetCall>("TxtToTxtNet")("", "", missing.c_str(), done_.c_str(), "L", 4, &value1, &value2, 0,
+                                               &cell),
+            0);
+  EXPECT_EQ(cell, 8);
   EXPECT_EQ(value1, 1.5);
   EXPECT_EQ(value2, 2.5);
 }

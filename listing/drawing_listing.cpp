@@ -1,0 +1,158 @@
+#include "listing/drawing_listing.h"
+
+#include "dxf/dxf_line_reader.h"
+#include "dxf/dxf_signature.h"
+#include "dxf/entity_pass.h"
+#include "dxf/section_scan.h"
+#include "dxf/tables_reader.h"
+#include "dxf/value_readers.h"
+#include "interface/conversion_job.h"
+#include "platform/text_input_file.h"
+#include "platform/text_output_file.h"
+
+namespace dxfelem {
+namespace {
+
+// Opens the drawing and checks it; false with the status set.
+bool OpenChecked(ConversionJob& job, TextInputFile& file) {
+  if (!file.Open(job.dxfFileName)) {
+    job.status.FailWithFile(DXFELEM_E_FILE, job.dxfFileName);
+    return false;
+  }
+  if (!CheckDxfSignature(file)) {
+    job.status.Fail(DXFELEM_E_NOT_DXF);
+    return false;
+  }
+  return true;
+}
+
+// Each layer name is written when the "0" that ends its entry is read, the
+// last one at "ENDTAB". Group codes are not paired with their values here:
+// a value line that reads "2" makes the next line a name.
+void ListLayerEntries(DxfLineReader& reader, TextOutputFile& list) {
+  enum class State { kGroupCode, kAfterZero, kName, kSkipValue };
+  State state = State::kGroupCode;
+  std::string pending;
+  std::string_view line;
+  while (ReadTrimmedLine(reader, line)) {
+    const Token token = LookupKeyword(line);
+    switch (state) {
+      case State::kGroupCode:
+        if (token == kGroup0) state = State::kAfterZero;
+        else if (token == kGroup2) state = State::kName;
+        else if (token == kGroup62 || token == kGroup6 || token == kGroup70) state = State::kSkipValue;
+        break;
+      case State::kAfterZero:
+        if (!pending.empty()) {
+          list.Write(pending);
+          list.Write("\n");
+          pending.clear();
+        }
+        if (token == kTokenEndtab) return;
+        state = State::kGroupCode;
+        break;
+      case State::kName:
+        pending.assign(line);
+        state = State::kGroupCode;
+        break;
+      case State::kSkipValue:
+        state = State::kGroupCode;
+        break;
+    }
+  }
+}
+
+struct LayerListing {
+  const std::string& listFile;
+};
+
+// The TABLES section of the layer listing: the LAYER table into the list,
+// the STYLE table into the job as in a conversion, the rest passed over.
+void ListingTables(ConversionJob& job, DxfLineReader& reader, void* context) {
+  TextOutputFile list;
+  // A list file that cannot be made lists nothing; the scan goes on.
+  if (!list.Open(static_cast<LayerListing*>(context)->listFile)) return;
+  enum class State { kGroupCode, kAfterZero, kAfterTable, kTableName, kSkipValue };
+  State state = State::kGroupCode;
+  std::string_view line;
+  bool ended = false;
+  while (!ended && ReadTrimmedLine(reader, line)) {
+    const Token token = LookupKeyword(line);
+    switch (state) {
+      case State::kGroupCode:
+        state = token == kGroup0 ? State::kAfterZero : State::kSkipValue;
+        break;
+      case State::kSkipValue:
+        state = State::kGroupCode;
+        break;
+      case State::kAfterZero:
+        if (token == kTokenEndsec) ended = true;
+        state = token == kTokenTable ? State::kAfterTable : State::kGroupCode;
+        break;
+      case State::kAfterTable:
+        if (token == kTokenEndsec) ended = true;
+        state = token == kGroup2 ? State::kTableName : State::kGroupCode;
+        break;
+      case State::kTableName:
+        if (token == kTokenLayer) ListLayerEntries(reader, list);
+        else if (token == kTokenStyle) ReadStyleTable(reader, job.textStyles);
+        else SkipTable(reader);
+        state = State::kGroupCode;
+        break;
+    }
+  }
+  list.Commit();
+}
+
+class BlockListFile : public BlockList {
+ public:
+  explicit BlockListFile(TextOutputFile& file) : file_(file) {}
+  void Add(const std::string& blockName) override {
+    file_.Write(blockName);
+    file_.Write("\n");
+  }
+
+ private:
+  TextOutputFile& file_;
+};
+
+}  // namespace
+
+int ListLayers(ConversionJob& job, const std::string& listFile) {
+  TextInputFile file;
+  if (!OpenChecked(job, file)) return 0;
+  DxfLineReader reader(file);
+  LayerListing listing{listFile};
+  // The scan ends at ENTITIES, at EOF or at the end of the file: the
+  // entities are never read, and the listing always succeeds.
+  ScanSections(job, reader, ListingTables, &listing);
+  return 1;
+}
+
+int ListBlocks(ConversionJob& job, const std::string& listFile) {
+  TextInputFile file;
+  if (!OpenChecked(job, file)) return 0;
+  DxfLineReader reader(file);
+  const ScanOutcome scan = ScanSections(job, reader);
+  if (scan == ScanOutcome::kFailed) {
+    job.status.Fail(DXFELEM_E_SECTIONS);
+    return 0;
+  }
+  if (scan == ScanOutcome::kEndOfDrawing) return 1;
+  TextOutputFile list;
+  if (!list.Open(listFile)) {
+    job.status.Fail(DXFELEM_E_MEMORY_OR_ENTITIES);
+    return 0;
+  }
+  BlockListFile blocks(list);
+  const int ok = ReadEntitiesListingBlocks(job, reader, blocks);
+  // The names found so far are kept whatever ended the pass.
+  list.Commit();
+  if (!ok) {
+    job.status.Fail(DXFELEM_E_MEMORY_OR_ENTITIES);
+    return 0;
+  }
+  return 1;
+}
+
+}  // namespace dxfelem

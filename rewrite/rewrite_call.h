@@ -1,0 +1,26 @@
+// The body of TxtToTxt and TxtToTxtNet: one operation on the elements of
+// one layer of an element file, which is then written again in place.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "dxfelem/dxfelem.h"
+#include "interface/entry_frame.h"
+
+namespace dxfelem {
+
+struct RewriteRequest {
+  std::string parameterFile;
+  std::string section;
+  std::string inputFile;
+  std::string layer;
+  int32_t operation = 0;
+  double* value1 = nullptr;  // operands; the directions come back through them
+  double* value2 = nullptr;
+};
+
+// Runs the rewriting and reports its outcome into the record.
+CallOutcome RewriteElementFile(const RewriteRequest& request, ConversionResult& record);
+
+}  // namespace dxfelem
