@@ -84,6 +84,7 @@ bool LeadArc(Element& element, ProfileEnd which, double dx, double dy) {
   const double offset = -distance2 / (2.0 * along);
   const double cx = s.x + offset * nx;
   const double cy = s.y + offset * ny;
+  if (!std::isfinite(cx) || !std::isfinite(cy)) return false;  // beyond any number: no circle
   // Travelled towards the profile's end (lead-in) or away from it (lead-out)
   // along the travel direction: counter-clockwise when the centre lies left.
   const int32_t direction = offset > 0.0 ? 1 : 0;
