@@ -17,7 +17,7 @@ bool TextInputFile::Open(const std::string& path) {
   // The translation of line ends is done here, so the file is read as bytes.
   file_ = std::fopen(path.c_str(), "rb");
   if (file_ == nullptr) return false;
-  if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
+  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   position_ = length_ = 0;
   ended_ = false;
   return true;

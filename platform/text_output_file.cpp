@@ -20,7 +20,7 @@ bool TextOutputFile::Open(const std::string& path) {
   file_ = CreateFileBeside(path, temporaryPath_);
   if (file_ == nullptr) return false;
   path_ = path;
-  if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
+  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   used_ = 0;
   return true;
 }

@@ -1,0 +1,20 @@
+// The whole conversion from DXF bytes, through the same path as DxfToTxt,
+// with a fixed parameter file that turns on chaining and start points.
+#include <cstdint>
+#include <string>
+
+#include "dxfelem/dxfelem.h"
+#include "fuzz/input_workspace.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  static const std::string kSettings =
+      "[F]\nConnect=1\nIniConnect=1\nTollerance=0.5\nRadiusMin=2\nArchiEllisse=2\nAltezza3D=1\n"
+      "McrBlock1=B1;\nMcrLayer1=CUT,1050;\nLavLayer1=DRILL,90;\nDecimaliTxt=4\n";
+  const std::string dxf = dxfelem::fuzz::WriteInput("in.dxf", data, size);
+  const std::string ini = dxfelem::fuzz::WriteInput("p.ini", reinterpret_cast<const uint8_t*>(kSettings.data()),
+                                                   kSettings.size());
+  const std::string out = dxfelem::fuzz::Workspace() + "/out.txt";
+  ConversionResult record;
+  DxfToTxt(ini.c_str(), "F", dxf.c_str(), out.c_str(), (dxfelem::fuzz::Workspace() + "/done").c_str(), &record);
+  return 0;
+}
