@@ -26,12 +26,8 @@ int ReadArcEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
   double startAngle = 0.0;
   double endAngle = 0.0;
   ForEachGroup(reader, firstCode, [&](Token code) {
-    if (common.Take(code, reader)) return true;
+    if (common.Take(code, reader) || TakePlacePoint(code, reader, centre)) return true;
     switch (code) {
-      case kGroup10: centre.x = ReadRounded4(reader); return true;
-      case kGroup20: centre.y = ReadRounded4(reader); return true;
-      case kGroup30:
-      case kGroup38: centre.z = ReadRounded4(reader); return true;
       case kGroup40: radius = ReadRounded4(reader); return true;
       case kGroup50: startAngle = ReadDouble(reader); return true;
       case kGroup51: endAngle = ReadDouble(reader); return true;

@@ -12,12 +12,8 @@ int ReadCircleEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode)
   Point3 centre;
   double radius = 0.0;
   ForEachGroup(reader, firstCode, [&](Token code) {
-    if (common.Take(code, reader)) return true;
+    if (common.Take(code, reader) || TakePlacePoint(code, reader, centre)) return true;
     switch (code) {
-      case kGroup10: centre.x = ReadRounded4(reader); return true;
-      case kGroup20: centre.y = ReadRounded4(reader); return true;
-      case kGroup30:
-      case kGroup38: centre.z = ReadRounded4(reader); return true;
       case kGroup40: radius = ReadRounded4(reader); return true;
       default: return false;
     }

@@ -15,12 +15,8 @@ int ReadEllipseEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode
   double startParameter = 0.0;
   double endParameter = 0.0;
   ForEachGroup(reader, firstCode, [&](Token code) {
-    if (common.Take(code, reader)) return true;
+    if (common.Take(code, reader) || TakePlacePoint(code, reader, centre)) return true;
     switch (code) {
-      case kGroup10: centre.x = ReadRounded4(reader); return true;
-      case kGroup20: centre.y = ReadRounded4(reader); return true;
-      case kGroup30:
-      case kGroup38: centre.z = ReadRounded4(reader); return true;
       case kGroup11: majorAxis.x = ReadRounded4(reader); return true;
       case kGroup21: majorAxis.y = ReadRounded4(reader); return true;
       case kGroup31: majorAxis.z = ReadRounded4(reader); return true;

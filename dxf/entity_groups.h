@@ -40,4 +40,16 @@ struct CommonGroups {
   }
 };
 
+// The entity's placing point: groups 10 and 20, with 30 or the elevation 38
+// for z (whichever comes last). False for any other group.
+inline bool TakePlacePoint(Token code, DxfLineReader& reader, Point3& point) {
+  switch (code) {
+    case kGroup10: point.x = ReadRounded4(reader); return true;
+    case kGroup20: point.y = ReadRounded4(reader); return true;
+    case kGroup30:
+    case kGroup38: point.z = ReadRounded4(reader); return true;
+    default: return false;
+  }
+}
+
 }  // namespace dxfelem

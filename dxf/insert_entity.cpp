@@ -28,10 +28,6 @@ int ReadInsertEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode)
         ReadRawLine(reader, &block);
         reading.lastInsertBlock = block;
         return true;
-      case kGroup10: insertion.x = ReadRounded4(reader); return true;
-      case kGroup20: insertion.y = ReadRounded4(reader); return true;
-      case kGroup30:
-      case kGroup38: insertion.z = ReadRounded4(reader); return true;
       case kGroup41: scale.x = ReadRounded4(reader); return true;
       case kGroup42: scale.y = ReadRounded4(reader); return true;
       case kGroup43: scale.z = ReadRounded4(reader); return true;
@@ -39,7 +35,7 @@ int ReadInsertEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode)
       case kGroup66:
       case kGroup70:
       case kGroup71: ReadInt(reader); return true;  // attributes follow, columns, rows: not used
-      default: return common.Take(code, reader);
+      default: return common.Take(code, reader) || TakePlacePoint(code, reader, insertion);
     }
   });
   const ParameterRecord& p = job.parameters;

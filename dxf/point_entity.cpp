@@ -26,16 +26,8 @@ Point3 Permute(const Point3& n, const Point3& p) {
 int ReadPointEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
   CommonGroups common;
   Point3 point;
-  ForEachGroup(reader, firstCode, [&](Token code) {
-    if (common.Take(code, reader)) return true;
-    switch (code) {
-      case kGroup10: point.x = ReadRounded4(reader); return true;
-      case kGroup20: point.y = ReadRounded4(reader); return true;
-      case kGroup30:
-      case kGroup38: point.z = ReadRounded4(reader); return true;
-      default: return false;
-    }
-  });
+  ForEachGroup(reader, firstCode,
+               [&](Token code) { return common.Take(code, reader) || TakePlacePoint(code, reader, point); });
   const ParameterRecord& p = job.parameters;
   if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
   point = Permute(common.extrusion, point);

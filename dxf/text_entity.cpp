@@ -23,16 +23,12 @@ int ReadText(ConversionJob& job, DxfLineReader& reader, Token firstCode, const c
   TextEntity text;
   text.kind = kind;
   ForEachGroup(reader, firstCode, [&](Token code) {
-    if (common.Take(code, reader)) return true;
+    if (common.Take(code, reader) || TakePlacePoint(code, reader, text.insertion)) return true;
     switch (code) {
       // An MTEXT's continuation chunks (group 3) are passed over: the last
       // chunk, group 1, is the text.
       case kGroup1: ReadRawLine(reader, &text.text); return true;
       case kGroup7: ReadRawLine(reader, &text.style); return true;
-      case kGroup10: text.insertion.x = ReadRounded4(reader); return true;
-      case kGroup20: text.insertion.y = ReadRounded4(reader); return true;
-      case kGroup30:
-      case kGroup38: text.insertion.z = ReadRounded4(reader); return true;
       case kGroup11: text.direction.x = ReadRounded4(reader); return true;
       case kGroup21: text.direction.y = ReadRounded4(reader); return true;
       case kGroup31: text.direction.z = ReadRounded4(reader); return true;
