@@ -1,5 +1,6 @@
 #include "platform/ini_text.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace dxfelem {
@@ -63,7 +64,8 @@ bool SectionName(std::string_view line, std::string_view& name) {
   return true;
 }
 
-// A key line: false for blank and comment lines.
+// A key line: false for blank and comment lines. A line without "=" is a
+// key without a value: reading it gives the default, writing it gives it one.
 bool KeyOf(std::string_view line, std::string_view& key) {
   line = Trim(line);
   if (line.empty() || line.front() == ';') return false;
@@ -100,6 +102,7 @@ bool FindIniValue(std::string_view text, std::string_view section, std::string_v
       continue;
     }
     if (!inSection || !KeyOf(line.text, name) || !SameName(name, key)) continue;
+    if (line.text.find('=') == std::string_view::npos) return false;
     value.assign(ValueOf(line.text));
     return true;
   }
@@ -110,6 +113,9 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
                         std::string_view value) {
   section = Trim(section);
   key = Trim(key);
+  // The written value loses its leading blanks, as with the Windows
+  // function: " " is written as an empty value.
+  value.remove_prefix(std::min(value.size(), value.find_first_not_of(" \t\r\n\v\f")));
   const bool crlf = text.find('\n') == std::string_view::npos || text.find("\r\n") != std::string_view::npos;
   const std::string_view lineEnd = crlf ? "\r\n" : "\n";
 

@@ -22,7 +22,8 @@ class ProfileFile {
   std::string GetString(std::string_view section, std::string_view key, std::string_view fallback,
                         std::size_t size = 260) const;
   // The leading decimal integer of the value (optional sign; 0 without
-  // digits), or `fallback` when the key is missing or its value empty.
+  // digits; modulo 2^32), or `fallback` when the key is missing or its
+  // value empty.
   int32_t GetInt(std::string_view section, std::string_view key, int32_t fallback) const;
   // Sets the key, creating the file, the section or the key as needed and
   // keeping every other line as it was. The file is replaced in one step; a

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/c_number_text.h"
 #include "platform/file_replacement.h"
 #include "platform/ini_text.h"
 #include "platform/profile_file.h"
@@ -65,6 +64,18 @@ std::string ReadWholeFile(const std::string& path) {
   return text;
 }
 
+// The leading decimal integer, with an optional sign, taken modulo 2^32 as
+// the Windows function does ("4294967297" is 1, "-1" stays -1).
+int32_t ProfileInteger(std::string_view text) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  uint32_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10u + static_cast<uint32_t>(text[i] - '0');
+  if (negative) value = 0u - value;
+  return static_cast<int32_t>(value);
+}
+
 }  // namespace
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
@@ -94,7 +105,7 @@ std::string ProfileFile::GetString(std::string_view section, std::string_view ke
 int32_t ProfileFile::GetInt(std::string_view section, std::string_view key, int32_t fallback) const {
   std::string value;
   if (path_.empty() || !FindIniValue(Text(), section, key, value) || value.empty()) return fallback;
-  return ParseInt(value);
+  return ProfileInteger(value);
 }
 
 bool ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {

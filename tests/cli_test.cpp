@@ -147,7 +147,7 @@ TEST(Cli, ParametersAreReadAndWrittenBack) {
   EXPECT_EQ(test::ReadFileBytes(ini),
             "; keep this comment\r\n[Panel]\r\nConnect=0\r\nRadiusMin=1.00\r\n"
             "Var1=p\r\nVar2=q\r\n"
-            "Side1= \r\nSide2=left\r\nSide3= \r\nSide4= \r\nSide5= \r\nSide6= \r\n"
+            "Side1=\r\nSide2=left\r\nSide3=\r\nSide4=\r\nSide5=\r\nSide6=\r\n"
             "Var3=q\r\nVar4=q\r\nVar5=q\r\nVar6=q\r\nVar7=q\r\nVar8=q\r\n"
             "Absolute=0\r\nTollerance=0.00100\r\nIniConnect=0\r\nArcCode=0\r\nSegmentoMacro=0.00000\r\n"
             "Altezza3D=0\r\nEscludeBlocchi=0\r\nArchiEllisse=8\r\nUnitaMisuraVal=0\r\nDecimaliTxt=5\r\n"

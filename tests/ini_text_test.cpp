@@ -38,7 +38,7 @@ TEST(IniText, LookupRules) {
   EXPECT_EQ(Find(text, "Panel", "Quoted"), "  a b  ");
   EXPECT_EQ(Find(text, "Panel", "Single"), "x");
   EXPECT_EQ(Find(text, "Panel", "Mixed"), "\"x'");
-  EXPECT_EQ(Find(text, "Panel", "Bare"), "");
+  EXPECT_EQ(Find(text, "Panel", "Bare"), "<missing>");  // no "=": no value, the default
   EXPECT_EQ(Find(text, "Panel", "Equals"), "a=b");
   EXPECT_EQ(Find(text, "Panel", "Empty"), "");
   EXPECT_EQ(Find(text, "Panel", "Late"), "<missing>");  // only the first section of a name counts
@@ -64,7 +64,7 @@ TEST(IniText, WritesChangeOnlyTheirLine) {
             "[Other]\r\nConnect=5\r\n");
   // A new key goes after the section's last key line.
   EXPECT_EQ(SetIniValue(text, "Panel", "Side1", " "),
-            "; settings\r\n[Panel]\r\n  Connect = 1\r\nTollerance=0.01\r\nSide1= \r\n; a comment after the keys\r\n"
+            "; settings\r\n[Panel]\r\n  Connect = 1\r\nTollerance=0.01\r\nSide1=\r\n; a comment after the keys\r\n"
             "\r\n[Other]\r\nConnect=5\r\n");
   // A new section goes at the end, with the file's own line ends.
   EXPECT_EQ(SetIniValue("[A]\nx=1\n", "B", "y", "2"), "[A]\nx=1\n[B]\ny=2\n");

@@ -73,7 +73,7 @@ TEST(NothingLost, ReadOnlyAndVanishedParameterFiles) {
   // hosts' own functions do.
   const std::string missing = dir.File("new.ini");
   EXPECT_EQ(DxfToTxt(missing.c_str(), "P", dxf.c_str(), dir.File("out.txt").c_str(), "", &record), 1);
-  EXPECT_NE(test::ReadFileBytes(missing).find("[P]\r\nSide1= \r\n"), std::string::npos);
+  EXPECT_NE(test::ReadFileBytes(missing).find("[P]\r\nSide1=\r\n"), std::string::npos);
 }
 
 }  // namespace

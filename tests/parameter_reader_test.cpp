@@ -27,7 +27,7 @@ class ParameterReader : public ::testing::Test {
 };
 
 const char kSidesAndVars[] =
-    "Side1= \r\nSide2= \r\nSide3= \r\nSide4= \r\nSide5= \r\nSide6= \r\n"
+    "Side1=\r\nSide2=\r\nSide3=\r\nSide4=\r\nSide5=\r\nSide6=\r\n"
     "Var1=0\r\nVar2=0\r\nVar3=0\r\nVar4=0\r\nVar5=0\r\nVar6=0\r\nVar7=0\r\nVar8=0\r\n";
 
 TEST_F(ParameterReader, WithoutFileOrSectionTheBuiltInDefaultsStay) {
@@ -127,7 +127,7 @@ TEST_F(ParameterReader, SettingsFileFallbacksAndOverride) {
   EXPECT_EQ(job_.selection.blocks[0], "B1");
   EXPECT_EQ(Ini(),
             "[Panel]\nSide1=own\nVar1=1\nNoLayer1=CUT\nNoBlock1=B1\n"
-            "Side2= \nSide3=A\nSide4= \nSide5= \nSide6= \n"
+            "Side2=\nSide3=A\nSide4=\nSide5=\nSide6=\n"
             "Var2=2\nVar3=3\nVar4=3\nVar5=3\nVar6=3\nVar7=3\nVar8=3\n");
 }
 

@@ -14,12 +14,17 @@ namespace {
 
 TEST(ProfileFile, ValuesDefaultsAndLimits) {
   test::TempDir dir;
-  ProfileFile file(dir.Write("p.ini", "[S]\nA=12abc\nB=abc\nC=\nD=-7\nE=" + std::string(300, 'x') + "\nF=1e999\n"));
+  ProfileFile file(dir.Write("p.ini", "[S]\nA=12abc\nB=abc\nC=\nD=-7\nE=" + std::string(300, 'x') +
+                                          "\nF=1e999\nG=4294967297\nH=-4294967297\nI=0x10\n"));
   EXPECT_EQ(file.GetInt("S", "A", 5), 12);
   EXPECT_EQ(file.GetInt("S", "B", 5), 0);
   EXPECT_EQ(file.GetInt("S", "C", 5), 5);  // an empty value gives the default
   EXPECT_EQ(file.GetInt("S", "D", 5), -7);
   EXPECT_EQ(file.GetInt("S", "F", 5), 1);
+  // Modulo 2^32 as with the Windows function; decimal only.
+  EXPECT_EQ(file.GetInt("S", "G", 5), 1);
+  EXPECT_EQ(file.GetInt("S", "H", 5), -1);
+  EXPECT_EQ(file.GetInt("S", "I", 5), 0);
   EXPECT_EQ(file.GetInt("S", "missing", 5), 5);
   EXPECT_EQ(file.GetString("S", "C", "dflt"), "");
   EXPECT_EQ(file.GetString("S", "missing", "dflt  "), "dflt");
