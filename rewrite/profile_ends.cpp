@@ -63,11 +63,31 @@ bool CircleCentre(const Point3& a, const Point3& b, const Point3& c, double& cx,
   return std::isfinite(cx) && std::isfinite(cy);
 }
 
+namespace {
+
+// The circle of an arc piece and its turn as the profile runs through it.
+bool ArcOfPiece(const EndPiece& piece, ProfileEnd which, double& cx, double& cy, int32_t& turn) {
+  const bool atStart = which == ProfileEnd::kStart;
+  const Point3& from = atStart ? piece.end : piece.inner;
+  const Point3& to = atStart ? piece.inner : piece.end;
+  return CircleCentre(from, piece.middle, to, cx, cy) && ArcTurn(from, piece.middle, to, turn);
+}
+
+// A line piece in the direction the profile runs.
+void LineOfPiece(const EndPiece& piece, ProfileEnd which, const Point3*& a, const Point3*& b) {
+  a = which == ProfileEnd::kStart ? &piece.end : &piece.inner;
+  b = which == ProfileEnd::kStart ? &piece.inner : &piece.end;
+}
+
+}  // namespace
+
 bool TravelDirection(const EndPiece& piece, ProfileEnd which, double& dx, double& dy) {
   if (!piece.isArc) {
-    // Along the piece, from the start into the profile, or out at its end.
-    const double sx = which == ProfileEnd::kStart ? piece.inner.x - piece.end.x : piece.end.x - piece.inner.x;
-    const double sy = which == ProfileEnd::kStart ? piece.inner.y - piece.end.y : piece.end.y - piece.inner.y;
+    const Point3* a = nullptr;
+    const Point3* b = nullptr;
+    LineOfPiece(piece, which, a, b);
+    const double sx = b->x - a->x;
+    const double sy = b->y - a->y;
     const double length = std::sqrt(sx * sx + sy * sy);
     if (!(length > 0.0) || !std::isfinite(length)) return false;
     dx = sx / length;
@@ -77,10 +97,7 @@ bool TravelDirection(const EndPiece& piece, ProfileEnd which, double& dx, double
   double cx = 0.0;
   double cy = 0.0;
   int32_t turn = 0;
-  const bool atStart = which == ProfileEnd::kStart;
-  const Point3& from = atStart ? piece.end : piece.inner;
-  const Point3& to = atStart ? piece.inner : piece.end;
-  if (!CircleCentre(from, piece.middle, to, cx, cy) || !ArcTurn(from, piece.middle, to, turn)) return false;
+  if (!ArcOfPiece(piece, which, cx, cy, turn)) return false;
   // The tangent is the radius turned a quarter: left for counter-clockwise.
   const double rx = piece.end.x - cx;
   const double ry = piece.end.y - cy;
@@ -93,19 +110,17 @@ bool TravelDirection(const EndPiece& piece, ProfileEnd which, double& dx, double
 
 bool TravelAngle(const EndPiece& piece, ProfileEnd which, double& degrees) {
   if (!piece.isArc) {
-    const Point3& a = which == ProfileEnd::kStart ? piece.end : piece.inner;
-    const Point3& b = which == ProfileEnd::kStart ? piece.inner : piece.end;
-    if (a.x == b.x && a.y == b.y) return false;
-    degrees = AngleOf(b.x - a.x, b.y - a.y);
+    const Point3* a = nullptr;
+    const Point3* b = nullptr;
+    LineOfPiece(piece, which, a, b);
+    if (a->x == b->x && a->y == b->y) return false;
+    degrees = AngleOf(b->x - a->x, b->y - a->y);
     return true;
   }
   double cx = 0.0;
   double cy = 0.0;
   int32_t turn = 0;
-  const bool atStart = which == ProfileEnd::kStart;
-  const Point3& from = atStart ? piece.end : piece.inner;
-  const Point3& to = atStart ? piece.inner : piece.end;
-  if (!CircleCentre(from, piece.middle, to, cx, cy) || !ArcTurn(from, piece.middle, to, turn)) return false;
+  if (!ArcOfPiece(piece, which, cx, cy, turn)) return false;
   // The radius to the point, a quarter turn on in the arc's direction.
   degrees = Normalized(AngleOf(piece.end.x - cx, piece.end.y - cy) + (turn == 1 ? 90.0 : -90.0));
   return true;
