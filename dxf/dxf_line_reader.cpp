@@ -12,7 +12,7 @@ bool DxfLineReader::ReadLine(std::string_view& line) {
     return false;
   }
   ++lineNumber_;
-  std::size_t length = strnlen(line_, stored);
+  std::size_t length = file_.LineHasNul() ? strnlen(line_, stored) : stored;
   if (length > 0 && line_[length - 1] == '\n') --length;
   line = std::string_view(line_, length);
   return true;

@@ -57,6 +57,7 @@ bool TextInputFile::Fill() {
 
 std::size_t TextInputFile::ReadLine(char* line, std::size_t capacity) {
   std::size_t stored = 0;
+  lineHasNul_ = false;
   if (capacity == 0) return 0;
   while (stored + 1 < capacity) {
     if (position_ == length_ && !Fill()) break;
@@ -66,7 +67,10 @@ std::size_t TextInputFile::ReadLine(char* line, std::size_t capacity) {
     std::size_t take = available < room ? available : room;
     // Copy up to the first carriage return or line feed within reach.
     std::size_t n = 0;
-    while (n < take && begin[n] != '\n' && begin[n] != '\r') ++n;
+    while (n < take && begin[n] != '\n' && begin[n] != '\r') {
+      lineHasNul_ |= begin[n] == '\0';
+      ++n;
+    }
     std::memcpy(line + stored, begin, n);
     stored += n;
     position_ += n;

@@ -30,6 +30,8 @@ class TextInputFile {
   // reads. The text is always zero-terminated. Returns the number of
   // characters stored, 0 only at the end of the file.
   std::size_t ReadLine(char* line, std::size_t capacity);
+  // Whether the line last read holds a NUL byte (C text ends at it).
+  bool LineHasNul() const { return lineHasNul_; }
 
  private:
   // Refills the buffer; false at the end of the file or on a read error.
@@ -40,6 +42,7 @@ class TextInputFile {
   std::size_t position_ = 0;
   std::size_t length_ = 0;
   bool ended_ = false;  // Ctrl-Z seen, read error, or physical end
+  bool lineHasNul_ = false;
 };
 
 }  // namespace dxfelem
