@@ -3,13 +3,18 @@
 # Linux tests use and compares what it writes with what the Linux library
 # writes; compares the Linux private-profile layer with Wine's functions on
 # awkward INI files. Needs build/ (Linux) and build-win64/ (Windows) built.
+# Where this machine can run 32-bit code (wine with its 32-bit loader), the
+# 32-bit DLL of build-win32/ is run the same way: DXFELEM_WINDOWS_BUILD
+# chooses the build (build-win64 by default).
 set -eu
 cd "$(dirname "$0")/../.."
 top=$(pwd)
 export WINEPREFIX="${DXFELEM_WINEPREFIX:-$top/build-win64/wineprefix}"
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY
+build=${DXFELEM_WINDOWS_BUILD:-build-win64}
 wine=/usr/lib/wine/wine64
+[ "$build" = build-win32 ] && wine=/usr/lib/wine/wine
 # The kernel's messages look for their file under ZIZAVE: an empty folder
 # keeps any message box from appearing in an unattended run.
 work=$(mktemp -d)
@@ -19,7 +24,7 @@ export ZIZAVE="$work/zizave"
 [ -d "$WINEPREFIX" ] || "$wine" wineboot -i >/dev/null 2>&1
 
 winpath() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
-runner() { "$wine" "$top/build-win64/dll_runner.exe" "$(winpath "$top/build-win64/dxfelem.dll")" "$@" | tr -d '\r'; }
+runner() { "$wine" "$top/$build/dll_runner.exe" "$(winpath "$top/$build/dxfelem.dll")" "$@" | tr -d '\r'; }
 failures=0
 differ() { echo "DIFFERENT: $*"; failures=$((failures + 1)); }
 same_text() { cmp -s "$1" "$2" || { tr -d '\r' < "$1" > "$1.lf"; tr -d '\r' < "$2" > "$2.lf"; cmp -s "$1.lf" "$2.lf"; }; }
@@ -72,7 +77,7 @@ for ini in tests/windows/ini/*.ini; do
     key=$(echo "$query" | cut -d' ' -f2 | tr '_' ' ')
     for size in 260 5; do
       ours=$(build/ini_query "$ini" "$section" "$key" "dflt  " "$size")
-      theirs=$("$wine" "$top/build-win64/dll_runner.exe" - ini "$(winpath "$top/$ini")" "$section" "$key" "dflt  " \
+      theirs=$("$wine" "$top/$build/dll_runner.exe" - ini "$(winpath "$top/$ini")" "$section" "$key" "dflt  " \
         "$size" | tr -d '\r')
       [ "$ours" = "$theirs" ] || differ "$ini [$section] $key ($size): ours $ours, Windows $theirs"
     done
@@ -80,4 +85,4 @@ for ini in tests/windows/ini/*.ini; do
 done
 
 [ "$failures" = 0 ] || { echo "compare_with_wine: $failures differences"; exit 1; }
-echo "compare_with_wine: the Windows DLL writes what the Linux library writes"
+echo "compare_with_wine: the Windows DLL of $build writes what the Linux library writes"
