@@ -10,8 +10,6 @@ namespace dxfelem {
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
 
-const std::string& ProfileFile::Text() const { return text_; }
-
 std::string ProfileFile::GetString(std::string_view section, std::string_view key, std::string_view fallback,
                                    std::size_t size) const {
   if (size == 0) return {};
