@@ -99,12 +99,19 @@ void PutContour(const FT_Outline& outline, int first, int last, std::vector<uint
     PutWord(out, 0);
     uint16_t points = 0;
     if (on) {
-      while (k <= end && IsOn(outline, first + ((k % count) + count) % count)) {
-        const FT_Vector p = k == end ? startPoint : point(k);
+      // A line back to the start is implied: the Windows function leaves
+      // the start point out at the end of a line record.
+      while (k < end && IsOn(outline, first + ((k % count) + count) % count)) {
+        const FT_Vector p = point(k);
         PutFixed(out, p.x);
         PutFixed(out, p.y);
         ++points;
         ++k;
+      }
+      if (k == end && IsOn(outline, first + ((k % count) + count) % count)) ++k;
+      if (points == 0) {
+        out.resize(record);
+        continue;
       }
     } else {
       while (k <= end) {
@@ -156,7 +163,7 @@ bool GlyphSource::Outline(unsigned char character, GlyphMetrics& metrics, std::v
   // differ from Latin-1 are few and mapped through the face's Unicode map
   // as Latin-1 here.
   const FT_UInt glyph = FT_Get_Char_Index(state_->face, character);
-  if (FT_Load_Glyph(state_->face, glyph, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0) return false;
+  if (FT_Load_Glyph(state_->face, glyph, FT_LOAD_NO_BITMAP) != 0) return false;
   const FT_GlyphSlot slot = state_->face->glyph;
   if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return false;
   FT_BBox box;

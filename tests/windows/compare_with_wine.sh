@@ -84,5 +84,32 @@ for ini in tests/windows/ini/*.ini; do
   done
 done
 
+# Glyph outlines of the same text in the same face: GDI under Wine and
+# FreeType hint each in their own way, so the structure must be the same
+# and every coordinate within 0.05 of an em of 50 (boxes within 1 unit).
+text="IOabgq&%8"
+build/glyph_dump "DejaVu Sans" "$text" > "$work/linux/glyphs"
+"$wine" "$top/$build/glyph_dump.exe" "DejaVu Sans" "$text" | tr -d '\r' > "$work/windows/glyphs"
+if ! awk -v tolerance=0.05 '
+    NR == FNR { ours[FNR] = $0; lines = FNR; next }
+    {
+      if (!(FNR in ours)) { print "extra line: " $0; bad = 1; next }
+      n = split(ours[FNR], a, /[ ,]+/); m = split($0, b, /[ ,]+/)
+      if (n != m) { print "ours: " ours[FNR] "\nGDI:  " $0; bad = 1; next }
+      for (i = 1; i <= n; i++) {
+        if (a[i] == b[i]) continue
+        if (a[i] ~ /^-?[0-9.]+$/ && b[i] ~ /^-?[0-9.]+$/) {
+          limit = (a[i] ~ /\./) ? tolerance : 1
+          d = a[i] - b[i]; if (d < 0) d = -d
+          if (d <= limit + 1e-9) continue
+        }
+        print "ours: " ours[FNR] "\nGDI:  " $0; bad = 1; break
+      }
+    }
+    END { if (FNR != lines) { print "line counts differ"; bad = 1 } exit bad }' \
+    "$work/linux/glyphs" "$work/windows/glyphs"; then
+  differ "glyph outlines of $text"
+fi
+
 [ "$failures" = 0 ] || { echo "compare_with_wine: $failures differences"; exit 1; }
 echo "compare_with_wine: the Windows DLL of $build writes what the Linux library writes"
