@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "output/round_to_grid.h"
+#include "output/grid_number_text.h"
 #include "platform/c_number_text.h"
 #include "platform/text_output_file.h"
 
@@ -12,19 +12,16 @@ namespace {
 constexpr std::size_t kEntityWidth = 6;
 constexpr std::size_t kNumberWidth = 12;
 constexpr std::size_t kNameWidth = 64;
-// Numbers are rounded to N - 1 decimals and written with N: the grid factor
-// is 10^(N-1) for N = 3..7.
-constexpr double kGridFactors[] = {100.0, 1000.0, 10000.0, 100000.0, 1000000.0};
 
 void AppendPadded(std::string& line, std::string_view text, std::size_t width) {
   line.append(text);
   if (text.size() < width) line.append(width - text.size(), ' ');
 }
 
+// Numbers are rounded to N - 1 decimals and written with N.
 void AppendNumber(std::string& line, double value, int decimals) {
   char digits[kFixedTextCapacity];
-  const double rounded = RoundToGrid(value, kGridFactors[decimals - 3]);
-  const std::size_t length = FormatFixed(digits, rounded, decimals);
+  const std::size_t length = FormatGridNumber(digits, value, decimals);
   AppendPadded(line, std::string_view(digits, length), kNumberWidth);
   line.push_back(',');
 }

@@ -5,10 +5,14 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <random>
+#include <vector>
 #include <string>
 
 #include "interface/conversion_job.h"
+#include "output/grid_number_text.h"
 #include "output/round_to_grid.h"
+#include "platform/c_number_text.h"
 #include "output/text_element_writer.h"
 #include "output/write_step.h"
 #include "platform/text_output_file.h"
@@ -43,6 +47,29 @@ TEST(RoundToGrid, HalvesAwayFromZeroWithinTheLimits) {
   EXPECT_EQ(RoundToGrid(21474836.4123, 100.0), 21474836.4123);
   EXPECT_TRUE(std::isnan(RoundToGrid(std::numeric_limits<double>::quiet_NaN(), 100.0)));
   EXPECT_EQ(RoundToGrid(-std::numeric_limits<double>::infinity(), 100.0), -std::numeric_limits<double>::infinity());
+}
+
+TEST(GridNumberText, SameDigitsAsPrintfOfTheRoundedNumber) {
+  std::mt19937_64 random(42);
+  std::uniform_real_distribution<double> spread(-3e7, 3e7);
+  std::vector<double> values = {0.0, -0.0, 0.0049999, -0.0049999, 0.005, -0.005, 2147483.64, -2147483.64,
+                                21474836.40, 21474836.41, 1e-300, 1e300, -1e300, 12.345, -12.345,
+                                std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()};
+  for (int i = 0; i < 200000; ++i) {
+    const double magnitude = std::pow(10.0, static_cast<double>(random() % 12) - 5.0);
+    values.push_back(spread(random) * magnitude / 3e7);
+    values.push_back(std::round(spread(random)) / 1000.0 + 0.0005);  // ties of the grid
+  }
+  const double factors[] = {100.0, 1000.0, 10000.0, 100000.0, 1000000.0};
+  for (double value : values) {
+    for (int decimals = 3; decimals <= 7; ++decimals) {
+      char fast[kFixedTextCapacity];
+      char slow[kFixedTextCapacity];
+      FormatGridNumber(fast, value, decimals);
+      FormatFixed(slow, RoundToGrid(value, factors[decimals - 3]), decimals);
+      ASSERT_STREQ(fast, slow) << value << " with " << decimals;
+    }
+  }
 }
 
 TEST(ElementFile, HandWorkedLines) {
