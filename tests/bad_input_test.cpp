@@ -1,4 +1,4 @@
-// Hostile drawings through the whole conversion: each gives its specified
+// Hostile drawings through the whole conversion: each gives its own error
 // code or a defined result, within a memory bound (a resource limit on a
 // child process) and without crashing.
 #include <gtest/gtest.h>
