@@ -2,6 +2,7 @@
 // element files worked out by hand from the rules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "dxfelem/dxfelem.h"
@@ -96,6 +97,23 @@ TEST_F(Conversion, ThreeDimensionalPanelsUseExtrusionsAndThickness) {
       // (7, 8, 9) in the +X frame: 7 X + 8 Y + 9 N = (9, 7, 8).
       Line("ISO", "     4", "9.000", "7.000", "8.000", "1.000", "H@R");
   EXPECT_EQ(Output(), expected);
+}
+
+TEST_F(Conversion, EllipsesSeenFromBelowAreMirrored) {
+  // Extrusion (0, 0, -1) in 3D is face 2: worked out in the plane seen from
+  // above, mirrored in y about the centre, each arc turned round. With
+  // ArchiEllisse 1 the ellipse of radii 2 and 1 is four arcs through the
+  // points at y = +-0.5 (x = +-sqrt(3) = 1.73 on the grid).
+  const std::string ellipse =
+      "0\nELLIPSE\n8\nE\n10\n0\n20\n0\n30\n0\n11\n2\n21\n0\n31\n0\n40\n0.5\n41\n0\n42\n6.283185307179586\n"
+      "210\n0\n220\n0\n230\n-1\n";
+  ASSERT_EQ(Convert(ellipse, "Connect=0\nAltezza3D=1\nArchiEllisse=1\nDecimaliTxt=3\nSideInp2=DOWN,0;\n"), 1);
+  const std::string output = Output();
+  EXPECT_EQ(output.substr(0, 3 * 194),
+            Line("INI", "     1", "2.000", "0.000", "0.000", "0.000", "EDOWN") +
+                Line("MED", "     1", "1.730", "-0.500", "0.000", "0.000", "EDOWN") +
+                Line("FIN", "     1", "0.000", "-1.000", "0.000", "0.000", "EDOWN"));
+  EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 12);  // four arcs, one number
 }
 
 TEST_F(Conversion, InchDrawingsWorkInInchesAndWriteBackMillimetres) {
