@@ -45,14 +45,16 @@ void Fill(dxfelem::Drawing& drawing, const std::vector<Piece>& pieces) {
   }
 }
 
-void BM_Chain(benchmark::State& state) {
+// Times one joining of the pieces; filling and clearing the drawing are not timed.
+template <typename Joining>
+void TimeJoining(benchmark::State& state, Joining join) {
   const std::vector<Piece> pieces = Pieces(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     dxfelem::Drawing drawing("bench");
     Fill(drawing, pieces);
     state.ResumeTiming();
-    dxfelem::Chain(drawing, 0.001, nullptr, false);
+    join(drawing, 0.001, nullptr, false);
     benchmark::DoNotOptimize(drawing.elements().size());
     state.PauseTiming();
     drawing.Clear();
@@ -60,23 +62,11 @@ void BM_Chain(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
+
+void BM_Chain(benchmark::State& state) { TimeJoining(state, dxfelem::Chain); }
 BENCHMARK(BM_Chain)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-void BM_ReferenceScan(benchmark::State& state) {
-  const std::vector<Piece> pieces = Pieces(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    state.PauseTiming();
-    dxfelem::Drawing drawing("bench");
-    Fill(drawing, pieces);
-    state.ResumeTiming();
-    dxfelem::test::ReferenceChain(drawing, 0.001, nullptr, false);
-    benchmark::DoNotOptimize(drawing.elements().size());
-    state.PauseTiming();
-    drawing.Clear();
-    state.ResumeTiming();
-  }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
-}
+void BM_ReferenceScan(benchmark::State& state) { TimeJoining(state, dxfelem::test::ReferenceChain); }
 BENCHMARK(BM_ReferenceScan)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
