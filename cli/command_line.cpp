@@ -10,7 +10,7 @@ const char* const kUsage =
     "       dxfelem layers IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "       dxfelem blocks IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "       dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
-    "                       [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
+    "                       [--params FILE.ini --section NAME] [--done FILE] [--json] [--force]\n"
     "       dxfelem --help | --version\n"
     "\n"
     "convert   turns a DXF drawing into an element file. The settings come from\n"
@@ -28,12 +28,16 @@ const char* const kUsage =
     "               lead-in        adds a tangent arc from the start moved by (a, b)\n"
     "               lead-out       adds a tangent arc to the end moved by (a, b)\n"
     "          The element file is written with DecimaliTxt of --params/--section.\n"
+    "          A file with a line that is not an element line is refused unless\n"
+    "          --force is given; directions leaves the file as it is.\n"
     "\n"
     "--done FILE  writes the completion file \"1\" as the host expects\n"
     "--json       prints the whole result record as JSON\n"
     "--summary    prints the elements and nodes per layer of the element file\n"
     "\n"
-    "Exit status: 0 done, 1 the call failed, 2 usage error.\n";
+    "Standard output carries the data (lists, directions, JSON, summary);\n"
+    "messages go to standard error.\n"
+    "Exit status: 0 done, 1 the call failed or was refused, 2 usage error.\n";
 
 namespace {
 
@@ -88,6 +92,8 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
     } else if (argument == "--layer" && command == Command::kRewrite) {
       if (!value(options.layer)) return false;
       hasLayer = true;
+    } else if (argument == "--force" && command == Command::kRewrite) {
+      options.force = true;
     } else if (argument == "--op" && command == Command::kRewrite) {
       if (!value(text)) return false;
       if (!ParseOperation(text, options.operation)) {

@@ -21,6 +21,7 @@ struct Options {
   int32_t operation = 0;
   double a = 0.0;
   double b = 0.0;
+  bool force = false;  // rewrite a file that does not read as an element file
 };
 
 struct CommandLine {

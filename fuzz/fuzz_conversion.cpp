@@ -14,7 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string ini = dxfelem::fuzz::WriteInput("p.ini", reinterpret_cast<const uint8_t*>(kSettings.data()),
                                                    kSettings.size());
   const std::string out = dxfelem::fuzz::Workspace() + "/out.txt";
+  const dxfelem::fuzz::FolderContent before = dxfelem::fuzz::ReadWorkspace();
   ConversionResult record;
-  DxfToTxt(ini.c_str(), "F", dxf.c_str(), out.c_str(), (dxfelem::fuzz::Workspace() + "/done").c_str(), &record);
+  const int32_t returned =
+      DxfToTxt(ini.c_str(), "F", dxf.c_str(), out.c_str(), (dxfelem::fuzz::Workspace() + "/done").c_str(), &record);
+  // The settings are written back after a failed conversion too, as the
+  // hosts expect; the element file of the last input must stay.
+  if (returned == 0) dxfelem::fuzz::CheckNothingLost(before, {"done", "p.ini"});
+  dxfelem::fuzz::CheckNoDebris();
   return 0;
 }

@@ -13,7 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   double a = operands[(data[0] >> 3) % 5];
   double b = operands[(data[0] >> 5) % 5];
   const std::string path = dxfelem::fuzz::WriteInput("e.txt", data + 1, size - 1);
+  const dxfelem::fuzz::FolderContent before = dxfelem::fuzz::ReadWorkspace();
   ConversionResult record;
-  TxtToTxt("", "", path.c_str(), "", "L", operation, &a, &b, 0, &record);
+  if (TxtToTxt("", "", path.c_str(), "", "L", operation, &a, &b, 0, &record) == 0) {
+    dxfelem::fuzz::CheckNothingLost(before, {});
+  }
+  dxfelem::fuzz::CheckNoDebris();
   return 0;
 }

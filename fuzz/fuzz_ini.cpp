@@ -17,6 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   dxfelem::ProfileFile file(dxfelem::fuzz::WriteInput("p.ini", data, size));
   file.GetString("Panel", "Altro", "", 1000);
   file.GetInt("Panel", "DecimaliTxt", 5);
-  file.WriteString("Panel", "Var1", "0");
+  const dxfelem::fuzz::FolderContent before = dxfelem::fuzz::ReadWorkspace();
+  const bool written = file.WriteString("Panel", "Var1", "0");
+  if (!file.Save() || !written) dxfelem::fuzz::CheckNothingLost(before, {});
+  dxfelem::fuzz::CheckNoDebris();
   return 0;
 }

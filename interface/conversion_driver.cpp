@@ -9,6 +9,7 @@
 #include "output/write_step.h"
 #include "params/parameter_file.h"
 #include "params/process_state.h"
+#include "platform/profile_file.h"
 
 namespace dxfelem {
 
@@ -24,17 +25,31 @@ namespace {
 template <typename Steps>
 int RunWithParameters(ConversionJob& job, const std::string& parameterFile, const std::string& section,
                       InchFlagSource inchFlagSource, Steps&& steps) {
-  ReadParameters(job, parameterFile, section, 0);
+  // The parameter file is read once and replaced once, at the end of the
+  // call: its text stays in memory in between (nothing else reads it), so
+  // the side texts, piece variables and settings written back reach it in
+  // one step, and a failed read is never the base of a write.
+  ProfileFile file(parameterFile);
+  ReadParameters(job, file, section);
   ProcessState& state = TheProcessState();
   state.parameterCopy = job.parameters;
 
-  const int ok = steps();
+  int ok = 0;
+  try {
+    ok = steps();
+  } catch (...) {
+    // The call ends through the guard, without the write-back; what the
+    // reading wrote into the file is kept.
+    file.Save();
+    throw;
+  }
 
   // These two run whatever happened before: the host must find its settings
   // in millimetres and written back even after a failed call.
   const ParameterRecord& flagRecord = inchFlagSource == InchFlagSource::kJob ? job.parameters : state.parameterCopy;
   if (flagRecord.inchFlag == 1) ScaleToMillimetres(job.parameters);
-  WriteBackParameters(job, parameterFile, section, 6);
+  WriteBackParameters(job, file, section);
+  file.Save();
   return ok;
 }
 

@@ -64,14 +64,16 @@ void ListLayerEntries(DxfLineReader& reader, TextOutputFile& list) {
 
 struct LayerListing {
   const std::string& listFile;
+  bool writeFailed = false;
 };
 
 // The TABLES section of the layer listing: the LAYER table into the list,
 // the STYLE table into the job as in a conversion, the rest passed over.
 void ListingTables(ConversionJob& job, DxfLineReader& reader, void* context) {
+  LayerListing& listing = *static_cast<LayerListing*>(context);
   TextOutputFile list;
   // A list file that cannot be made lists nothing; the scan goes on.
-  if (!list.Open(static_cast<LayerListing*>(context)->listFile)) return;
+  if (!list.Open(listing.listFile)) return;
   enum class State { kGroupCode, kAfterZero, kAfterTable, kTableName, kSkipValue };
   State state = State::kGroupCode;
   std::string_view line;
@@ -101,7 +103,7 @@ void ListingTables(ConversionJob& job, DxfLineReader& reader, void* context) {
         break;
     }
   }
-  list.Commit();
+  if (!list.Commit()) listing.writeFailed = true;
 }
 
 class BlockListFile : public BlockList {
@@ -126,6 +128,13 @@ int ListLayers(ConversionJob& job, const std::string& listFile) {
   // The scan ends at ENTITIES, at EOF or at the end of the file: the
   // entities are never read, and the listing always succeeds.
   ScanSections(job, reader, ListingTables, &listing);
+  // A list that was begun but could not be written whole (a full disk) is
+  // reported with its name, like an element file: the host must not offer
+  // half a list as the drawing's layers.
+  if (listing.writeFailed) {
+    job.status.FailWithFile(DXFELEM_E_FILE, listFile);
+    return 0;
+  }
   return 1;
 }
 
@@ -147,7 +156,10 @@ int ListBlocks(ConversionJob& job, const std::string& listFile) {
   BlockListFile blocks(list);
   const int ok = ReadEntitiesListingBlocks(job, reader, blocks);
   // The names found so far are kept whatever ended the pass.
-  list.Commit();
+  if (!list.Commit()) {
+    job.status.FailWithFile(DXFELEM_E_FILE, listFile);
+    return 0;
+  }
   if (!ok) {
     job.status.Fail(DXFELEM_E_MEMORY_OR_ENTITIES);
     return 0;

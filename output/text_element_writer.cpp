@@ -78,8 +78,10 @@ int WriteTextElementFile(const Drawing& drawing, int decimals) {
   std::string line;  // one buffer for every line of the file
   line.reserve(256);
   for (const Element& element : drawing.elements()) WriteLines(element, &file, decimals, line);
-  file.Commit();
-  return 1;
+  // A disk that fills up is the element file that cannot be written (code 8
+  // with its name) rather than an exception out of the call: the host then
+  // gets the completion file and a reason, not a call that never ended.
+  return file.Commit() ? 1 : 0;
 }
 
 }  // namespace dxfelem

@@ -19,8 +19,8 @@ void FormatElementLine(std::string& line, const ElementNode& node, const Element
 int WriteElementLines(const Element& element, TextOutputFile* file, int decimals);
 
 // Writes the drawing to the file named by its name. 0 when the file cannot be
-// created (or is read-only); a write error after that throws FileWriteError.
-// Either way the file the user had before is left as it was.
+// created (or is read-only) or written whole (a full disk): either way the
+// file the user had before is left as it was.
 int WriteTextElementFile(const Drawing& drawing, int decimals);
 
 }  // namespace dxfelem

@@ -13,11 +13,12 @@ struct SelectionLists;
 
 // Fills the job's settings, selection lists and block tables from `section`
 // of the parameter file and from "ROZOZ.INI" beside it. An empty file name or
-// section leaves the built-in defaults. Always answers 1.
-int ReadParameters(ConversionJob& job, const std::string& parameterFile, const std::string& section, int mode);
-// Writes the fourteen settings that the host keeps in step. Always answers 1.
-int WriteBackParameters(const ConversionJob& job, const std::string& parameterFile, const std::string& section,
-                        int mode);
+// section leaves the built-in defaults. The side texts and piece variables
+// that are missing are written into the file's text; the caller saves it.
+void ReadParameters(ConversionJob& job, ProfileFile& parameterFile, const std::string& section);
+// Writes the fourteen settings that the host keeps in step into the file's
+// text; the caller saves it.
+void WriteBackParameters(const ConversionJob& job, ProfileFile& parameterFile, const std::string& section);
 
 void ScaleToInches(ParameterRecord& parameters);
 void ScaleToMillimetres(ParameterRecord& parameters);

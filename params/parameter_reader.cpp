@@ -110,10 +110,12 @@ void ApplyOverride(std::string_view text, SelectionLists& selection) {
 
 }  // namespace
 
-int ReadParameters(ConversionJob& job, const std::string& parameterFile, const std::string& section, int /*mode*/) {
-  if (parameterFile.empty() || section.empty()) return 1;
-  ProfileFile file(parameterFile);
-  ProfileFile settings(FolderOf(parameterFile) + "ROZOZ.INI");
+void ReadParameters(ConversionJob& job, ProfileFile& file, const std::string& section) {
+  if (file.path().empty() || section.empty()) return;
+  // When the parameter file is ROZOZ.INI itself, its fallbacks must see the
+  // side texts just written into it, as they would in the file.
+  ProfileFile settingsFile(FolderOf(file.path()) + "ROZOZ.INI");
+  const ProfileFile& settings = settingsFile.SharesFileWith(file) ? file : settingsFile;
   ParameterSource in(file, section);
   ParameterRecord& p = job.parameters;
 
@@ -166,7 +168,6 @@ int ReadParameters(ConversionJob& job, const std::string& parameterFile, const s
 
   // The override comes after the lists were read under the file's own YesLogic.
   if (!override.empty()) ApplyOverride(override, job.selection);
-  return 1;
 }
 
 }  // namespace dxfelem

@@ -20,11 +20,9 @@ std::string Decimal(int32_t value) {
 
 }  // namespace
 
-int WriteBackParameters(const ConversionJob& job, const std::string& parameterFile, const std::string& section,
-                        int /*mode*/) {
-  if (parameterFile.empty() || section.empty()) return 1;
+void WriteBackParameters(const ConversionJob& job, ProfileFile& file, const std::string& section) {
+  if (file.path().empty() || section.empty()) return;
   const ParameterRecord& p = job.parameters;
-  ProfileFile file(parameterFile);
   // The keys the host keeps in step, in this order; floats widened to double.
   file.WriteString(section, "RadiusMin", Fixed(static_cast<double>(p.RadiusMin), 2));
   file.WriteString(section, "Absolute", Decimal(p.Absolute));
@@ -40,7 +38,6 @@ int WriteBackParameters(const ConversionJob& job, const std::string& parameterFi
   file.WriteString(section, "DecimaliTxt", Decimal(p.DecimaliTxt));
   file.WriteString(section, "SpazioFont", Fixed(p.SpazioFont, 5));
   file.WriteString(section, "Testo", Decimal(p.Testo));
-  return 1;
 }
 
 }  // namespace dxfelem

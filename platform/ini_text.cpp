@@ -109,6 +109,17 @@ bool FindIniValue(std::string_view text, std::string_view section, std::string_v
   return false;
 }
 
+bool HasIniSection(std::string_view text, std::string_view section) {
+  section = Trim(section);
+  LineWalker lines(text);
+  Line line;
+  while (lines.Next(line)) {
+    std::string_view name;
+    if (SectionName(line.text, name) && SameName(name, section)) return true;
+  }
+  return false;
+}
+
 std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
                         std::string_view value) {
   section = Trim(section);

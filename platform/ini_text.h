@@ -17,6 +17,9 @@ namespace dxfelem {
 // when the section or the key (with a value) is not there.
 bool FindIniValue(std::string_view text, std::string_view section, std::string_view key, std::string& value);
 
+// True when the text has a section of that name (compared as above).
+bool HasIniSection(std::string_view text, std::string_view section);
+
 // The text with `key` of `section` set to `value` (without its leading
 // blanks), changing nothing else:
 // an existing key line is rewritten in place (keeping its key as spelled),

@@ -1,6 +1,11 @@
 // A private-profile (INI) file, read and written with the rules of the
 // Windows private-profile functions: what the hosts' own programs see in the
 // file is what the library sees.
+//
+// Writes change the text held in memory; Save() replaces the file once, with
+// every write of a call. A file that exists but cannot be read (permissions,
+// too many open files, a share that went away) takes no writes at all: a
+// file rewritten from a read that failed would lose everything it held.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +17,6 @@ namespace dxfelem {
 class ProfileFile {
  public:
   explicit ProfileFile(std::string path);
-  virtual ~ProfileFile() = default;
 
   const std::string& path() const { return path_; }
 
@@ -25,18 +29,31 @@ class ProfileFile {
   // digits; modulo 2^32), or `fallback` when the key is missing or its
   // value empty.
   int32_t GetInt(std::string_view section, std::string_view key, int32_t fallback) const;
-  // Sets the key, creating the file, the section or the key as needed and
-  // keeping every other line as it was. The file is replaced in one step; a
-  // file that cannot be written is left exactly as it was (false).
+  // Sets the key, creating the section or the key as needed and keeping
+  // every other line as it was; the reads that follow see the new value.
+  // False when the file takes no writes: no name, read-only, not a regular
+  // file, or its text could not be read (the user is told once).
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Puts the writes into the file (creating it if needed) in one step. True
+  // when there was nothing to write or all of it was written; a file that
+  // cannot be written is left exactly as it was, and the user is told.
+  bool Save();
+  // True when both name the same file, so that one sees the other's writes
+  // before they are saved.
+  bool SharesFileWith(const ProfileFile& other) const;
 
  private:
-  // The file's text; reloaded when the file changed since it was read.
+  // The file's text; reloaded when the file changed since it was read, as
+  // long as it holds no writes of ours.
   const std::string& Text() const;
+  bool TakesWrites() const;
 
   std::string path_;
   mutable std::string text_;
-  mutable std::string stamp_;  // identity of the file version in text_
+  mutable std::string stamp_;        // identity of the file version in text_
+  mutable std::string readFailure_;  // why the file could not be read; sticky
+  bool changed_ = false;             // text_ holds writes not yet saved
+  bool told_ = false;                // the user has heard why writes were refused
 };
 
 }  // namespace dxfelem

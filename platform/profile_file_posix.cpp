@@ -3,12 +3,15 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "platform/file_replacement.h"
 #include "platform/ini_text.h"
 #include "platform/profile_file.h"
+#include "platform/user_message.h"
 
 namespace dxfelem {
 namespace {
@@ -19,14 +22,18 @@ constexpr off_t kLargestProfile = 16 * 1024 * 1024;
 
 // The hosts' file names are case-insensitive: "ROZOZ.INI" must find
 // "rozoz.ini". The exact name is used when it exists or nothing else fits.
-std::string FindFileIgnoringCase(const std::string& path) {
+// A folder that cannot be searched is a failed read, not a missing file.
+std::string FindFileIgnoringCase(const std::string& path, std::string& failure) {
   struct stat status;
   if (stat(path.c_str(), &status) == 0) return path;
   const std::size_t slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   DIR* directory = opendir(folder.c_str());
-  if (directory == nullptr) return path;
+  if (directory == nullptr) {
+    if (errno != ENOENT && errno != ENOTDIR) failure = std::strerror(errno);
+    return path;
+  }
   std::string found = path;
   while (const dirent* entry = readdir(directory)) {
     if (strcasecmp(entry->d_name, name.c_str()) == 0) {
@@ -38,7 +45,8 @@ std::string FindFileIgnoringCase(const std::string& path) {
   return found;
 }
 
-// Size and modification time: a different stamp means a different file.
+// Size, modification time and file number: a different stamp means a
+// different file.
 std::string StampOf(const std::string& path) {
   struct stat status;
   if (stat(path.c_str(), &status) != 0) return "missing";
@@ -46,22 +54,26 @@ std::string StampOf(const std::string& path) {
          std::to_string(status.st_mtim.tv_nsec) + ":" + std::to_string(status.st_ino);
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  std::string text;
+// The whole file into `text`. A missing file is an empty text; a file that
+// is there but cannot be read whole answers with the reason.
+std::string ReadWholeFile(const std::string& path, std::string& text) {
+  text.clear();
   struct stat status;
-  if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kLargestProfile) return text;
+  if (stat(path.c_str(), &status) != 0) return errno == ENOENT || errno == ENOTDIR ? "" : std::strerror(errno);
+  if (!S_ISREG(status.st_mode)) return "not a regular file";
+  if (status.st_size > kLargestProfile) return "larger than an INI file can be";
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return text;
+  if (file == nullptr) return std::strerror(errno);
   char chunk[65536];
   while (std::size_t n = std::fread(chunk, 1, sizeof chunk, file)) {
     text.append(chunk, n);
-    if (text.size() > static_cast<std::size_t>(kLargestProfile)) {
-      text.clear();
-      break;
-    }
+    if (text.size() > static_cast<std::size_t>(kLargestProfile)) break;
   }
+  const int error = std::ferror(file) ? errno : 0;
   std::fclose(file);
-  return text;
+  if (error != 0) return std::strerror(error);
+  if (text.size() > static_cast<std::size_t>(kLargestProfile)) return "larger than an INI file can be";
+  return "";
 }
 
 // The leading decimal integer, with an optional sign, taken modulo 2^32 as
@@ -81,13 +93,28 @@ int32_t ProfileInteger(std::string_view text) {
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
 
 const std::string& ProfileFile::Text() const {
-  const std::string actual = FindFileIgnoringCase(path_);
+  if (path_.empty() || changed_ || !readFailure_.empty()) return text_;
+  std::string failure;
+  const std::string actual = FindFileIgnoringCase(path_, failure);
   std::string stamp = StampOf(actual);
-  if (stamp != stamp_) {
-    text_ = ReadWholeFile(actual);
-    stamp_ = std::move(stamp);
+  if (failure.empty() && stamp == stamp_) return text_;
+  if (failure.empty()) failure = ReadWholeFile(actual, text_);
+  // Once a read failed, the settings already taken came from defaults: the
+  // file must not be written from them, even if a later read would work.
+  if (!failure.empty()) {
+    text_.clear();
+    readFailure_ = failure;
   }
+  stamp_ = std::move(stamp);
   return text_;
+}
+
+bool ProfileFile::TakesWrites() const {
+  if (path_.empty()) return false;
+  Text();
+  if (!readFailure_.empty()) return false;
+  std::string failure;
+  return IsReplaceableFile(FinalTarget(FindFileIgnoringCase(path_, failure)));
 }
 
 std::string ProfileFile::GetString(std::string_view section, std::string_view key, std::string_view fallback,
@@ -109,27 +136,46 @@ int32_t ProfileFile::GetInt(std::string_view section, std::string_view key, int3
 }
 
 bool ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  if (path_.empty()) return false;
-  const std::string actual = FindFileIgnoringCase(path_);
-  struct stat status;
-  const bool exists = stat(actual.c_str(), &status) == 0;
-  if (exists && (!S_ISREG(status.st_mode) || status.st_size > kLargestProfile)) return false;
-  if (!IsReplaceableFile(actual)) return false;
-  const std::string text = SetIniValue(exists ? ReadWholeFile(actual) : std::string(), section, key, value);
-
-  std::string temporary;
-  std::FILE* file = CreateFileBeside(actual, temporary);
-  if (file == nullptr) return false;
-  bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  written = std::fclose(file) == 0 && written;
-  if (written && exists) written = chmod(temporary.c_str(), status.st_mode & 07777) == 0;
-  if (!written || !ReplaceFileWith(temporary, actual)) {
-    RemoveFileQuietly(temporary);
+  if (!TakesWrites()) {
+    if (!readFailure_.empty() && !told_) {
+      ShowUserMessage("dxfelem", path_ + " cannot be read (" + readFailure_ +
+                                     "): it is left as it was, and no setting is written to it");
+      told_ = true;
+    }
     return false;
   }
-  text_ = text;
-  stamp_ = StampOf(actual);
+  text_ = SetIniValue(text_, section, key, value);
+  changed_ = true;
   return true;
+}
+
+bool ProfileFile::Save() {
+  if (!changed_) return true;
+  changed_ = false;
+  std::string failure;
+  const std::string actual = FindFileIgnoringCase(path_, failure);
+  FileReplacement replacement;
+  errno = 0;
+  if (failure.empty() && replacement.Begin(actual) && replacement.Write(text_.data(), text_.size()) &&
+      replacement.Commit()) {
+    stamp_ = StampOf(actual);
+    return true;
+  }
+  if (failure.empty()) failure = errno != 0 ? std::strerror(errno) : "it may not be replaced";
+  ShowUserMessage("dxfelem", path_ + " cannot be written (" + failure + "): it is left as it was");
+  // What is in memory is not what is in the file: read it again next time.
+  stamp_.clear();
+  return false;
+}
+
+bool ProfileFile::SharesFileWith(const ProfileFile& other) const {
+  std::string failure;
+  const std::string mine = FinalTarget(FindFileIgnoringCase(path_, failure));
+  const std::string theirs = FinalTarget(FindFileIgnoringCase(other.path_, failure));
+  struct stat a;
+  struct stat b;
+  if (stat(mine.c_str(), &a) == 0 && stat(theirs.c_str(), &b) == 0) return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+  return mine == theirs;
 }
 
 }  // namespace dxfelem

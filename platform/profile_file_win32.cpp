@@ -36,4 +36,10 @@ bool ProfileFile::WriteString(std::string_view section, std::string_view key, st
   return WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(), text.c_str(), path_.c_str()) != 0;
 }
 
+// Windows' own functions write at once: there is nothing left to save, and
+// every handle on a file sees every write.
+bool ProfileFile::Save() { return true; }
+
+bool ProfileFile::SharesFileWith(const ProfileFile&) const { return false; }
+
 }  // namespace dxfelem

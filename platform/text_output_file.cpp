@@ -2,9 +2,6 @@
 
 #include <cstring>
 
-#include "platform/file_replacement.h"
-#include "platform/file_write_error.h"
-
 namespace dxfelem {
 namespace {
 
@@ -12,21 +9,16 @@ constexpr std::size_t kBufferSize = 1 << 16;
 
 }  // namespace
 
-TextOutputFile::~TextOutputFile() { Abandon(); }
-
 bool TextOutputFile::Open(const std::string& path) {
-  Abandon();
-  if (path.empty() || !IsReplaceableFile(path)) return false;
-  file_ = CreateFileBeside(path, temporaryPath_);
-  if (file_ == nullptr) return false;
-  path_ = path;
-  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   used_ = 0;
+  failed_ = !replacement_.Begin(path);
+  if (failed_) return false;
+  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   return true;
 }
 
 void TextOutputFile::Write(std::string_view text) {
-  if (file_ == nullptr) throw FileWriteError(path_);
+  if (failed_) return;
   while (!text.empty()) {
     const std::size_t lineFeed = text.find('\n');
     std::size_t plain = lineFeed == std::string_view::npos ? text.size() : lineFeed;
@@ -47,29 +39,19 @@ void TextOutputFile::Write(std::string_view text) {
 }
 
 void TextOutputFile::Flush() {
-  if (used_ > 0 && std::fwrite(buffer_.get(), 1, used_, file_) != used_) throw FileWriteError(path_);
-  used_ = 0;
-}
-
-void TextOutputFile::Commit() {
-  if (file_ == nullptr) throw FileWriteError(path_);
-  Flush();
-  std::FILE* file = file_;
-  file_ = nullptr;
-  if (std::fclose(file) != 0 || !ReplaceFileWith(temporaryPath_, path_)) {
-    RemoveFileQuietly(temporaryPath_);
-    temporaryPath_.clear();
-    throw FileWriteError(path_);
+  if (used_ > 0 && !failed_ && !replacement_.Write(buffer_.get(), used_)) {
+    // The new version is dropped at once: a full disk gets its space back.
+    failed_ = true;
+    replacement_.Abandon();
   }
-  temporaryPath_.clear();
+  used_ = 0;
 }
 
-void TextOutputFile::Abandon() {
-  if (file_ != nullptr) std::fclose(file_);
-  file_ = nullptr;
-  if (!temporaryPath_.empty()) RemoveFileQuietly(temporaryPath_);
-  temporaryPath_.clear();
-  used_ = 0;
+bool TextOutputFile::Commit() {
+  Flush();
+  const bool committed = !failed_ && replacement_.Commit();
+  failed_ = true;
+  return committed;
 }
 
 }  // namespace dxfelem

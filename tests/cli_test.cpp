@@ -7,27 +7,13 @@
 #include <string>
 
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 namespace dxfelem {
 namespace {
 
-struct ToolRun {
-  int exitStatus = -1;
-  std::string output;  // standard output and standard error together
-};
-
-// Arguments are passed through the shell; the tests quote what needs it.
-ToolRun RunTool(const std::string& arguments) {
-  ToolRun run;
-  std::string command = std::string("'") + DXFELEM_CLI + "' " + arguments + " 2>&1";
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char chunk[4096];
-  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) run.output.append(chunk, n);
-  int status = pclose(pipe);
-  run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using test::RunTool;
+using test::ToolRun;
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 

@@ -185,7 +185,8 @@ TEST(TextOutputFile, AnAbandonedFileLeavesTheOldOneAndNoTrace) {
     TextOutputFile file;
     ASSERT_TRUE(file.Open(path));
     file.Write(std::string(200000, 'x') + "\n");
-    EXPECT_EQ(FilesIn(dir), 2u);  // the new content is beside it, not in it
+    // The new content is beside it (unnamed where the file system can), not in it.
+    EXPECT_LE(FilesIn(dir), 2u);
     EXPECT_EQ(test::ReadFileBytes(path), "the user's file");
   }  // destroyed without Commit, as when an exception passes
   EXPECT_EQ(test::ReadFileBytes(path), "the user's file");
@@ -195,7 +196,7 @@ TEST(TextOutputFile, AnAbandonedFileLeavesTheOldOneAndNoTrace) {
   ASSERT_TRUE(file.Open(path));
   file.Write("a\nb");
   file.Write("\n\n");
-  file.Commit();
+  EXPECT_TRUE(file.Commit());
   EXPECT_EQ(test::ReadFileBytes(path), "a\r\nb\r\n\r\n");
   EXPECT_EQ(FilesIn(dir), 1u);
 }

@@ -7,6 +7,7 @@
 #include "interface/conversion_job.h"
 #include "params/parameter_file.h"
 #include "params/process_state.h"
+#include "platform/profile_file.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {
@@ -16,8 +17,15 @@ class ParameterReader : public ::testing::Test {
  protected:
   ParameterRecord Read(const std::string& ini, const std::string& section = "Panel") {
     path_ = dir_.Write("p.ini", ini);
-    ReadParameters(job_, path_, section, 0);
+    ProfileFile file(path_);
+    ReadParameters(job_, file, section);
+    EXPECT_TRUE(file.Save());
     return job_.parameters;
+  }
+  void WriteBack(const std::string& path, const std::string& section) {
+    ProfileFile file(path);
+    WriteBackParameters(job_, file, section);
+    EXPECT_TRUE(file.Save());
   }
   std::string Ini() const { return test::ReadFileBytes(path_); }
 
@@ -35,8 +43,8 @@ TEST_F(ParameterReader, WithoutFileOrSectionTheBuiltInDefaultsStay) {
   EXPECT_EQ(p.Connect, 0);
   EXPECT_EQ(p.Tollerance, 0.0001f);
   EXPECT_EQ(p.ScambiaFacce[0], 0);  // no face substitution without a file
-  WriteBackParameters(job_, path_, "", 6);
-  WriteBackParameters(job_, "", "Panel", 6);
+  WriteBack(path_, "");
+  WriteBack("", "Panel");
   EXPECT_EQ(Ini(), "[Panel]\r\nConnect=1\r\nTollerance=0.5\r\n");
 }
 
@@ -82,7 +90,7 @@ TEST_F(ParameterReader, WriteBackFormatsAndOtherLinesSurvive) {
   ParameterRecord p = Read(before);
   EXPECT_EQ(p.DecimaliTxt, 12);
   EXPECT_EQ(p.SegmentoMacro, 3.0);  // read as an integer
-  WriteBackParameters(job_, path_, "Panel", 6);
+  WriteBack(path_, "Panel");
   EXPECT_EQ(Ini(), std::string("; panel settings\r\n"
                                "[Other]\r\n"
                                "Connect=7\r\n"
@@ -174,7 +182,7 @@ TEST_F(ParameterReader, InchRoundTripKeepsMillimetresInTheFile) {
   EXPECT_EQ(job_.parameters.RadiusMin, 5.0f / 25.4f);
   EXPECT_EQ(job_.parameters.SpazioFont, 2.54 / 25.399999618530273);
   ScaleToMillimetres(job_.parameters);
-  WriteBackParameters(job_, path_, "Panel", 6);
+  WriteBack(path_, "Panel");
   const std::string ini = Ini();
   EXPECT_NE(ini.find("RadiusMin=5.00\n"), std::string::npos) << ini;
   EXPECT_NE(ini.find("Tollerance=0.10000\n"), std::string::npos) << ini;
@@ -205,7 +213,8 @@ TEST_F(ParameterReader, SelectionTablesAndTheSubBlockTableThatOutlivesCalls) {
   EXPECT_EQ(TheProcessState().subBlocks.entries()[0].head[2], "");  // two head fields only
 
   ConversionJob second("in.dxf", "out.txt");
-  ReadParameters(second, dir_.Write("q.ini", "[Panel]\nSubBlock1=T1;\n"), "Panel", 0);
+  ProfileFile q(dir_.Write("q.ini", "[Panel]\nSubBlock1=T1;\n"));
+  ReadParameters(second, q, "Panel");
   EXPECT_TRUE(IsDefinedBlock("T1"));
   EXPECT_TRUE(IsDefinedBlock("S2"));
   EXPECT_TRUE(IsDefinedBlock("S3"));

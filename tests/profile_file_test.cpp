@@ -2,6 +2,7 @@
 // the user's file.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -45,11 +46,16 @@ TEST(ProfileFile, FileNamesIgnoreCaseLikeTheHosts) {
   ProfileFile file(dir.File("ROZOZ.INI"));
   EXPECT_EQ(file.GetString("pelvor", "piecevars", ""), "1;2");
   ASSERT_TRUE(file.WriteString("Pelvor", "X", "1"));
+  ASSERT_TRUE(file.Save());
   EXPECT_EQ(test::ReadFileBytes(dir.File("rozoz.ini")), "[Pelvor]\nPieceVars=1;2\nX=1\n");
   EXPECT_FALSE(std::filesystem::exists(dir.File("ROZOZ.INI")));
+  EXPECT_TRUE(file.SharesFileWith(ProfileFile(dir.File("rozoz.ini"))));
+  EXPECT_FALSE(file.SharesFileWith(ProfileFile(dir.File("other.ini"))));
 }
 
-TEST(ProfileFile, WritesSeeEachOtherAndKeepPermissions) {
+// Writes stay in memory until Save(), which replaces the file once: other
+// handles see them only then.
+TEST(ProfileFile, WritesReachTheFileInOneSaveAndKeepPermissions) {
   test::TempDir dir;
   const std::string path = dir.Write("p.ini", "[S]\r\nA=1\r\n");
   chmod(path.c_str(), 0640);
@@ -57,15 +63,35 @@ TEST(ProfileFile, WritesSeeEachOtherAndKeepPermissions) {
   ProfileFile reader(path);
   EXPECT_EQ(reader.GetInt("S", "A", 0), 1);
   ASSERT_TRUE(writer.WriteString("S", "A", "2"));
+  ASSERT_TRUE(writer.WriteString("S", "B", "3"));
+  EXPECT_EQ(writer.GetInt("S", "A", 0), 2);  // the writer reads its own writes
+  EXPECT_EQ(reader.GetInt("S", "A", 0), 1);
+  EXPECT_EQ(test::ReadFileBytes(path), "[S]\r\nA=1\r\n");
+  ASSERT_TRUE(writer.Save());
   EXPECT_EQ(reader.GetInt("S", "A", 0), 2);  // a second handle sees the new file
-  EXPECT_EQ(writer.GetInt("S", "A", 0), 2);
+  EXPECT_EQ(test::ReadFileBytes(path), "[S]\r\nA=2\r\nB=3\r\n");
   struct stat status;
   ASSERT_EQ(stat(path.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0640u);
 
   ProfileFile created(dir.File("new.ini"));
   ASSERT_TRUE(created.WriteString("Panel", "Connect", "1"));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("new.ini")));
+  ASSERT_TRUE(created.Save());
   EXPECT_EQ(test::ReadFileBytes(dir.File("new.ini")), "[Panel]\r\nConnect=1\r\n");
+}
+
+TEST(ProfileFile, ALinkStaysALinkToTheNewContent) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "shared");
+  const std::string target = dir.Write("shared/real.ini", "[S]\nA=1\n");
+  std::filesystem::create_symlink("shared/real.ini", dir.path() / "p.ini");
+  ProfileFile file(dir.File("p.ini"));
+  ASSERT_TRUE(file.WriteString("S", "A", "2"));
+  ASSERT_TRUE(file.Save());
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "p.ini"));
+  EXPECT_EQ(test::ReadFileBytes(target), "[S]\nA=2\n");
+  EXPECT_EQ(std::filesystem::read_symlink(dir.path() / "p.ini"), "shared/real.ini");
 }
 
 TEST(ProfileFile, UnwritableFilesStayExactlyAsTheyWere) {
@@ -74,13 +100,33 @@ TEST(ProfileFile, UnwritableFilesStayExactlyAsTheyWere) {
   chmod(path.c_str(), 0444);
   ProfileFile file(path);
   EXPECT_FALSE(file.WriteString("S", "A", "2"));
+  EXPECT_TRUE(file.Save());  // nothing to save
   EXPECT_EQ(test::ReadFileBytes(path), "[S]\nA=1\n");
-  EXPECT_FALSE(ProfileFile(dir.File("no/folder/p.ini")).WriteString("S", "A", "2"));
+  ProfileFile nowhere(dir.File("no/folder/p.ini"));
+  EXPECT_TRUE(nowhere.WriteString("S", "A", "2"));
+  EXPECT_FALSE(nowhere.Save());
   std::filesystem::create_directory(dir.File("folder.ini"));
   EXPECT_FALSE(ProfileFile(dir.File("folder.ini")).WriteString("S", "A", "2"));
   std::size_t files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir.path())) files += entry.is_regular_file();
   EXPECT_EQ(files, 1u);
+}
+
+// A file that is there but cannot be read takes no writes for the rest of
+// the handle's life, even once it could be read again: the settings taken
+// from it were defaults, and writing them would replace the user's.
+TEST(ProfileFile, AFileThatCannotBeReadIsNeverWritten) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads any file: the open failure is injected in nothing_lost_test";
+  test::TempDir dir;
+  const std::string path = dir.Write("p.ini", "; mine\n[S]\nA=1\n");
+  chmod(path.c_str(), 0200);
+  ProfileFile file(path);
+  EXPECT_EQ(file.GetInt("S", "A", 7), 7);
+  chmod(path.c_str(), 0600);
+  EXPECT_EQ(file.GetInt("S", "A", 7), 7);
+  EXPECT_FALSE(file.WriteString("S", "A", "2"));
+  EXPECT_TRUE(file.Save());
+  EXPECT_EQ(test::ReadFileBytes(path), "; mine\n[S]\nA=1\n");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "interface/conversion_job.h"
 #include "params/parameter_file.h"
 #include "params/selection_lists.h"
+#include "platform/profile_file.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {
@@ -76,7 +77,8 @@ TEST(Selection, ListsAndTablesStopAtTheirSize) {
   ini += "YesBlock1=" + std::string(400, 'B') + "\n";
   ini += "McrLayer1=M,abc;\nMcrLayer2=N,1051;\n";
   ConversionJob job("a.dxf", "a.txt");
-  ReadParameters(job, dir.Write("p.ini", ini), "P", 0);
+  ProfileFile file(dir.Write("p.ini", ini));
+  ReadParameters(job, file, "P");
   EXPECT_EQ(job.selection.layers[99], "L100");
   EXPECT_EQ(job.selection.LavLayer[39].layer, "T40");
   EXPECT_EQ(job.selection.blocks[0], std::string(259, 'B'));  // cut at the buffer

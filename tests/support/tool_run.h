@@ -1,0 +1,25 @@
+// Running the command-line tool as a user runs it, with its standard output
+// and standard error kept apart.
+#pragma once
+
+#include <string>
+
+namespace dxfelem::test {
+
+struct ToolRun {
+  int exitStatus = -1;
+  std::string out;     // standard output: data only
+  std::string err;     // standard error: the messages
+  std::string output;  // both, output first
+};
+
+// Arguments (and `environment`, "NAME=value ..." put before the command)
+// pass through the shell; the tests quote what needs it. Standard output
+// goes to `stdoutTarget` when one is given (such as /dev/full).
+ToolRun RunTool(const std::string& arguments, const std::string& environment = "",
+                const std::string& stdoutTarget = "");
+
+// A path quoted for the shell.
+std::string Quoted(const std::string& path);
+
+}  // namespace dxfelem::test
