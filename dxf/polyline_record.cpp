@@ -99,8 +99,14 @@ bool BulgeArcCentre(double ax, double ay, double bx, double by, double bulge, do
 }
 
 void EmitPolyline(ConversionJob& job, PolylineRecord& record) {
-  // Polygon meshes make nothing.
-  if ((record.flags & (PolylineRecord::kPolygonMesh | PolylineRecord::kMeshClosedOrPolyface)) != 0) return;
+  // Meshes are surfaces, not paths: they make nothing. The hosts' reading
+  // names the bits 16 and 32 for polygon and polyface meshes, but a
+  // polyface mesh is bit 64 in DXF; drawn as a path, its face records
+  // (which have no coordinates) would become nodes at the origin that a
+  // machine would cut. The intent, no mesh makes anything, decides.
+  constexpr uint16_t kAnyMesh =
+      PolylineRecord::kPolygonMesh | PolylineRecord::kMeshClosedInN | PolylineRecord::kPolyfaceMesh;
+  if ((record.flags & kAnyMesh) != 0) return;
   const ParameterRecord& p = job.parameters;
   const ExtrusionClass extrusionClass = ClassifyExtrusion(record.extrusion);
   if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return;

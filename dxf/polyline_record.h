@@ -22,8 +22,12 @@ struct PolylineVertex {
 
 struct PolylineRecord {
   static constexpr uint16_t kClosed = 1;
+  // The surfaces, which make nothing: a polygon mesh (16), closed in its
+  // N direction (32), and a polyface mesh (64), whose VERTEX records include
+  // face records without coordinates.
   static constexpr uint16_t kPolygonMesh = 16;
-  static constexpr uint16_t kMeshClosedOrPolyface = 32;
+  static constexpr uint16_t kMeshClosedInN = 32;
+  static constexpr uint16_t kPolyfaceMesh = 64;
 
   uint16_t flags = 0;
   std::string layer;

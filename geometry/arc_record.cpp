@@ -42,6 +42,22 @@ bool ArcDirection(const Point3& a, const Point3& b, const Point3& c, int32_t& di
   return true;
 }
 
+bool CircleCentreThrough(const Point3& a, const Point3& b, const Point3& c, double& centreX, double& centreY) {
+  // Relative to a, the centre solves two linear equations: it is as far
+  // from a as from b, and as from c.
+  const double bx = b.x - a.x;
+  const double by = b.y - a.y;
+  const double cx = c.x - a.x;
+  const double cy = c.y - a.y;
+  const double determinant = 2.0 * (bx * cy - by * cx);
+  if (determinant == 0.0) return false;
+  const double b2 = bx * bx + by * by;
+  const double c2 = cx * cx + cy * cy;
+  centreX = a.x + (cy * b2 - by * c2) / determinant;
+  centreY = a.y + (bx * c2 - cx * b2) / determinant;
+  return std::isfinite(centreX) && std::isfinite(centreY);
+}
+
 bool ArcMiddlePoint(const ArcRecord& arc, Point3& middle) {
   const Point3& s = arc.start;
   const Point3& e = arc.end;

@@ -27,6 +27,10 @@ inline constexpr double kArcCoincidence = 9.99999993922529e-09;
 // points are the same or b lies exactly on the line.
 bool ArcDirection(const Point3& a, const Point3& b, const Point3& c, int32_t& direction);
 
+// The centre of the circle through three points, in x-y. False when they
+// lie on one line (or two of them coincide).
+bool CircleCentreThrough(const Point3& a, const Point3& b, const Point3& c, double& centreX, double& centreY);
+
 // A point on the arc between start and end (z: the mean of theirs). False
 // when none is found; the point is then the chord midpoint.
 bool ArcMiddlePoint(const ArcRecord& arc, Point3& middle);

@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "geometry/arc_record.h"
 #include "geometry/element_builders.h"
 #include "interface/conversion_job.h"
 #include "kernel/kernel_codes.h"
@@ -77,6 +78,23 @@ struct ArcPoints {
   Point3 start, middle, end;
 };
 
+// A group of three samples cut short at the start or end point of a partial
+// ellipse: its middle point is found again on the circle through the
+// group's own three points, turning as the group turns. That point lies on
+// the fitted circle, not on the ellipse, as the hosts draw it.
+ArcPoints ShortenedArc(const ArcPoints& group, const Point3& from, const Point3& to) {
+  ArcPoints arc{from, Point3{(from.x + to.x) / 2.0, (from.y + to.y) / 2.0, (from.z + to.z) / 2.0}, to};
+  double centreX = 0.0;
+  double centreY = 0.0;
+  int32_t direction = 0;
+  if (!CircleCentreThrough(group.start, group.middle, group.end, centreX, centreY) ||
+      !ArcDirection(group.start, group.middle, group.end, direction)) {
+    return arc;  // a straight group: the chord midpoint
+  }
+  ArcMiddlePoint(MakeArcRecord(from, to, centreX, centreY, direction), arc.middle);
+  return arc;
+}
+
 }  // namespace
 
 void AddEllipse(ConversionJob& job, int face, const Point3& centre, const Point3& majorAxis, double ratio,
@@ -131,7 +149,6 @@ void AddEllipse(ConversionJob& job, int face, const Point3& centre, const Point3
     double from = std::fmod(kPi / 2.0 - endParameter, kTurn);
     if (from < 0.0) from += kTurn;
     const double to = from + length;
-    auto atPhi = [&](double value) { return e.At(kPi / 2.0 - value); };
     for (std::size_t k = 0; k < 2 * groups; ++k) {
       const std::size_t i = 2 * (k % groups);
       const double offset = k < groups ? 0.0 : kTurn;
@@ -140,14 +157,14 @@ void AddEllipse(ConversionJob& job, int face, const Point3& centre, const Point3
       const double c0 = std::max(g0, from);
       const double c1 = std::min(g1, to);
       if (c1 - c0 <= kShortestPiece) continue;
+      const ArcPoints group{e.Place(samples[i].x, samples[i].y), e.Place(samples[i + 1].x, samples[i + 1].y),
+                            e.Place(samples[i + 2].x, samples[i + 2].y)};
       if (c0 == g0 && c1 == g1) {
-        arcs.push_back({e.Place(samples[i].x, samples[i].y), e.Place(samples[i + 1].x, samples[i + 1].y),
-                        e.Place(samples[i + 2].x, samples[i + 2].y)});
+        arcs.push_back(group);
       } else {
-        // A piece cut at the end point (first) or the start point (last):
-        // its middle is the ellipse point halfway between in parameter.
-        arcs.push_back({c0 == g0 ? e.Place(samples[i].x, samples[i].y) : end, atPhi((c0 + c1) / 2.0),
-                        c1 == g1 ? e.Place(samples[i + 2].x, samples[i + 2].y) : start});
+        // A group cut at the end point (its first point) or at the start
+        // point (its last): the samples run the other way round.
+        arcs.push_back(ShortenedArc(group, c0 == g0 ? group.start : end, c1 == g1 ? group.end : start));
       }
     }
   }

@@ -31,9 +31,8 @@ const Expected kExpected[] = {
     {"r13-duplicate-handles-dos850.dxf", 0, -1},   // 111 LINE and partial ELLIPSEs
     {"r2000-architecture-metres.dxf", 0, -1},      // 628 LINE, 18 CIRCLE, 9 ARC, 4 POINT, 1 LWPOLYLINE
     {"r2000-dxflib-writer.dxf", 0, -1},            // 13 LINE, 13 LWPOLYLINE
-    // Polyface meshes carry flag 64, which the reader does not take for a
-    // mesh: 4 open paths of their 2058 vertices.
-    {"r2000-polyface-inches.dxf", 0, 2058},
+    // Four polyface meshes (flag 64) and nothing else: meshes make nothing.
+    {"r2000-polyface-inches.dxf", 41, -1},
     {"r2004-inches-bulges.dxf", 0, -1},            // 14 LWPOLYLINE with bulges
     {"r2007-blocks-mtext.dxf", 0, -1},             // 1 LINE, 1 LWPOLYLINE
     {"r2013-nested-inserts.dxf", 0, -1},           // 6 LWPOLYLINE
@@ -64,6 +63,23 @@ TEST(Corpus, EveryRealDrawingConvertsToADefinedOutcome) {
       EXPECT_EQ(CountLines(test::ReadFileBytes(out)), expected.nodes) << expected.file;
     }
   }
+}
+
+// A partial ellipse of a real drawing: the last arc of entity 107 is cut at
+// the ellipse's start point, and its middle point lies on the circle
+// through the sample points of its group.
+TEST(Corpus, ShortenedEllipseArcsOfARealDrawing) {
+  test::TempDir dir;
+  const std::string dxf = DXFELEM_TEST_DATA "/corpus/r13-duplicate-handles-dos850.dxf";
+  const std::string ini = dir.Write("p.ini", "[S]\nTesto=0\nConnect=0\nDecimaliTxt=7\n");
+  const std::string out = dir.File("out.txt");
+  ConversionResult record{};
+  ASSERT_EQ(DxfToTxt(ini.c_str(), "S", dxf.c_str(), out.c_str(), "", &record), 1);
+  const std::string text = test::ReadFileBytes(out);
+  // Each arc of the ellipse is an element of its own, all with number 107.
+  const std::size_t med = text.rfind("MED,   107,");
+  ASSERT_NE(med, std::string::npos);
+  EXPECT_EQ(text.substr(med, 35), "MED,   107,-51.7926020 ,-24.2040140");
 }
 
 }  // namespace

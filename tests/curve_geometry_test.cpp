@@ -188,14 +188,22 @@ TEST(Ellipses, FullPartialAndMirrored) {
   ASSERT_EQ(arcs.size(), 1u);
   ExpectPoint(arcs[0][0], 0, 1, 0, 1e-15);
   ExpectPoint(arcs[0][2], 2, 0, 0, 1e-15);
-  // An eighth: the group is cut at the end point; its middle is the point
-  // halfway between in parameter.
+  // An eighth, worked by hand. The first group is (0, 1), (sqrt 3, 0.5),
+  // (2, 0), turning clockwise; it is cut at the end point E = (sqrt 2,
+  // sqrt 2 / 2), which takes the place of its first point. The circle
+  // through the group's three points has its centre at
+  // (3 (sqrt 3 + 1) / 16, 3 sqrt 3 / 8 - 9 / 8) = (0.51226, -0.47548).
+  // The middle point of the arc from E to (2, 0) about that centre: E lies
+  // 1.48729 from it, (2, 0) 1.56188; at their mean radius 1.52458 on the
+  // ray through the chord midpoint (1.70711, 0.35355) lies (1.76486,
+  // 0.39363), on the clockwise side. It is on the fitted circle, not on the
+  // ellipse (whose point halfway in parameter is (1.84776, 0.38268)).
   job.drawing->Clear();
   AddEllipse(job, 1, {0, 0, 0}, {2, 0, 0}, 0.5, 0.0, M_PI / 4, Frame{}, 4, "E");
   arcs = Arcs(*job.drawing);
   ASSERT_EQ(arcs.size(), 1u);
-  ExpectPoint(arcs[0][0], 2 * std::cos(M_PI / 4), std::sin(M_PI / 4), 0, 1e-12);
-  ExpectPoint(arcs[0][1], 2 * std::cos(M_PI / 8), std::sin(M_PI / 8), 0, 1e-12);
+  ExpectPoint(arcs[0][0], std::sqrt(2.0), std::sqrt(0.5), 0, 1e-12);
+  ExpectPoint(arcs[0][1], 1.7648601670364048, 0.39362507322894547, 0, 1e-12);
   ExpectPoint(arcs[0][2], 2, 0, 0, 1e-12);
 
   // Over the top, rotated by 90 degrees: consecutive arcs share their ends
@@ -228,6 +236,42 @@ TEST(Ellipses, FullPartialAndMirrored) {
   AddEllipse(job, 1, {0, 0, 0}, {INFINITY, 0, 0}, 0.5, 0.0, 1.0, Frame{}, 7, "E");
   AddEllipse(job, 1, {0, 0, 0}, {2, 0, 0}, 0.5, NAN, 1.0, Frame{}, 7, "E");
   EXPECT_TRUE(job.drawing->elements().empty());
+}
+
+// Whatever the range, the arcs of a partial ellipse cover it from the end
+// point back to the start point (the samples run clockwise), consecutive
+// arcs share their end points, and each middle point turns the way the
+// ellipse turns there.
+TEST(Ellipses, PartialArcsCoverAnyRange) {
+  ConversionJob job("a.dxf", "a.txt");
+  job.parameters.ArchiEllisse = 2;
+  const double ranges[][2] = {{0.3, 2.0},  {1.5, 1.7},  {1.0, 5.5}, {5.5, 1.0}, {6.0, 0.2},
+                              {M_PI / 2, M_PI}, {0.0, M_PI / 2}, {4.0, 3.9}, {-1.0, 1.0}, {2.0, 8.0}};
+  for (const auto& range : ranges) {
+    for (double rotation : {0.0, 0.7}) {
+      job.drawing->Clear();
+      const Point3 axis{3 * std::cos(rotation), 3 * std::sin(rotation), 0};
+      AddEllipse(job, 1, {1, 2, 0}, axis, 0.4, range[0], range[1], Frame{}, 1, "E");
+      auto at = [&](double t) {
+        const double x = 3 * std::cos(t);
+        const double y = 1.2 * std::sin(t);
+        return Point3{1 + std::cos(rotation) * x - std::sin(rotation) * y,
+                      2 + std::sin(rotation) * x + std::cos(rotation) * y, 0};
+      };
+      const auto arcs = Arcs(*job.drawing);
+      const std::string what = std::to_string(range[0]) + " to " + std::to_string(range[1]);
+      ASSERT_FALSE(arcs.empty()) << what;
+      ExpectPoint(arcs.front()[0], at(range[1]).x, at(range[1]).y, 0, 1e-9);
+      ExpectPoint(arcs.back()[2], at(range[0]).x, at(range[0]).y, 0, 1e-9);
+      for (std::size_t i = 0; i < arcs.size(); ++i) {
+        ASSERT_EQ(arcs[i].size(), 3u) << what;
+        if (i > 0) ExpectPoint(arcs[i][0], arcs[i - 1][2].x, arcs[i - 1][2].y, 0);
+        int32_t turn = -1;
+        ASSERT_TRUE(ArcDirection(arcs[i][0], arcs[i][1], arcs[i][2], turn)) << what << " arc " << i;
+        EXPECT_EQ(turn, 0) << what << " arc " << i;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -124,6 +124,28 @@ TEST_F(PolylinesAndInserts, InsertsOfNamedBlocksAndTheirAttributes) {
   EXPECT_EQ(record().errorCode, 41);
 }
 
+// A mesh is a surface: polygon meshes (16, closed in N: 32) and polyface
+// meshes (64, with face records of no coordinates) make nothing, their
+// vertices and SEQEND are read and dropped, and the entity after them is
+// read as usual, with the first number: a mesh takes none.
+TEST_F(PolylinesAndInserts, MeshesMakeNothing) {
+  const std::string polyface =
+      "0\nPOLYLINE\n8\nM\n66\n1\n70\n64\n71\n4\n72\n1\n"
+      "0\nVERTEX\n8\nM\n10\n1\n20\n2\n30\n3\n70\n192\n0\nVERTEX\n8\nM\n10\n4\n20\n5\n30\n6\n70\n192\n"
+      "0\nVERTEX\n8\nM\n10\n7\n20\n8\n30\n9\n70\n192\n"
+      "0\nVERTEX\n8\nM\n10\n0\n20\n0\n30\n0\n70\n128\n71\n1\n72\n2\n73\n3\n0\nSEQEND\n";
+  for (const char* flags : {"16", "32", "48", "64", "65", "72"}) {
+    std::string mesh = polyface;
+    mesh.replace(mesh.find("70\n64"), 6, std::string("70\n") + flags);
+    ASSERT_EQ(Convert(mesh + "0\nLINE\n8\nL\n11\n1\n", kSettings), 1) << flags;
+    EXPECT_EQ(Output(), Line("INI", "     1", "0.000", "0.000", "LF1") + Line("FIN", "     1", "1.000", "0.000", "LF1"))
+        << flags;
+  }
+  // A mesh alone: nothing became an element.
+  EXPECT_EQ(Convert(polyface, kSettings), 0);
+  EXPECT_EQ(record().errorCode, 41);
+}
+
 TEST_F(PolylinesAndInserts, BrokenPolylinesGiveDefinedResults) {
   // A VERTEX without its POLYLINE breaks the pass.
   EXPECT_EQ(Convert("0\nVERTEX\n10\n1\n", kSettings), 0);
