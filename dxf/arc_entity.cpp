@@ -6,7 +6,7 @@
 #include "dxf/face_choice.h"
 #include "geometry/arc_record.h"
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 #include "kernel/tg_angle.h"
 
 namespace dxfelem {
@@ -19,7 +19,7 @@ double Snapped(double value) { return value > -kSnapToZero && value < kSnapToZer
 
 }  // namespace
 
-int ReadArcEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadArcEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   CommonGroups common;
   Point3 centre;
   double radius = 0.0;
@@ -34,7 +34,7 @@ int ReadArcEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
       default: return false;
     }
   });
-  const ParameterRecord& p = job.parameters;
+  const ParameterRecord& p = context.parameters;
   if (p.Altezza3D == 1) centre.z += common.thickness;
   AssignFace(p, common.layer, common.extrusion);
   startAngle *= kTgRadiansPerDegree;
@@ -44,13 +44,13 @@ int ReadArcEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
   const Point3 end{Snapped(centre.x + radius * std::cos(endAngle)), Snapped(centre.y + radius * std::sin(endAngle)),
                    centre.z};
   const ExtrusionClass extrusionClass = ClassifyExtrusion(common.extrusion);
-  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return 1;
+  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return true;
   Point3 middle;
   if (!ArcMiddlePoint(MakeArcRecord(start, end, centre.x, centre.y, 1), middle)) middle = end;
   const Frame frame = ExtrusionFrame(common.extrusion, extrusionClass);
-  AddArc3(job, 1, job.NextElementNumber(), TransformPoint(frame, start), TransformPoint(frame, middle),
+  AddArc3(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), TransformPoint(frame, start), TransformPoint(frame, middle),
           TransformPoint(frame, end), common.layer);
-  return 1;
+  return true;
 }
 
 }  // namespace dxfelem

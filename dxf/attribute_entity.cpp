@@ -2,11 +2,11 @@
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 
 namespace dxfelem {
 
-int ReadAttributeEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadAttributeEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   std::string tag;
   std::string value;
   ForEachGroup(reader, firstCode, [&](Token code) {
@@ -16,9 +16,9 @@ int ReadAttributeEntity(ConversionJob& job, DxfLineReader& reader, Token firstCo
     return true;
   });
   // The number of the element made just before: normally the INSERT's.
-  AddAttribute(job, job.elementCounter, Point3{}, job.reading.lastInsertBlock, job.reading.lastInsertLayer, tag,
+  AddAttribute(context.sink, context.elementCounter, Point3{}, context.reading.lastInsertBlock, context.reading.lastInsertLayer, tag,
                value);
-  return 1;
+  return true;
 }
 
 }  // namespace dxfelem

@@ -2,12 +2,13 @@
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/face_choice.h"
+#include "dxf/entity_context.h"
 #include "geometry/circle_builder.h"
-#include "interface/conversion_job.h"
+#include "params/circle_form.h"
 
 namespace dxfelem {
 
-int ReadCircleEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadCircleEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   CommonGroups common;
   Point3 centre;
   double radius = 0.0;
@@ -18,14 +19,14 @@ int ReadCircleEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode)
       default: return false;
     }
   });
-  const ParameterRecord& p = job.parameters;
+  const ParameterRecord& p = context.parameters;
   const ExtrusionClass extrusionClass = ClassifyExtrusion(common.extrusion);
-  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return 1;
+  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return true;
   if (p.Altezza3D == 1) centre.z += common.thickness;
   AssignFace(p, common.layer, common.extrusion);
-  AddCircle(job, job.NextElementNumber(), ExtrusionFrame(common.extrusion, extrusionClass), centre, radius, 1,
+  AddCircle(context.sink, CircleFormFor(p, context.selection, common.layer, radius), context.NextElementNumber(), ExtrusionFrame(common.extrusion, extrusionClass), centre, radius, 1,
             common.layer);
-  return 1;
+  return true;
 }
 
 }  // namespace dxfelem

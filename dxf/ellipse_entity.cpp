@@ -3,11 +3,11 @@
 #include "dxf/entity_readers.h"
 #include "dxf/face_choice.h"
 #include "geometry/ellipse_builder.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 
 namespace dxfelem {
 
-int ReadEllipseEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadEllipseEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   CommonGroups common;
   Point3 centre;
   Point3 majorAxis;
@@ -26,8 +26,8 @@ int ReadEllipseEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode
       default: return false;
     }
   });
-  const ParameterRecord& p = job.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
+  const ParameterRecord& p = context.parameters;
+  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
   if (p.Altezza3D == 1) centre.z += common.thickness;
   const int face = AssignFace(p, common.layer, common.extrusion);
   // The mirrored faces are worked out from the facing direction.
@@ -35,9 +35,9 @@ int ReadEllipseEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode
   if (face == 5) common.extrusion = {0.0, -1.0, 0.0};
   if (face == 6) common.extrusion = {1.0, 0.0, 0.0};
   const Frame frame = ExtrusionFrame(common.extrusion, ClassifyExtrusion(common.extrusion));
-  AddEllipse(job, face, centre, majorAxis, ratio, startParameter, endParameter, frame, job.NextElementNumber(),
+  AddEllipse(context.sink, static_cast<long long>(context.parameters.ArchiEllisse) * 8, face, centre, majorAxis, ratio, startParameter, endParameter, frame, context.NextElementNumber(),
              common.layer);
-  return 1;
+  return true;
 }
 
 }  // namespace dxfelem

@@ -2,7 +2,7 @@
 
 #include "dxf/entity_readers.h"
 #include "dxf/value_readers.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {
@@ -38,12 +38,12 @@ enum class PassState {
   kEntityName,      // the line is an entity name
 };
 
-int RunEntityPass(ConversionJob& job, DxfLineReader& reader, BlockList* blockList) {
+bool RunEntityPass(EntityContext& context, DxfLineReader& reader, BlockList* blockList) {
   // A polyline left open when the pass ends, however it ends, is dropped.
   struct ReleaseOpenPolyline {
-    ConversionJob& job;
-    ~ReleaseOpenPolyline() { job.reading.openPolyline.reset(); }
-  } release{job};
+    EntityContext& context;
+    ~ReleaseOpenPolyline() { context.reading.openPolyline.reset(); }
+  } release{context};
   PassState state = PassState::kScanning;
   std::string_view line;
   while (ReadTrimmedLine(reader, line)) {
@@ -57,29 +57,29 @@ int RunEntityPass(ConversionJob& job, DxfLineReader& reader, BlockList* blockLis
         state = PassState::kScanning;
         break;
       case PassState::kEntityName: {
-        if (token == kTokenEndsec || token == kTokenEndblk || token == kTokenEof) return 1;
+        if (token == kTokenEndsec || token == kTokenEndblk || token == kTokenEof) return true;
         if (token == kGroup0) break;
         const EntityReader entityReader = ReaderFor(token, blockList != nullptr);
         if (entityReader == nullptr) {
           state = PassState::kScanning;
           break;
         }
-        if (!entityReader(job, reader, ReadToken(reader))) return 0;
-        if (blockList != nullptr && token == kTokenInsert) blockList->Add(job.reading.lastInsertBlock);
+        if (!entityReader(context, reader, ReadToken(reader))) return false;
+        if (blockList != nullptr && token == kTokenInsert) blockList->Add(context.reading.lastInsertBlock);
         // The reader consumed the entity's closing "0" line: a name follows.
         break;
       }
     }
   }
-  return 0;
+  return false;
 }
 
 }  // namespace
 
-int ReadEntities(ConversionJob& job, DxfLineReader& reader) { return RunEntityPass(job, reader, nullptr); }
+bool ReadEntities(EntityContext& context, DxfLineReader& reader) { return RunEntityPass(context, reader, nullptr); }
 
-int ReadEntitiesListingBlocks(ConversionJob& job, DxfLineReader& reader, BlockList& list) {
-  return RunEntityPass(job, reader, &list);
+bool ReadEntitiesListingBlocks(EntityContext& context, DxfLineReader& reader, BlockList& list) {
+  return RunEntityPass(context, reader, &list);
 }
 
 }  // namespace dxfelem

@@ -5,14 +5,14 @@
 
 namespace dxfelem {
 
-class ConversionJob;
+struct EntityContext;
 class DxfLineReader;
 
 // Starts on the line after "ENTITIES" and ends at "ENDSEC", "ENDBLK", "EOF"
-// or "EOFILE". Answers 0 when a reader fails, or when the file ends before
+// or "EOFILE". False when a reader fails, or when the file ends before
 // any of those lines: a drawing cut off inside its entities is not
 // converted in part, since a machine must not cut half a drawing.
-int ReadEntities(ConversionJob& job, DxfLineReader& reader);
+bool ReadEntities(EntityContext& context, DxfLineReader& reader);
 
 // Where the block listing's pass puts the block name of every INSERT.
 class BlockList {
@@ -23,6 +23,6 @@ class BlockList {
 
 // The pass of the block listing: ELLIPSE and MTEXT are no entity kinds to
 // it, and every INSERT's block name goes to the list, selected or not.
-int ReadEntitiesListingBlocks(ConversionJob& job, DxfLineReader& reader, BlockList& list);
+bool ReadEntitiesListingBlocks(EntityContext& context, DxfLineReader& reader, BlockList& list);
 
 }  // namespace dxfelem

@@ -3,9 +3,9 @@
 
 namespace dxfelem {
 
-int SkipEntity(ConversionJob&, DxfLineReader& reader, Token code) {
+bool SkipEntity(EntityContext&, DxfLineReader& reader, Token code) {
   ForEachGroup(reader, code, [](Token) { return false; });
-  return 1;
+  return true;
 }
 
 }  // namespace dxfelem

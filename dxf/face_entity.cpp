@@ -3,11 +3,11 @@
 #include "dxf/entity_readers.h"
 #include "dxf/face_choice.h"
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 
 namespace dxfelem {
 
-int ReadFaceEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadFaceEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   CommonGroups common;
   Point3 corners[4];
   ForEachGroup(reader, firstCode, [&](Token code) {
@@ -30,22 +30,22 @@ int ReadFaceEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
       default: return false;
     }
   });
-  const ParameterRecord& p = job.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
+  const ParameterRecord& p = context.parameters;
+  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
   AssignFace(p, common.layer, common.extrusion);
   if (p.Altezza3D == 1) {
     for (Point3& corner : corners) corner.z += common.thickness;
   }
-  if (IsCodedLayer(job, common.layer)) {
-    for (int i = 0; i < 4; ++i) AddLine(job, 1, job.NextElementNumber(), corners[i], corners[(i + 1) % 4], common.layer);
-    return 1;
+  if (IsCodedLayer(context.selection, context.parameters, common.layer)) {
+    for (int i = 0; i < 4; ++i) AddLine(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), corners[i], corners[(i + 1) % 4], common.layer);
+    return true;
   }
-  const int32_t entity = job.NextElementNumber();
-  AddLine(job, 1, entity, corners[0], corners[1], common.layer);
-  AddLine(job, 3, entity, corners[1], corners[2], common.layer);
-  AddLine(job, 3, entity, corners[2], corners[3], common.layer);
-  AddLine(job, 4, entity, corners[3], corners[0], common.layer);
-  return 1;
+  const int32_t entity = context.NextElementNumber();
+  AddLine(context.sink, SegmentTarget::kNewElement, entity, corners[0], corners[1], common.layer);
+  AddLine(context.sink, SegmentTarget::kCurrentElement, entity, corners[1], corners[2], common.layer);
+  AddLine(context.sink, SegmentTarget::kCurrentElement, entity, corners[2], corners[3], common.layer);
+  AddLine(context.sink, SegmentTarget::kCurrentElement, entity, corners[3], corners[0], common.layer);
+  return true;
 }
 
 }  // namespace dxfelem

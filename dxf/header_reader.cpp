@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dxf/value_readers.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 #include "params/parameter_file.h"
 #include "params/process_state.h"
 
@@ -56,12 +56,12 @@ void Consume(DxfLineReader& reader, double*& target) {
 
 }  // namespace
 
-void ReadHeader(ConversionJob& job, DxfLineReader& reader) {
+void ReadHeader(EntityContext& context, DxfLineReader& reader) {
   enum class State { kGroupCode, kAfterZero, kVariableName, kSkipValue };
   State state = State::kGroupCode;
   HeaderTargets targets;
   HeaderValues values;
-  double& insUnits = job.reading.insUnits;
+  double& insUnits = context.reading.insUnits;
   std::string_view line;
   while (ReadTrimmedLine(reader, line)) {
     const Token token = LookupKeyword(line);
@@ -101,11 +101,11 @@ void ReadHeader(ConversionJob& job, DxfLineReader& reader) {
   }
 }
 
-void ApplyDrawingUnits(ConversionJob& job) {
-  ParameterRecord& p = job.parameters;
+void ApplyDrawingUnits(EntityContext& context) {
+  ParameterRecord& p = context.parameters;
   p.UnitaMisuraVal = 0;
   if (p.UnitaMisura == 1) p.UnitaMisuraVal = 1;
-  if (p.UnitaMisura == 2 && job.reading.insUnits == 1.0) p.UnitaMisuraVal = 1;
+  if (p.UnitaMisura == 2 && context.reading.insUnits == 1.0) p.UnitaMisuraVal = 1;
   if (p.UnitaMisuraVal == 1 && p.inchFlag == 0) {
     ScaleToInches(p);
     // DxfToTxtNet decides on the way back by the process-wide copy's flag.

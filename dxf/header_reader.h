@@ -3,12 +3,12 @@
 
 namespace dxfelem {
 
-class ConversionJob;
+struct EntityContext;
 class DxfLineReader;
 
 // Called on the line after "HEADER"; returns after the section's "ENDSEC".
-void ReadHeader(ConversionJob& job, DxfLineReader& reader);
+void ReadHeader(EntityContext& context, DxfLineReader& reader);
 // Called right after ReadHeader: an inch drawing brings the length settings to inches.
-void ApplyDrawingUnits(ConversionJob& job);
+void ApplyDrawingUnits(EntityContext& context);
 
 }  // namespace dxfelem

@@ -5,18 +5,18 @@
 #include "dxf/entity_readers.h"
 #include "dxf/face_choice.h"
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 #include "params/process_state.h"
 
 namespace dxfelem {
 
-int ReadInsertEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadInsertEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   CommonGroups common;
   std::string block;
   Point3 insertion;
   Point3 scale{1.0, 1.0, 1.0};
   double rotation = 0.0;
-  DxfReadingState& reading = job.reading;
+  DxfReadingState& reading = context.reading;
   ForEachGroup(reader, firstCode, [&](Token code) {
     switch (code) {
       // The ATTRIB entities that follow belong to the latest INSERT, kept or not.
@@ -38,15 +38,15 @@ int ReadInsertEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode)
       default: return common.Take(code, reader) || TakePlacePoint(code, reader, insertion);
     }
   });
-  const ParameterRecord& p = job.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
+  const ParameterRecord& p = context.parameters;
+  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
   if (p.Altezza3D == 1) insertion.z += common.thickness;
   AssignFace(p, common.layer, common.extrusion);
-  if (p.EscludeBlocchi != 0 || !IsDefinedBlock(block)) return 1;
-  const int32_t entity = job.NextElementNumber();
-  AddMacro(job, entity, insertion, block, common.layer);
-  AddPlacement(job, entity, scale, rotation, block, common.layer);
-  return 1;
+  if (p.EscludeBlocchi != 0 || !IsDefinedBlock(block)) return true;
+  const int32_t entity = context.NextElementNumber();
+  AddMacro(context.sink, entity, insertion, block, common.layer);
+  AddPlacement(context.sink, entity, scale, rotation, block, common.layer);
+  return true;
 }
 
 }  // namespace dxfelem

@@ -3,7 +3,7 @@
 #include "dxf/entity_readers.h"
 #include "dxf/face_choice.h"
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {
@@ -28,7 +28,7 @@ void ApplyThickness(const Point3& n, double thickness, Point3& start, Point3& en
 
 }  // namespace
 
-int ReadLineEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadLineEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   CommonGroups common;
   Point3 start;
   Point3 end;
@@ -44,12 +44,12 @@ int ReadLineEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
       default: return false;
     }
   });
-  const ParameterRecord& p = job.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
+  const ParameterRecord& p = context.parameters;
+  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
   if (p.Altezza3D == 1) ApplyThickness(common.extrusion, common.thickness, start, end);
   AssignFace(p, common.layer, common.extrusion);
-  AddLine(job, 1, job.NextElementNumber(), start, end, common.layer);
-  return 1;
+  AddLine(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), start, end, common.layer);
+  return true;
 }
 
 }  // namespace dxfelem

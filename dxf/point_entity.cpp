@@ -3,7 +3,7 @@
 #include "dxf/entity_readers.h"
 #include "dxf/face_choice.h"
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {
@@ -23,18 +23,18 @@ Point3 Permute(const Point3& n, const Point3& p) {
 
 }  // namespace
 
-int ReadPointEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadPointEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   CommonGroups common;
   Point3 point;
   ForEachGroup(reader, firstCode,
                [&](Token code) { return common.Take(code, reader) || TakePlacePoint(code, reader, point); });
-  const ParameterRecord& p = job.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
+  const ParameterRecord& p = context.parameters;
+  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
   point = Permute(common.extrusion, point);
   if (p.Altezza3D == 1) point.z += common.thickness;
   AssignFace(p, common.layer, common.extrusion);
-  AddPoint(job, 3, job.NextElementNumber(), point, kPointValue, common.layer);
-  return 1;
+  AddPoint(context.sink, PointRole::kIsolated, context.NextElementNumber(), point, kPointValue, common.layer);
+  return true;
 }
 
 }  // namespace dxfelem

@@ -5,7 +5,7 @@
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/polyline_record.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {
@@ -34,11 +34,11 @@ bool TakeHeaderGroup(Token code, DxfLineReader& reader, PolylineRecord& record) 
 
 }  // namespace
 
-int ReadPolylineEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadPolylineEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   // A record that was never closed by its SEQEND is dropped unemitted.
-  job.reading.openPolyline.reset(new (std::nothrow) PolylineRecord);
-  if (!job.reading.openPolyline) return 0;
-  PolylineRecord& record = *job.reading.openPolyline;
+  context.reading.openPolyline.reset(new (std::nothrow) PolylineRecord);
+  if (!context.reading.openPolyline) return false;
+  PolylineRecord& record = *context.reading.openPolyline;
   ForEachGroup(reader, firstCode, [&](Token code) {
     if (code == kGroup66) {
       ReadInt(reader);  // vertices follow: always so
@@ -46,12 +46,12 @@ int ReadPolylineEntity(ConversionJob& job, DxfLineReader& reader, Token firstCod
     }
     return TakeHeaderGroup(code, reader, record);
   });
-  return 1;
+  return true;
 }
 
-int ReadVertexEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
-  PolylineRecord* record = job.reading.openPolyline.get();
-  if (record == nullptr) return 0;  // a VERTEX outside a polyline breaks the drawing
+bool ReadVertexEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
+  PolylineRecord* record = context.reading.openPolyline.get();
+  if (record == nullptr) return false;  // a VERTEX outside a polyline breaks the drawing
   PolylineVertex vertex;
   ForEachGroup(reader, firstCode, [&](Token code) {
     switch (code) {
@@ -66,18 +66,18 @@ int ReadVertexEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode)
     }
   });
   record->vertices.push_back(vertex);
-  return 1;
+  return true;
 }
 
-int ReadSequenceEnd(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
-  SkipEntity(job, reader, firstCode);
-  if (std::unique_ptr<PolylineRecord> record = std::move(job.reading.openPolyline)) EmitPolyline(job, *record);
-  return 1;
+bool ReadSequenceEnd(EntityContext& context, DxfLineReader& reader, Token firstCode) {
+  SkipEntity(context, reader, firstCode);
+  if (std::unique_ptr<PolylineRecord> record = std::move(context.reading.openPolyline)) EmitPolyline(context, *record);
+  return true;
 }
 
-int ReadLightPolyline(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadLightPolyline(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   std::unique_ptr<PolylineRecord> record(new (std::nothrow) PolylineRecord);
-  if (!record) return 0;
+  if (!record) return false;
   ForEachGroup(reader, firstCode, [&](Token code) {
     if (TakeHeaderGroup(code, reader, *record)) return true;
     PolylineVertex* latest = record->vertices.empty() ? nullptr : &record->vertices.back();
@@ -102,8 +102,8 @@ int ReadLightPolyline(ConversionJob& job, DxfLineReader& reader, Token firstCode
       default: return false;
     }
   });
-  EmitPolyline(job, *record);
-  return 1;
+  EmitPolyline(context, *record);
+  return true;
 }
 
 }  // namespace dxfelem

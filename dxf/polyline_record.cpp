@@ -6,7 +6,7 @@
 #include "dxf/value_readers.h"
 #include "geometry/arc_record.h"
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {
@@ -16,8 +16,8 @@ constexpr double kSmallestBulge = 9.99999993922529e-09;
 
 class PolylineEmitter {
  public:
-  PolylineEmitter(ConversionJob& job, const PolylineRecord& record, bool coded, float elevation, const Frame& frame)
-      : job_(job), record_(record), coded_(coded), elevation_(elevation), frame_(frame) {}
+  PolylineEmitter(EntityContext& context, const PolylineRecord& record, bool coded, float elevation, const Frame& frame)
+      : context_(context), record_(record), coded_(coded), elevation_(elevation), frame_(frame) {}
 
   // The vertex in the polyline's own coordinates: z plus the elevation,
   // summed in single precision.
@@ -28,37 +28,38 @@ class PolylineEmitter {
 
   void Start(const PolylineVertex& first) {
     if (coded_) return;
-    AddPoint(job_, 0, job_.NextElementNumber(), World(first), 0.0, record_.layer);
+    AddPoint(context_.sink, PointRole::kPathStart, context_.NextElementNumber(), World(first), 0.0, record_.layer);
   }
 
-  // A piece with the bulge of its first vertex; `closing` for the piece
-  // back to the first vertex.
-  void Add(const PolylineVertex& from, const PolylineVertex& to, bool closing) {
+  // A piece with the bulge of its first vertex; the closing piece back to
+  // the first vertex is made the same way.
+  void Add(const PolylineVertex& from, const PolylineVertex& to) {
     double cx = 0.0;
     double cy = 0.0;
     int32_t direction = 1;
     if (from.bulge != 0.0 && BulgeArcCentre(from.x, from.y, to.x, to.y, from.bulge, cx, cy, direction)) {
       Point3 middle;
       ArcMiddlePoint(MakeArcRecord(Own(from), Own(to), cx, cy, direction), middle);  // the chord midpoint if none
-      AddArc3(job_, closing ? 4 : 3, job_.elementCounter, World(from), TransformPoint(frame_, middle), World(to),
+      AddArc3(context_.sink, SegmentTarget::kCurrentElement, context_.elementCounter, World(from), TransformPoint(frame_, middle), World(to),
               record_.layer);
       return;
     }
     if (coded_) {
-      AddLine(job_, closing ? 2 : 1, job_.NextElementNumber(), World(from), World(to), record_.layer);
+      AddLine(context_.sink, SegmentTarget::kNewElement, context_.NextElementNumber(), World(from), World(to), record_.layer);
     } else {
-      AddLine(job_, closing ? 4 : 3, job_.elementCounter, World(from), World(to), record_.layer);
+      AddLine(context_.sink, SegmentTarget::kCurrentElement, context_.elementCounter, World(from), World(to), record_.layer);
     }
   }
 
-  void EndOpen(const PolylineVertex* last) {
+  // The open end of a path makes nothing, but it uses up a number, as on
+  // the hosts: the next entity's number shows it.
+  void EndOpen() {
     if (coded_) return;
-    // Mode 2 makes nothing: the open end only uses up a number.
-    AddPoint(job_, 2, job_.NextElementNumber(), last != nullptr ? World(*last) : Point3{}, 0.0, record_.layer);
+    context_.NextElementNumber();
   }
 
  private:
-  ConversionJob& job_;
+  EntityContext& context_;
   const PolylineRecord& record_;
   bool coded_;
   float elevation_;
@@ -98,7 +99,7 @@ bool BulgeArcCentre(double ax, double ay, double bx, double by, double bulge, do
   return true;
 }
 
-void EmitPolyline(ConversionJob& job, PolylineRecord& record) {
+void EmitPolyline(EntityContext& context, PolylineRecord& record) {
   // Meshes are surfaces, not paths: they make nothing. The hosts' reading
   // names the bits 16 and 32 for polygon and polyface meshes, but a
   // polyface mesh is bit 64 in DXF; drawn as a path, its face records
@@ -107,26 +108,26 @@ void EmitPolyline(ConversionJob& job, PolylineRecord& record) {
   constexpr uint16_t kAnyMesh =
       PolylineRecord::kPolygonMesh | PolylineRecord::kMeshClosedInN | PolylineRecord::kPolyfaceMesh;
   if ((record.flags & kAnyMesh) != 0) return;
-  const ParameterRecord& p = job.parameters;
+  const ParameterRecord& p = context.parameters;
   const ExtrusionClass extrusionClass = ClassifyExtrusion(record.extrusion);
   if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return;
-  const bool coded = IsCodedLayer(job, record.layer);
+  const bool coded = IsCodedLayer(context.selection, context.parameters, record.layer);
   double elevation = record.elevation;
   if (p.Altezza3D == 1) elevation += record.thickness;
   AssignFace(p, record.layer, record.extrusion);
 
-  PolylineEmitter emitter(job, record, coded, NarrowToFloat(elevation),
+  PolylineEmitter emitter(context, record, coded, NarrowToFloat(elevation),
                           ExtrusionFrame(record.extrusion, extrusionClass));
   const std::vector<PolylineVertex>& vertices = record.vertices;
   if (!vertices.empty()) {
     emitter.Start(vertices.front());
-    for (std::size_t i = 1; i < vertices.size(); ++i) emitter.Add(vertices[i - 1], vertices[i], false);
+    for (std::size_t i = 1; i < vertices.size(); ++i) emitter.Add(vertices[i - 1], vertices[i]);
   }
   if ((record.flags & PolylineRecord::kClosed) != 0) {
     // A closed polyline without vertices has nothing to close.
-    if (!vertices.empty()) emitter.Add(vertices.back(), vertices.front(), true);
+    if (!vertices.empty()) emitter.Add(vertices.back(), vertices.front());
   } else {
-    emitter.EndOpen(vertices.empty() ? nullptr : &vertices.back());
+    emitter.EndOpen();
   }
 }
 

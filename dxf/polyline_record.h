@@ -10,7 +10,7 @@
 
 namespace dxfelem {
 
-class ConversionJob;
+struct EntityContext;
 
 struct PolylineVertex {
   // Vertex coordinates are held in single precision, as on the hosts.
@@ -40,7 +40,7 @@ struct PolylineRecord {
 
 // Turns the record into elements: a path of straight pieces and bulge arcs
 // from the first vertex on, or loose pieces on a coded layer.
-void EmitPolyline(ConversionJob& job, PolylineRecord& record);
+void EmitPolyline(EntityContext& context, PolylineRecord& record);
 
 // The centre of the arc a bulge makes between a and b (x-y only), and its
 // turn (1 counter-clockwise). False when the bulge makes no arc.

@@ -3,11 +3,11 @@
 #include "dxf/entity_readers.h"
 #include "dxf/face_choice.h"
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 
 namespace dxfelem {
 
-int ReadQuadrilateral(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
+bool ReadQuadrilateral(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   CommonGroups common;
   Point3 corners[4];
   ForEachGroup(reader, firstCode, [&](Token code) {
@@ -26,13 +26,13 @@ int ReadQuadrilateral(ConversionJob& job, DxfLineReader& reader, Token firstCode
   });
   // The thickness is the outline's height; the corners are used as read.
   for (Point3& corner : corners) corner.z = common.thickness;
-  AssignFace(job.parameters, common.layer, common.extrusion);
+  AssignFace(context.parameters, common.layer, common.extrusion);
   // The outline runs 1, 2, 4, 3: corners 3 and 4 lie crosswise.
   constexpr int kEdges[4][2] = {{0, 1}, {1, 3}, {3, 2}, {2, 0}};
   for (const auto& edge : kEdges) {
-    AddLine(job, 1, job.NextElementNumber(), corners[edge[0]], corners[edge[1]], common.layer);
+    AddLine(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), corners[edge[0]], corners[edge[1]], common.layer);
   }
-  return 1;
+  return true;
 }
 
 }  // namespace dxfelem

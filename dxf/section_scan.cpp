@@ -16,12 +16,12 @@ enum class ScanState {
 
 }  // namespace
 
-ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader) {
+ScanOutcome ScanSections(EntityContext& context, DxfLineReader& reader) {
   return ScanSections(
-      job, reader, [](ConversionJob& scanned, DxfLineReader& lines, void*) { ReadTables(scanned, lines); }, nullptr);
+      context, reader, [](EntityContext& scanned, DxfLineReader& lines, void*) { ReadTables(scanned, lines); }, nullptr);
 }
 
-ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader, TablesReader tables, void* context) {
+ScanOutcome ScanSections(EntityContext& context, DxfLineReader& reader, TablesReader tables, void* tablesContext) {
   ScanState state = ScanState::kLookingForZero;
   std::string_view line;
   while (ReadTrimmedLine(reader, line)) {
@@ -42,11 +42,11 @@ ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader, TablesReader
         } else if (token == kTokenEntities) {
           return ScanOutcome::kEntities;
         } else if (token == kTokenHeader) {
-          ReadHeader(job, reader);
-          ApplyDrawingUnits(job);
+          ReadHeader(context, reader);
+          ApplyDrawingUnits(context);
           state = ScanState::kLookingForZero;
         } else if (token == kTokenTables) {
-          tables(job, reader, context);
+          tables(context, reader, tablesContext);
           state = ScanState::kLookingForZero;
         }
         // BLOCKS and every other section are passed over line by line.

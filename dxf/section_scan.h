@@ -3,7 +3,7 @@
 
 namespace dxfelem {
 
-class ConversionJob;
+struct EntityContext;
 class DxfLineReader;
 
 enum class ScanOutcome {
@@ -13,10 +13,10 @@ enum class ScanOutcome {
 };
 
 // The reader of the TABLES section: the conversion's, or the listing's.
-using TablesReader = void (*)(ConversionJob& job, DxfLineReader& reader, void* context);
+using TablesReader = void (*)(EntityContext& context, DxfLineReader& reader, void* tablesContext);
 
-ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader);
+ScanOutcome ScanSections(EntityContext& context, DxfLineReader& reader);
 // The same scan with another TABLES reader.
-ScanOutcome ScanSections(ConversionJob& job, DxfLineReader& reader, TablesReader tables, void* context);
+ScanOutcome ScanSections(EntityContext& context, DxfLineReader& reader, TablesReader tables, void* tablesContext);
 
 }  // namespace dxfelem

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dxf/value_readers.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 #include "platform/c_number_text.h"
 
 namespace dxfelem {
@@ -127,7 +127,7 @@ void ReadStyleTable(DxfLineReader& reader, TextStyleTable& table) {
   }
 }
 
-void ReadTables(ConversionJob& job, DxfLineReader& reader) {
+void ReadTables(EntityContext& context, DxfLineReader& reader) {
   enum class State { kGroupCode, kAfterZero, kAfterTable, kTableName, kSkipValue };
   State state = State::kGroupCode;
   std::string_view line;
@@ -147,7 +147,7 @@ void ReadTables(ConversionJob& job, DxfLineReader& reader) {
         break;
       case State::kTableName:
         if (token == kTokenLayer) ReadLayerTable(reader);
-        else if (token == kTokenStyle) ReadStyleTable(reader, job.textStyles);
+        else if (token == kTokenStyle) ReadStyleTable(reader, context.textStyles);
         else SkipTable(reader);
         state = State::kGroupCode;
         break;

@@ -2,7 +2,7 @@
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/face_choice.h"
-#include "interface/conversion_job.h"
+#include "dxf/entity_context.h"
 #include "text/text_outlines.h"
 
 namespace dxfelem {
@@ -18,7 +18,7 @@ bool NamesAFace(const ParameterRecord& p, const std::string& layer) {
   return false;
 }
 
-int ReadText(ConversionJob& job, DxfLineReader& reader, Token firstCode, const char* kind) {
+bool ReadText(EntityContext& context, DxfLineReader& reader, Token firstCode, const char* kind) {
   CommonGroups common;
   TextEntity text;
   text.kind = kind;
@@ -40,8 +40,8 @@ int ReadText(ConversionJob& job, DxfLineReader& reader, Token firstCode, const c
       default: return false;
     }
   });
-  const ParameterRecord& p = job.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return 1;
+  const ParameterRecord& p = context.parameters;
+  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
   if (p.Altezza3D == 1) text.insertion.z += common.thickness;
   const std::string layerAsRead = common.layer;
   text.face = AssignFace(p, common.layer, common.extrusion);
@@ -53,21 +53,21 @@ int ReadText(ConversionJob& job, DxfLineReader& reader, Token firstCode, const c
     if (text.face == 6) common.extrusion = {1.0, 0.0, 0.0};
   }
   text.frame = ExtrusionFrame(common.extrusion, ClassifyExtrusion(common.extrusion));
-  if (p.Testo == 0) return 1;
+  if (p.Testo == 0) return true;
   text.layer = common.layer;
-  job.NextElementNumber();
-  ConvertTextToOutlines(job, text);
-  return 1;
+  context.NextElementNumber();
+  ConvertTextToOutlines({context.parameters, context.textStyles, context.sink, context.elementCounter}, text);
+  return true;
 }
 
 }  // namespace
 
-int ReadTextEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
-  return ReadText(job, reader, firstCode, "TEXT");
+bool ReadTextEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
+  return ReadText(context, reader, firstCode, "TEXT");
 }
 
-int ReadParagraphTextEntity(ConversionJob& job, DxfLineReader& reader, Token firstCode) {
-  return ReadText(job, reader, firstCode, "MTEXT");
+bool ReadParagraphTextEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
+  return ReadText(context, reader, firstCode, "MTEXT");
 }
 
 }  // namespace dxfelem

@@ -17,7 +17,6 @@ enum class SegmentTarget { kNewElement, kCurrentElement };
 class Drawing {
  public:
   explicit Drawing(std::string name) : name_(std::move(name)) {}
-  virtual ~Drawing() = default;
   Drawing(const Drawing&) = delete;
   Drawing& operator=(const Drawing&) = delete;
 

@@ -12,7 +12,6 @@ class Element {
  public:
   Element() = default;
   explicit Element(std::string layer) : layer_(std::move(layer)) {}
-  virtual ~Element() = default;
   Element(const Element&) = default;
   Element& operator=(const Element&) = default;
   Element(Element&&) noexcept = default;

@@ -7,9 +7,7 @@
 
 #include "geometry/arc_record.h"
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
 #include "kernel/kernel_codes.h"
-#include "kernel/ll_list.h"
 #include "kernel/tg_angle.h"
 #include "kernel/tg_ellipse.h"
 #include "kernel/tg_point.h"
@@ -50,8 +48,7 @@ struct OwnEllipse {
   }
 };
 
-int RequestedPoints(int32_t archiEllisse) {
-  const long long count = static_cast<long long>(archiEllisse) * 8;
+int RequestedPoints(long long count) {
   if (count > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
   if (count < 0) return 0;
   return static_cast<int>(count);
@@ -59,19 +56,11 @@ int RequestedPoints(int32_t archiEllisse) {
 
 // The generator's points relative to the unrotated centre, clockwise from the top.
 bool SamplePoints(double a, double b, int requested, std::vector<Point3>& points) {
-  ll_list* list = ll_create_list();
-  if (list == nullptr) return false;
+  std::vector<tg_poly_3D> generated;
   int produced = 0;
-  const int code = tg_ellipsepnts({-a, -b, 0.0, a, b, 0.0}, requested, produced, list);
-  if (code == TG_OK) {
-    for (ll_item* item = list->head; item != nullptr; item = item->next) {
-      const auto* point = static_cast<const tg_poly_3D*>(item->data);
-      points.push_back({point->x, point->y, 0.0});
-    }
-  }
-  ll_free_items(list);
-  ll_free_header(list);
-  return code == TG_OK && points.size() >= 3;
+  if (tg_ellipsepnts({-a, -b, 0.0, a, b, 0.0}, requested, produced, generated) != TG_OK) return false;
+  for (const tg_poly_3D& point : generated) points.push_back({point.x, point.y, 0.0});
+  return points.size() >= 3;
 }
 
 struct ArcPoints {
@@ -97,7 +86,7 @@ ArcPoints ShortenedArc(const ArcPoints& group, const Point3& from, const Point3&
 
 }  // namespace
 
-void AddEllipse(ConversionJob& job, int face, const Point3& centre, const Point3& majorAxis, double ratio,
+void AddEllipse(ElementSink& sink, long long requestedPoints, int face, const Point3& centre, const Point3& majorAxis, double ratio,
                 double startParameter, double endParameter, const Frame& frame, int32_t entity,
                 std::string_view layer) {
   // Faces outside 1..6 (no face chosen) keep the drawing's own axes, as face 1.
@@ -120,7 +109,7 @@ void AddEllipse(ConversionJob& job, int face, const Point3& centre, const Point3
   const bool full = std::fabs(start.x - end.x) < kFullEllipseGap && std::fabs(start.y - end.y) < kFullEllipseGap;
 
   std::vector<Point3> samples;
-  if (!SamplePoints(e.a, e.b, RequestedPoints(job.parameters.ArchiEllisse), samples)) return;
+  if (!SamplePoints(e.a, e.b, RequestedPoints(requestedPoints), samples)) return;
   const std::size_t groups = (samples.size() - 1) / 2;
 
   std::vector<ArcPoints> arcs;
@@ -181,7 +170,7 @@ void AddEllipse(ConversionJob& job, int face, const Point3& centre, const Point3
       }
       std::swap(arc.start, arc.end);
     }
-    AddArc3(job, 1, entity, arc.start, arc.middle, arc.end, layer);
+    AddArc3(sink, SegmentTarget::kNewElement, entity, arc.start, arc.middle, arc.end, layer);
   }
 }
 

@@ -6,24 +6,17 @@
 #include <cstdint>
 #include <string>
 
+#include "conversion/call_outcome.h"
 #include "dxfelem/dxfelem.h"
 #include "interface/completion_file.h"
-#include "interface/status_info.h"
 
 namespace dxfelem {
-
-// What the body of a call reports to the frame.
-enum class CallOutcome {
-  kSucceeded,
-  kFailed,    // the body copied its StatusInfo into the record
-  kNoMemory,  // the working objects could not be made
-  kFailedWithoutCompletion,  // failed before anything was done: no completion file
-};
 
 // Null texts from a careless caller are taken as empty ones.
 inline std::string ArgumentText(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
 
-// Runs body(record) inside the frame. `callerRecord` is the record of the
+// Runs body() inside the frame and turns what it answers into the record.
+// `callerRecord` is the record of the
 // plain functions; the Net functions pass null and their error code cell,
 // and so does a careless caller without a record.
 template <typename Body>
@@ -34,7 +27,8 @@ int32_t RunEntryFrame(ConversionResult* callerRecord, int32_t* errorCell, const 
     ConversionResult& record = callerRecord != nullptr ? *callerRecord : ownRecord;
     ResetResult(record);
     if (errorCell != nullptr) *errorCell = record.errorCode;
-    const CallOutcome outcome = body(record);
+    const CallResult result = body();
+    const CallOutcome outcome = result.outcome;
     if (outcome == CallOutcome::kNoMemory) {
       // No completion file on this path: there was nothing to complete.
       record.errorCode = DXFELEM_E_MEMORY_OR_ENTITIES;
@@ -42,6 +36,7 @@ int32_t RunEntryFrame(ConversionResult* callerRecord, int32_t* errorCell, const 
       if (errorCell != nullptr) *errorCell = record.errorCode;
       return 0;
     }
+    if (result.status.errorCode != 0) CopyStatusToResult(result.status, record);
     if (errorCell != nullptr) *errorCell = record.errorCode;
     if (outcome == CallOutcome::kFailedWithoutCompletion) return 0;
     WriteCompletionFile(ArgumentText(completionFile));

@@ -1,17 +1,6 @@
 #include "kernel/tg_point.h"
 
-#include <cstdlib>
-
-#include "kernel/kernel_messages.h"
-
 namespace dxfelem {
-
-tg_poly_3D* tg_create_poly_3D() {
-  // calloc: the record is released with free when its list is cleared.
-  auto* point = static_cast<tg_poly_3D*>(std::calloc(1, sizeof(tg_poly_3D)));
-  if (point == nullptr) tg_memory_error("tg_create_poly_3D");
-  return point;
-}
 
 void tg_identity_matrix(tg_matrix m) {
   for (int i = 0; i < 16; ++i) m[i] = 0.0;

@@ -12,9 +12,6 @@ struct tg_poly_3D {
   double z;
 };
 
-// A zeroed point record (released with free), or null after the memory message.
-tg_poly_3D* tg_create_poly_3D();
-
 // Stored by columns: the x, y and z columns of the linear part in places
 // 0-2, 4-6 and 8-10, the translation in 12-14, the row (0, 0, 0, 1) in 3, 7,
 // 11 and 15.

@@ -1,29 +1,25 @@
 #include "listing/drawing_listing.h"
 
 #include "dxf/dxf_line_reader.h"
+#include "dxf/entity_context.h"
 #include "dxf/dxf_signature.h"
 #include "dxf/entity_pass.h"
 #include "dxf/section_scan.h"
 #include "dxf/tables_reader.h"
 #include "dxf/value_readers.h"
-#include "interface/conversion_job.h"
+#include "conversion/conversion_driver.h"
+#include "conversion/conversion_job.h"
 #include "platform/text_input_file.h"
 #include "platform/text_output_file.h"
 
 namespace dxfelem {
 namespace {
 
-// Opens the drawing and checks it; false with the status set.
-bool OpenChecked(ConversionJob& job, TextInputFile& file) {
-  if (!file.Open(job.dxfFileName)) {
-    job.status.FailWithFile(DXFELEM_E_FILE, job.dxfFileName);
-    return false;
-  }
-  if (!CheckDxfSignature(file)) {
-    job.status.Fail(DXFELEM_E_NOT_DXF);
-    return false;
-  }
-  return true;
+// Opens the drawing and checks it.
+StatusInfo OpenChecked(const ConversionJob& job, TextInputFile& file) {
+  if (!file.Open(job.dxfFileName)) return StatusInfo::FileFailure(DXFELEM_E_FILE, job.dxfFileName);
+  if (!CheckDxfSignature(file)) return StatusInfo::Failure(DXFELEM_E_NOT_DXF);
+  return StatusInfo::Success();
 }
 
 // Each layer name is written when the "0" that ends its entry is read, the
@@ -69,8 +65,8 @@ struct LayerListing {
 
 // The TABLES section of the layer listing: the LAYER table into the list,
 // the STYLE table into the job as in a conversion, the rest passed over.
-void ListingTables(ConversionJob& job, DxfLineReader& reader, void* context) {
-  LayerListing& listing = *static_cast<LayerListing*>(context);
+void ListingTables(EntityContext& context, DxfLineReader& reader, void* tablesContext) {
+  LayerListing& listing = *static_cast<LayerListing*>(tablesContext);
   TextOutputFile list;
   // A list file that cannot be made lists nothing; the scan goes on.
   if (!list.Open(listing.listFile)) return;
@@ -97,7 +93,7 @@ void ListingTables(ConversionJob& job, DxfLineReader& reader, void* context) {
         break;
       case State::kTableName:
         if (token == kTokenLayer) ListLayerEntries(reader, list);
-        else if (token == kTokenStyle) ReadStyleTable(reader, job.textStyles);
+        else if (token == kTokenStyle) ReadStyleTable(reader, context.textStyles);
         else SkipTable(reader);
         state = State::kGroupCode;
         break;
@@ -120,51 +116,49 @@ class BlockListFile : public BlockList {
 
 }  // namespace
 
-int ListLayers(ConversionJob& job, const std::string& listFile) {
+StatusInfo ListLayers(ConversionJob& job, const std::string& listFile) {
   TextInputFile file;
-  if (!OpenChecked(job, file)) return 0;
+  StatusInfo status = OpenChecked(job, file);
+  if (!status.ok()) return status;
   DxfLineReader reader(file);
   LayerListing listing{listFile};
+  ElementSink sink = job.Sink();
+  EntityContext context = job.ReadingContext(sink);
   // The scan ends at ENTITIES, at EOF or at the end of the file: the
   // entities are never read, and the listing always succeeds.
-  ScanSections(job, reader, ListingTables, &listing);
+  ScanSections(context, reader, ListingTables, &listing);
   // A list that was begun but could not be written whole (a full disk) is
   // reported with its name, like an element file: the host must not offer
   // half a list as the drawing's layers.
-  if (listing.writeFailed) {
-    job.status.FailWithFile(DXFELEM_E_FILE, listFile);
-    return 0;
-  }
-  return 1;
+  if (listing.writeFailed) return StatusInfo::FileFailure(DXFELEM_E_FILE, listFile);
+  return StatusInfo::Success();
 }
 
-int ListBlocks(ConversionJob& job, const std::string& listFile) {
+StatusInfo ListBlocks(ConversionJob& job, const std::string& listFile) {
   TextInputFile file;
-  if (!OpenChecked(job, file)) return 0;
+  StatusInfo status = OpenChecked(job, file);
+  if (!status.ok()) return status;
   DxfLineReader reader(file);
-  const ScanOutcome scan = ScanSections(job, reader);
-  if (scan == ScanOutcome::kFailed) {
-    job.status.Fail(DXFELEM_E_SECTIONS);
-    return 0;
-  }
-  if (scan == ScanOutcome::kEndOfDrawing) return 1;
+  ElementSink sink = job.Sink();
+  EntityContext context = job.ReadingContext(sink);
+  const ScanOutcome scan = ScanSections(context, reader);
+  if (scan == ScanOutcome::kFailed) return StatusInfo::Failure(DXFELEM_E_SECTIONS);
+  if (scan == ScanOutcome::kEndOfDrawing) return StatusInfo::Success();
   TextOutputFile list;
-  if (!list.Open(listFile)) {
-    job.status.Fail(DXFELEM_E_MEMORY_OR_ENTITIES);
-    return 0;
-  }
+  if (!list.Open(listFile)) return StatusInfo::Failure(DXFELEM_E_MEMORY_OR_ENTITIES);
   BlockListFile blocks(list);
-  const int ok = ReadEntitiesListingBlocks(job, reader, blocks);
+  const bool read = ReadEntitiesListingBlocks(context, reader, blocks);
   // The names found so far are kept whatever ended the pass.
-  if (!list.Commit()) {
-    job.status.FailWithFile(DXFELEM_E_FILE, listFile);
-    return 0;
-  }
-  if (!ok) {
-    job.status.Fail(DXFELEM_E_MEMORY_OR_ENTITIES);
-    return 0;
-  }
-  return 1;
+  if (!list.Commit()) return StatusInfo::FileFailure(DXFELEM_E_FILE, listFile);
+  if (!read) return StatusInfo::Failure(DXFELEM_E_MEMORY_OR_ENTITIES);
+  return StatusInfo::Success();
+}
+
+StatusInfo RunListing(ConversionJob& job, const std::string& parameterFile, const std::string& section,
+                      ListingKind kind, const std::string& listFile) {
+  return RunWithParameters(job, parameterFile, section, InchFlagSource::kProcessCopy, [&] {
+    return kind == ListingKind::kLayers ? ListLayers(job, listFile) : ListBlocks(job, listFile);
+  });
 }
 
 }  // namespace dxfelem

@@ -55,33 +55,33 @@ void FormatElementLine(std::string& line, const ElementNode& node, const Element
 
 namespace {
 
-int WriteLines(const Element& element, TextOutputFile* file, int decimals, std::string& line) {
-  if (element.empty()) return 1;
-  if (file == nullptr) return 0;
+bool WriteLines(const Element& element, TextOutputFile* file, int decimals, std::string& line) {
+  if (element.empty()) return true;
+  if (file == nullptr) return false;
   for (const ElementNode& node : element.nodes()) {
     FormatElementLine(line, node, element, decimals);
     file->Write(line);
   }
-  return 1;
+  return true;
 }
 
 }  // namespace
 
-int WriteElementLines(const Element& element, TextOutputFile* file, int decimals) {
+bool WriteElementLines(const Element& element, TextOutputFile* file, int decimals) {
   std::string line;
   return WriteLines(element, file, decimals, line);
 }
 
-int WriteTextElementFile(const Drawing& drawing, int decimals) {
+bool WriteTextElementFile(const Drawing& drawing, int decimals) {
   TextOutputFile file;
-  if (!file.Open(drawing.name())) return 0;
+  if (!file.Open(drawing.name())) return false;
   std::string line;  // one buffer for every line of the file
   line.reserve(256);
   for (const Element& element : drawing.elements()) WriteLines(element, &file, decimals, line);
   // A disk that fills up is the element file that cannot be written (code 8
   // with its name) rather than an exception out of the call: the host then
   // gets the completion file and a reason, not a call that never ended.
-  return file.Commit() ? 1 : 0;
+  return file.Commit();
 }
 
 }  // namespace dxfelem

@@ -15,12 +15,12 @@ int UsableDecimals(int decimals);
 // Builds the element file line of one node (with its line end) into `line`.
 void FormatElementLine(std::string& line, const ElementNode& node, const Element& element, int decimals);
 
-// Writes the lines of one element; 1, or 0 when no file is given.
-int WriteElementLines(const Element& element, TextOutputFile* file, int decimals);
+// Writes the lines of one element; false when no file is given.
+bool WriteElementLines(const Element& element, TextOutputFile* file, int decimals);
 
-// Writes the drawing to the file named by its name. 0 when the file cannot be
+// Writes the drawing to the file named by its name. False when the file cannot be
 // created (or is read-only) or written whole (a full disk): either way the
 // file the user had before is left as it was.
-int WriteTextElementFile(const Drawing& drawing, int decimals);
+bool WriteTextElementFile(const Drawing& drawing, int decimals);
 
 }  // namespace dxfelem

@@ -22,7 +22,6 @@ struct BlockDefinition {
 
 class BlockDefinitionTable {
  public:
-  virtual ~BlockDefinitionTable() = default;
   std::array<BlockDefinition, kBlockTableSize>& entries() { return entries_; }
   const std::array<BlockDefinition, kBlockTableSize>& entries() const { return entries_; }
   // True when an entry, up to the first without a name, carries this name.

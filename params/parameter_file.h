@@ -6,7 +6,6 @@
 
 namespace dxfelem {
 
-class ConversionJob;
 class ProfileFile;
 struct ParameterRecord;
 struct SelectionLists;
@@ -15,10 +14,11 @@ struct SelectionLists;
 // of the parameter file and from "ROZOZ.INI" beside it. An empty file name or
 // section leaves the built-in defaults. The side texts and piece variables
 // that are missing are written into the file's text; the caller saves it.
-void ReadParameters(ConversionJob& job, ProfileFile& parameterFile, const std::string& section);
+void ReadParameters(ParameterRecord& parameters, SelectionLists& selection, ProfileFile& parameterFile,
+                    const std::string& section);
 // Writes the fourteen settings that the host keeps in step into the file's
 // text; the caller saves it.
-void WriteBackParameters(const ConversionJob& job, ProfileFile& parameterFile, const std::string& section);
+void WriteBackParameters(const ParameterRecord& parameters, ProfileFile& parameterFile, const std::string& section);
 
 void ScaleToInches(ParameterRecord& parameters);
 void ScaleToMillimetres(ParameterRecord& parameters);

@@ -1,7 +1,8 @@
 #include <string_view>
 
-#include "interface/conversion_job.h"
 #include "params/parameter_file.h"
+#include "params/parameter_record.h"
+#include "params/selection_lists.h"
 #include "params/text_fields.h"
 #include "platform/c_number_text.h"
 #include "platform/path_parts.h"
@@ -110,19 +111,18 @@ void ApplyOverride(std::string_view text, SelectionLists& selection) {
 
 }  // namespace
 
-void ReadParameters(ConversionJob& job, ProfileFile& file, const std::string& section) {
+void ReadParameters(ParameterRecord& p, SelectionLists& selection, ProfileFile& file, const std::string& section) {
   if (file.path().empty() || section.empty()) return;
   // When the parameter file is ROZOZ.INI itself, its fallbacks must see the
   // side texts just written into it, as they would in the file.
   ProfileFile settingsFile(FolderOf(file.path()) + "ROZOZ.INI");
   const ProfileFile& settings = settingsFile.SharesFileWith(file) ? file : settingsFile;
   ParameterSource in(file, section);
-  ParameterRecord& p = job.parameters;
 
   std::string override(TrimBlanks(settings.GetString(kSettingsSection, "Parametri", {})));
 
-  job.selection.YesLogic = in.Integer("YesLogic", 0);
-  ReadNameLists(file, section, job.selection);
+  selection.YesLogic = in.Integer("YesLogic", 0);
+  ReadNameLists(file, section, selection);
 
   p.RadiusMin = static_cast<float>(in.Number("RadiusMin", "0.0"));
   p.Tollerance = static_cast<float>(in.Number("Tollerance", "0.001"));
@@ -163,11 +163,11 @@ void ReadParameters(ConversionJob& job, ProfileFile& file, const std::string& se
   ReadFaceNumbers(in, p);
   ReadFaceNames(in, p);
 
-  ReadLayerTables(file, section, job.selection);
+  ReadLayerTables(file, section, selection);
   ReadBlockTables(file, section);
 
   // The override comes after the lists were read under the file's own YesLogic.
-  if (!override.empty()) ApplyOverride(override, job.selection);
+  if (!override.empty()) ApplyOverride(override, selection);
 }
 
 }  // namespace dxfelem

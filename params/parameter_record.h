@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace dxfelem {
 
@@ -54,6 +55,13 @@ struct ParameterRecord {
 
   // The face name of face 1..6.
   const std::string& FaceName(int face) const { return SideInp[static_cast<std::size_t>(face - 1)]; }
+  // True when the layer is one of the six face names.
+  bool IsFaceName(std::string_view layer) const {
+    for (const std::string& face : SideInp) {
+      if (face == layer) return true;
+    }
+    return false;
+  }
 };
 
 }  // namespace dxfelem

@@ -1,7 +1,7 @@
 #include <string>
 
-#include "interface/conversion_job.h"
 #include "params/parameter_file.h"
+#include "params/parameter_record.h"
 #include "platform/c_number_text.h"
 #include "platform/profile_file.h"
 
@@ -20,9 +20,8 @@ std::string Decimal(int32_t value) {
 
 }  // namespace
 
-void WriteBackParameters(const ConversionJob& job, ProfileFile& file, const std::string& section) {
+void WriteBackParameters(const ParameterRecord& p, ProfileFile& file, const std::string& section) {
   if (file.path().empty() || section.empty()) return;
-  const ParameterRecord& p = job.parameters;
   // The keys the host keeps in step, in this order; floats widened to double.
   file.WriteString(section, "RadiusMin", Fixed(static_cast<double>(p.RadiusMin), 2));
   file.WriteString(section, "Absolute", Decimal(p.Absolute));

@@ -1,5 +1,7 @@
 #include "params/selection_lists.h"
 
+#include "platform/c_number_text.h"
+
 namespace dxfelem {
 
 void SelectionLists::ClearNameLists() {
@@ -32,6 +34,21 @@ bool IsBlockSelected(const SelectionLists& selection, std::string_view block) {
     }
   }
   return selection.YesLogic == 1 ? listed : !listed;
+}
+
+bool SelectionLists::TakesLayer(std::string_view layer) const { return IsLayerSelected(*this, layer); }
+
+bool SelectionLists::TakesBlock(std::string_view block) const { return IsBlockSelected(*this, block); }
+
+bool IsCodedLayer(const SelectionLists& selection, const ParameterRecord& parameters, std::string_view layer) {
+  if (!IsLayerSelected(selection, layer) || layer.empty() || parameters.IsFaceName(layer)) return false;
+  for (const LayerTableEntry& entry : selection.McrLayer) {
+    if (entry.code.empty() || entry.layer.empty()) break;
+    if (layer.find(entry.layer) == std::string_view::npos) continue;
+    const int32_t code = ParseInt(entry.code);
+    if (code >= 1050 && code <= 1052) return true;
+  }
+  return false;
 }
 
 }  // namespace dxfelem

@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "geometry/element_sink.h"
+#include "params/parameter_record.h"
+
 namespace dxfelem {
 
 inline constexpr std::size_t kNameListSize = 100;
@@ -23,7 +26,9 @@ using LayerTable = std::array<LayerTableEntry, kLayerTableSize>;
 // A list of names filled from the front; the first empty name ends it.
 using NameList = std::array<std::string, kNameListSize>;
 
-struct SelectionLists {
+// The lists are the conversion's element selection: the creation
+// operations ask them about every layer and block.
+struct SelectionLists final : ElementSelection {
   int32_t YesLogic = 0;  // 1: the lists name what to take; else what to leave out
   NameList layers;
   NameList blocks;
@@ -31,6 +36,9 @@ struct SelectionLists {
   LayerTable McrLayer;
 
   void ClearNameLists();
+
+  bool TakesLayer(std::string_view layer) const override;
+  bool TakesBlock(std::string_view block) const override;
 };
 
 // The layer test. "ZP" and then "DN" cut a layer name before they occur, and
@@ -38,5 +46,9 @@ struct SelectionLists {
 bool IsLayerSelected(const SelectionLists& selection, std::string_view layer);
 // The block test: whole names, byte for byte.
 bool IsBlockSelected(const SelectionLists& selection, std::string_view block);
+
+// A coded layer: selected, not a face name, and named in the McrLayer table
+// with a code from 1050 to 1052.
+bool IsCodedLayer(const SelectionLists& selection, const ParameterRecord& parameters, std::string_view layer);
 
 }  // namespace dxfelem

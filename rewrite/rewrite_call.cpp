@@ -9,30 +9,16 @@
 #include "rewrite/rewrite_operations.h"
 
 namespace dxfelem {
-namespace {
 
-void Report(ConversionResult& record, int32_t code, const std::string& fileName = std::string()) {
-  StatusInfo status;
-  if (fileName.empty()) status.Fail(code);
-  else status.FailWithFile(code, fileName);
-  CopyStatusToResult(status, record);
-}
-
-}  // namespace
-
-CallOutcome RewriteElementFile(const RewriteRequest& request, ConversionResult& record) {
-  // An unknown operation is reported at once; the file is still read and
+CallResult RewriteElementFile(const RewriteRequest& request) {
+  // An unknown operation is reported, but the file is still read and
   // written back unchanged, and the call succeeds.
   const bool known = request.operation >= kExtendStart && request.operation <= kLeadOut;
-  if (!known) {
-    record.errorCode = DXFELEM_E_UNKNOWN_OPERATION;
-    record.status = 500 + DXFELEM_E_UNKNOWN_OPERATION;
-  }
+  const StatusInfo unknown = known ? StatusInfo::Success() : StatusInfo::Failure(DXFELEM_E_UNKNOWN_OPERATION);
   std::unique_ptr<Drawing> drawing(new (std::nothrow) Drawing(request.inputFile));
-  if (!drawing) return CallOutcome::kNoMemory;
+  if (!drawing) return {CallOutcome::kNoMemory, {}};
   if (!ReadElementFile(*drawing)) {
-    Report(record, DXFELEM_E_FILE, request.inputFile);
-    return CallOutcome::kFailedWithoutCompletion;
+    return {CallOutcome::kFailedWithoutCompletion, StatusInfo::FileFailure(DXFELEM_E_FILE, request.inputFile)};
   }
 
   if (known) {
@@ -44,8 +30,7 @@ CallOutcome RewriteElementFile(const RewriteRequest& request, ConversionResult& 
       if (element.empty() || element.layer() != request.layer) continue;
       if (!ApplyRewriteOperation(element, request.operation, a, b)) {
         // The file is left as it was.
-        Report(record, DXFELEM_E_OPERATION_FAILED);
-        return CallOutcome::kFailed;
+        return {CallOutcome::kFailed, StatusInfo::Failure(DXFELEM_E_OPERATION_FAILED)};
       }
       reported = request.operation == kReportDirections;
     }
@@ -57,10 +42,9 @@ CallOutcome RewriteElementFile(const RewriteRequest& request, ConversionResult& 
 
   const int32_t decimals = ProfileFile(request.parameterFile).GetInt(request.section, "DecimaliTxt", 5);
   if (!WriteTextElementFile(*drawing, decimals)) {
-    Report(record, DXFELEM_E_FILE, request.inputFile);
-    return CallOutcome::kFailed;
+    return {CallOutcome::kFailed, StatusInfo::FileFailure(DXFELEM_E_FILE, request.inputFile)};
   }
-  return CallOutcome::kSucceeded;
+  return {CallOutcome::kSucceeded, unknown};
 }
 
 }  // namespace dxfelem

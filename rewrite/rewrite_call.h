@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "dxfelem/dxfelem.h"
-#include "interface/entry_frame.h"
+#include "conversion/call_outcome.h"
 
 namespace dxfelem {
 
@@ -20,7 +19,7 @@ struct RewriteRequest {
   double* value2 = nullptr;
 };
 
-// Runs the rewriting and reports its outcome into the record.
-CallOutcome RewriteElementFile(const RewriteRequest& request, ConversionResult& record);
+// Runs the rewriting; an unknown operation succeeds with code 19.
+CallResult RewriteElementFile(const RewriteRequest& request);
 
 }  // namespace dxfelem

@@ -7,9 +7,10 @@
 
 #include "geometry/arc_record.h"
 #include "geometry/circle_builder.h"
+#include "params/circle_form.h"
 #include "geometry/ellipse_builder.h"
 #include "geometry/extrusion_frame.h"
-#include "interface/conversion_job.h"
+#include "conversion/conversion_job.h"
 
 namespace dxfelem {
 namespace {
@@ -111,7 +112,9 @@ class CircleForms : public ::testing::Test {
   // The nodes of the element a circle of this radius on this layer makes.
   std::string Make(double radius, const std::string& layer) {
     job_.drawing->Clear();
-    AddCircle(job_, 1, Frame{}, {5, 5, 1}, radius, 1, layer);
+    ElementSink sink = job_.Sink();
+    AddCircle(sink, CircleFormFor(job_.parameters, job_.selection, layer, radius), 1, Frame{}, {5, 5, 1}, radius, 1,
+              layer);
     std::string text;
     if (job_.drawing->current() == nullptr) return "nothing";
     for (const ElementNode& node : job_.drawing->current()->nodes()) {
@@ -166,9 +169,10 @@ std::vector<std::vector<Point3>> Arcs(const Drawing& drawing) {
 
 TEST(Ellipses, FullPartialAndMirrored) {
   ConversionJob job("a.dxf", "a.txt");
+  ElementSink sink = job.Sink();
   job.parameters.ArchiEllisse = 1;  // 8 points asked: 9 made, four arcs
   const double r3 = std::sqrt(3.0);
-  AddEllipse(job, 1, {0, 0, 7}, {2, 0, 0}, 0.5, 0.0, 6.283185307179586, Frame{}, 3, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {0, 0, 7}, {2, 0, 0}, 0.5, 0.0, 6.283185307179586, Frame{}, 3, "E");
   auto arcs = Arcs(*job.drawing);
   ASSERT_EQ(arcs.size(), 4u);
   const double expected[4][3][2] = {{{0, 1}, {r3, 0.5}, {2, 0}},
@@ -183,7 +187,7 @@ TEST(Ellipses, FullPartialAndMirrored) {
 
   // A quarter, counter-clockwise from (2, 0) to the top: exactly the first group.
   job.drawing->Clear();
-  AddEllipse(job, 1, {0, 0, 0}, {2, 0, 0}, 0.5, 0.0, M_PI / 2, Frame{}, 4, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {0, 0, 0}, {2, 0, 0}, 0.5, 0.0, M_PI / 2, Frame{}, 4, "E");
   arcs = Arcs(*job.drawing);
   ASSERT_EQ(arcs.size(), 1u);
   ExpectPoint(arcs[0][0], 0, 1, 0, 1e-15);
@@ -199,7 +203,7 @@ TEST(Ellipses, FullPartialAndMirrored) {
   // 0.39363), on the clockwise side. It is on the fitted circle, not on the
   // ellipse (whose point halfway in parameter is (1.84776, 0.38268)).
   job.drawing->Clear();
-  AddEllipse(job, 1, {0, 0, 0}, {2, 0, 0}, 0.5, 0.0, M_PI / 4, Frame{}, 4, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {0, 0, 0}, {2, 0, 0}, 0.5, 0.0, M_PI / 4, Frame{}, 4, "E");
   arcs = Arcs(*job.drawing);
   ASSERT_EQ(arcs.size(), 1u);
   ExpectPoint(arcs[0][0], std::sqrt(2.0), std::sqrt(0.5), 0, 1e-12);
@@ -210,7 +214,7 @@ TEST(Ellipses, FullPartialAndMirrored) {
   // and the chain runs from the end point back to the start point.
   job.parameters.ArchiEllisse = 8;
   job.drawing->Clear();
-  AddEllipse(job, 1, {10, 20, 0}, {0, 3, 0}, 0.4, 1.0, 5.5, Frame{}, 5, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {10, 20, 0}, {0, 3, 0}, 0.4, 1.0, 5.5, Frame{}, 5, "E");
   arcs = Arcs(*job.drawing);
   ASSERT_GT(arcs.size(), 10u);
   // Parameter t on this ellipse: centre + (-1.2 sin t, 3 cos t) after the quarter turn.
@@ -222,7 +226,7 @@ TEST(Ellipses, FullPartialAndMirrored) {
   // Face 2 is mirrored in y about the centre and its arcs turned round.
   job.parameters.ArchiEllisse = 1;
   job.drawing->Clear();
-  AddEllipse(job, 2, {0, 0, 0}, {2, 0, 0}, 0.5, 0.0, 6.283185307179586, Frame{}, 6, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 2, {0, 0, 0}, {2, 0, 0}, 0.5, 0.0, 6.283185307179586, Frame{}, 6, "E");
   arcs = Arcs(*job.drawing);
   ASSERT_EQ(arcs.size(), 4u);
   ExpectPoint(arcs[0][0], 2, 0, 0, 1e-15);
@@ -231,10 +235,10 @@ TEST(Ellipses, FullPartialAndMirrored) {
 
   // Degenerate ellipses make nothing.
   job.drawing->Clear();
-  AddEllipse(job, 1, {0, 0, 0}, {0, 0, 0}, 0.5, 0.0, 1.0, Frame{}, 7, "E");
-  AddEllipse(job, 1, {0, 0, 0}, {2, 0, 0}, 0.0, 0.0, 1.0, Frame{}, 7, "E");
-  AddEllipse(job, 1, {0, 0, 0}, {INFINITY, 0, 0}, 0.5, 0.0, 1.0, Frame{}, 7, "E");
-  AddEllipse(job, 1, {0, 0, 0}, {2, 0, 0}, 0.5, NAN, 1.0, Frame{}, 7, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {0, 0, 0}, {0, 0, 0}, 0.5, 0.0, 1.0, Frame{}, 7, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {0, 0, 0}, {2, 0, 0}, 0.0, 0.0, 1.0, Frame{}, 7, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {0, 0, 0}, {INFINITY, 0, 0}, 0.5, 0.0, 1.0, Frame{}, 7, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {0, 0, 0}, {2, 0, 0}, 0.5, NAN, 1.0, Frame{}, 7, "E");
   EXPECT_TRUE(job.drawing->elements().empty());
 }
 
@@ -244,6 +248,7 @@ TEST(Ellipses, FullPartialAndMirrored) {
 // ellipse turns there.
 TEST(Ellipses, PartialArcsCoverAnyRange) {
   ConversionJob job("a.dxf", "a.txt");
+  ElementSink sink = job.Sink();
   job.parameters.ArchiEllisse = 2;
   const double ranges[][2] = {{0.3, 2.0},  {1.5, 1.7},  {1.0, 5.5}, {5.5, 1.0}, {6.0, 0.2},
                               {M_PI / 2, M_PI}, {0.0, M_PI / 2}, {4.0, 3.9}, {-1.0, 1.0}, {2.0, 8.0}};
@@ -251,7 +256,7 @@ TEST(Ellipses, PartialArcsCoverAnyRange) {
     for (double rotation : {0.0, 0.7}) {
       job.drawing->Clear();
       const Point3 axis{3 * std::cos(rotation), 3 * std::sin(rotation), 0};
-      AddEllipse(job, 1, {1, 2, 0}, axis, 0.4, range[0], range[1], Frame{}, 1, "E");
+      AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {1, 2, 0}, axis, 0.4, range[0], range[1], Frame{}, 1, "E");
       auto at = [&](double t) {
         const double x = 3 * std::cos(t);
         const double y = 1.2 * std::sin(t);

@@ -11,7 +11,7 @@
 #include "dxf/keyword_table.h"
 #include "dxf/section_scan.h"
 #include "dxf/value_readers.h"
-#include "interface/conversion_job.h"
+#include "conversion/conversion_job.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {
@@ -135,7 +135,9 @@ TEST(ValueReaders, IntegersAndUnroundedDoubles) {
 ScanOutcome Scan(const std::string& text, long long* lineNumber = nullptr) {
   Lines lines(text);
   ConversionJob job("a.dxf", "a.txt");
-  ScanOutcome outcome = ScanSections(job, lines.reader());
+  ElementSink sink = job.Sink();
+  EntityContext context = job.ReadingContext(sink);
+  ScanOutcome outcome = ScanSections(context, lines.reader());
   if (lineNumber != nullptr) *lineNumber = lines.reader().LineNumber();
   return outcome;
 }
@@ -167,7 +169,9 @@ TEST(SectionScan, FindsEntitiesAndStopsOnBrokenFiles) {
 int Pass(const std::string& text, long long* lineNumber = nullptr) {
   Lines lines(text);
   ConversionJob job("a.dxf", "a.txt");
-  int ok = ReadEntities(job, lines.reader());
+  ElementSink sink = job.Sink();
+  EntityContext context = job.ReadingContext(sink);
+  int ok = ReadEntities(context, lines.reader()) ? 1 : 0;
   if (lineNumber != nullptr) *lineNumber = lines.reader().LineNumber();
   return ok;
 }

@@ -9,12 +9,12 @@
 #include <vector>
 #include <string>
 
-#include "interface/conversion_job.h"
+#include "conversion/conversion_job.h"
 #include "output/grid_number_text.h"
 #include "output/round_to_grid.h"
 #include "platform/c_number_text.h"
 #include "output/text_element_writer.h"
-#include "output/write_step.h"
+#include "conversion/write_step.h"
 #include "platform/text_output_file.h"
 #include "support/temp_dir.h"
 
@@ -25,7 +25,7 @@ const std::string kSpaces63(63, ' ');
 const std::string kLayerAndTag = "0" + kSpaces63 + ",*" + kSpaces63;
 
 std::string WriteAndRead(const Drawing& drawing, int decimals) {
-  EXPECT_EQ(WriteTextElementFile(drawing, decimals), 1);
+  EXPECT_TRUE(WriteTextElementFile(drawing, decimals));
   return test::ReadFileBytes(drawing.name());
 }
 
@@ -139,8 +139,8 @@ TEST(ElementFile, CodesWithoutMnemonicAndEmptyDrawings) {
   EXPECT_EQ(NodeMnemonic(11), "NUL");
   EXPECT_EQ(NodeMnemonic(-1), "NUL");
   EXPECT_EQ(NodeMnemonic(kNodeTxt), "TXT");
-  EXPECT_EQ(WriteElementLines(*drawing.current(), nullptr, 5), 0);
-  EXPECT_EQ(WriteElementLines(drawing.elements().back(), nullptr, 5), 1);
+  EXPECT_FALSE(WriteElementLines(*drawing.current(), nullptr, 5));
+  EXPECT_TRUE(WriteElementLines(drawing.elements().back(), nullptr, 5));
 }
 
 std::size_t FilesIn(const test::TempDir& dir) {
@@ -160,11 +160,11 @@ TEST(WriteStep, UnwritableFilesAreCode8AndTheOldFileStays) {
     std::filesystem::create_directories(dir.File("folder"));
     ConversionJob job("in.dxf", target);
     job.drawing->StartPath(1, {0, 0, 0}, "0");
-    EXPECT_EQ(WriteDrawing(job), 0) << target;
-    EXPECT_EQ(job.status.errorCode, 8);
-    EXPECT_EQ(job.status.status, 508);
-    EXPECT_EQ(job.status.hasFileName, 1);
-    EXPECT_EQ(job.status.fileName, target);
+    const StatusInfo status = WriteDrawing(job);
+    EXPECT_EQ(status.errorCode, 8) << target;
+    EXPECT_EQ(status.status, 508);
+    EXPECT_EQ(status.hasFileName, 1);
+    EXPECT_EQ(status.fileName, target);
     EXPECT_EQ(job.drawing, nullptr);  // released either way
     EXPECT_EQ(test::ReadFileBytes(dir.File("readonly.txt")), "keep me");
     EXPECT_EQ(FilesIn(dir), 2u) << "no temporary file is left behind";
@@ -172,8 +172,7 @@ TEST(WriteStep, UnwritableFilesAreCode8AndTheOldFileStays) {
   ConversionJob job("in.dxf", dir.File("good.txt"));
   job.parameters.DecimaliTxt = 3;
   job.drawing->AddIsolatedPoint(1, {1, 2, 3}, 0.0, "0");
-  EXPECT_EQ(WriteDrawing(job), 1);
-  EXPECT_EQ(job.status.errorCode, 0);
+  EXPECT_TRUE(WriteDrawing(job).ok());
   EXPECT_EQ(job.drawing, nullptr);
   EXPECT_EQ(test::ReadFileBytes(dir.File("good.txt")).substr(0, 35), "ISO,     1,1.000       ,2.000      ");
 }

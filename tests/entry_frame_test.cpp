@@ -38,9 +38,7 @@ class EntryFrame : public ::testing::Test {
 
 TEST_F(EntryFrame, SuccessLeavesTheResetRecordAndWritesTheCompletionFile) {
   ConversionResult record = GarbageRecord();
-  int32_t returned = RunEntryFrame(&record, nullptr, done_.c_str(), [](ConversionResult&) {
-    return CallOutcome::kSucceeded;
-  });
+  int32_t returned = RunEntryFrame(&record, nullptr, done_.c_str(), [] { return CallResult{}; });
   EXPECT_EQ(returned, 1);
   ExpectResetState(record);
   EXPECT_EQ(test::ReadFileBytes(done_), "1");
@@ -49,13 +47,9 @@ TEST_F(EntryFrame, SuccessLeavesTheResetRecordAndWritesTheCompletionFile) {
 TEST_F(EntryFrame, NetCellIsZeroDuringTheCallAndTheCodeAfterIt) {
   int32_t cell = -7;
   int32_t seen = -1;
-  int32_t returned = RunEntryFrame(nullptr, &cell, done_.c_str(), [&](ConversionResult& record) {
+  int32_t returned = RunEntryFrame(nullptr, &cell, done_.c_str(), [&] {
     seen = cell;
-    ExpectResetState(record);
-    StatusInfo status;
-    status.FailWithFile(8, "x.dxf");
-    CopyStatusToResult(status, record);
-    return CallOutcome::kFailed;
+    return CallResult{CallOutcome::kFailed, StatusInfo::FileFailure(8, "x.dxf")};
   });
   EXPECT_EQ(returned, 0);
   EXPECT_EQ(seen, 0);
@@ -66,11 +60,11 @@ TEST_F(EntryFrame, NetCellIsZeroDuringTheCallAndTheCodeAfterIt) {
 TEST_F(EntryFrame, NoMemoryIsCode4WithoutCompletionFile) {
   ConversionResult record = GarbageRecord();
   int32_t cell = -7;
-  EXPECT_EQ(RunEntryFrame(&record, nullptr, done_.c_str(), [](ConversionResult&) { return CallOutcome::kNoMemory; }),
+  EXPECT_EQ(RunEntryFrame(&record, nullptr, done_.c_str(), [] { return CallResult{CallOutcome::kNoMemory, {}}; }),
             0);
   EXPECT_EQ(record.errorCode, 4);
   EXPECT_EQ(record.status, 504);
-  EXPECT_EQ(RunEntryFrame(nullptr, &cell, done_.c_str(), [](ConversionResult&) { return CallOutcome::kNoMemory; }),
+  EXPECT_EQ(RunEntryFrame(nullptr, &cell, done_.c_str(), [] { return CallResult{CallOutcome::kNoMemory, {}}; }),
             0);
   EXPECT_EQ(cell, 4);
   EXPECT_EQ(test::ReadFileBytes(done_), "old");
@@ -78,7 +72,7 @@ TEST_F(EntryFrame, NoMemoryIsCode4WithoutCompletionFile) {
 
 TEST_F(EntryFrame, AnEscapingExceptionReturnsZeroAndKeepsTheRecord) {
   ConversionResult record = GarbageRecord();
-  int32_t returned = RunEntryFrame(&record, nullptr, done_.c_str(), [](ConversionResult&) -> CallOutcome {
+  int32_t returned = RunEntryFrame(&record, nullptr, done_.c_str(), []() -> CallResult {
     throw std::runtime_error("a file write failed");
   });
   EXPECT_EQ(returned, 0);
@@ -86,12 +80,24 @@ TEST_F(EntryFrame, AnEscapingExceptionReturnsZeroAndKeepsTheRecord) {
   EXPECT_EQ(test::ReadFileBytes(done_), "old");
 
   int32_t cell = -7;
-  returned = RunEntryFrame(nullptr, &cell, done_.c_str(), [](ConversionResult&) -> CallOutcome {
+  returned = RunEntryFrame(nullptr, &cell, done_.c_str(), []() -> CallResult {
     throw std::bad_alloc();
   });
   EXPECT_EQ(returned, 0);
   EXPECT_EQ(cell, 0);
   EXPECT_EQ(test::ReadFileBytes(done_), "old");
+}
+
+// A body that succeeds with a code (a rewriting with an unknown operation)
+// still has it in the record, and returns 1.
+TEST_F(EntryFrame, ASuccessWithACodeKeepsIt) {
+  ConversionResult record = GarbageRecord();
+  EXPECT_EQ(RunEntryFrame(&record, nullptr, done_.c_str(),
+                          [] { return CallResult{CallOutcome::kSucceeded, StatusInfo::Failure(19)}; }),
+            1);
+  EXPECT_EQ(record.status, 519);
+  EXPECT_EQ(record.hasFileName, 0);
+  EXPECT_EQ(test::ReadFileBytes(done_), "1");
 }
 
 TEST(StatusInfo, BoundedCopyOfTexts) {

@@ -5,7 +5,7 @@
 
 #include "dxf/dxf_line_reader.h"
 #include "dxf/section_scan.h"
-#include "interface/conversion_job.h"
+#include "conversion/conversion_job.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {
@@ -17,7 +17,9 @@ class Sections : public ::testing::Test {
     TextInputFile file;
     EXPECT_TRUE(file.Open(dir_.Write("a.dxf", sections + "0\nSECTION\n2\nENTITIES\n")));
     DxfLineReader reader(file);
-    return ScanSections(job_, reader);
+    ElementSink sink = job_.Sink();
+    EntityContext context = job_.ReadingContext(sink);
+    return ScanSections(context, reader);
   }
   test::TempDir dir_;
   ConversionJob job_{"a.dxf", "a.txt"};

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "kernel/kernel_codes.h"
-#include "kernel/ll_list.h"
 #include "kernel/tg_angle.h"
 #include "kernel/tg_ellipse.h"
 #include "kernel/tg_point.h"
@@ -85,117 +84,52 @@ TEST(KernelMatrix, IdentityCopyAndApply) {
   EXPECT_EQ(z, 33);
 }
 
-std::vector<int> Types(ll_list* list) {
-  std::vector<int> values;
-  for (ll_item* item = list->head; item != nullptr; item = item->next) values.push_back(item->type);
-  return values;
-}
-
-TEST(KernelList, AddMoveRemoveAndFree) {
-  ll_list* list = ll_create_list();
-  ASSERT_NE(list, nullptr);
-  EXPECT_EQ(ll_move(list, LL_HEAD), LL_TAIL);  // empty
-  EXPECT_EQ(ll_add_list_item(nullptr, LL_TAIL, nullptr, 1), 0);
-  ASSERT_EQ(ll_add_list_item(list, LL_NEXT, nullptr, 1), 1);  // empty: head, tail and current
-  EXPECT_EQ(list->head, list->tail);
-  EXPECT_EQ(list->current, list->head);
-  ll_add_list_item(list, LL_TAIL, nullptr, 3);
-  ll_add_list_item(list, LL_PREVIOUS, nullptr, 2);
-  ll_add_list_item(list, LL_HEAD, nullptr, 0);
-  ll_add_list_item(list, LL_NEXT, nullptr, 9);  // after the new head
-  EXPECT_EQ(Types(list), (std::vector<int>{0, 9, 1, 2, 3}));
-  EXPECT_EQ(ll_count(list), 5);
-  EXPECT_EQ(ll_current_type(list), 9);
-  EXPECT_EQ(ll_move(list, LL_TAIL), LL_TAIL);
-  EXPECT_EQ(ll_move(list, LL_NEXT), LL_HEAD);  // past the tail: back to the head
-  EXPECT_EQ(ll_current_type(list), 0);
-  EXPECT_EQ(ll_move(list, LL_PREVIOUS), LL_TAIL);  // before the head: to the tail
-  EXPECT_EQ(ll_current_type(list), 3);
-  ll_remove(list, LL_PREVIOUS);
-  ll_remove(list, LL_HEAD);
-  EXPECT_EQ(Types(list), (std::vector<int>{9, 1, 3}));
-  // Items of a type the list does not own: nothing is freed.
-  EXPECT_EQ(ll_free_items(list), 1);
-  EXPECT_EQ(ll_free_header(list), TG_LIST_NOT_EMPTY);
-  while (ll_count(list) > 0) ll_remove(list, LL_CURRENT);
-  EXPECT_EQ(list->head, nullptr);
-  EXPECT_EQ(list->tail, nullptr);
-  // Owned point records are freed with their items.
-  for (int i = 0; i < 3; ++i) ll_add_list_item(list, LL_TAIL, tg_create_poly_3D(), LL_TYPE_POINT_3D);
-  EXPECT_EQ(ll_free_items(list), TG_OK);
-  EXPECT_EQ(ll_count(list), 0);
-  EXPECT_EQ(ll_free_header(list), TG_OK);
-}
-
-struct Point {
-  double x, y, z;
-};
-
-std::vector<Point> Points(ll_list* list) {
-  std::vector<Point> points;
-  for (ll_item* item = list->head; item != nullptr; item = item->next) {
-    EXPECT_EQ(item->type, LL_TYPE_POINT_3D);
-    const auto* p = static_cast<const tg_poly_3D*>(item->data);
-    EXPECT_EQ(p->type, 1);
-    points.push_back({p->x, p->y, p->z});
-  }
-  return points;
-}
-
 TEST(KernelEllipse, PointsWorkedOutByHand) {
-  ll_list* list = ll_create_list();
+  std::vector<tg_poly_3D> points;
   // a = 2, b = 1 around (0, 0); 6 asked becomes 8: q = 2, steps of 0.5 in y.
   int requested = 6;
   int produced = -1;
-  ASSERT_EQ(tg_ellipsepnts({-2, -1, 7, 2, 1, 99}, requested, produced, list), TG_OK);
+  ASSERT_EQ(tg_ellipsepnts({-2, -1, 7, 2, 1, 99}, requested, produced, points), TG_OK);
   EXPECT_EQ(requested, 8);
   EXPECT_EQ(produced, 9);
   const double r3 = std::sqrt(3.0);  // 2 sqrt(1 - 0.5^2)
-  const Point expected[] = {{0, 1, 7},  {r3, 0.5, 7},   {2, 0, 7},  {r3, -0.5, 7}, {0, -1, 7},
-                            {-r3, -0.5, 7}, {-2, 0, 7}, {-r3, 0.5, 7}, {0, 1, 7}};
-  std::vector<Point> points = Points(list);
+  const tg_poly_3D expected[] = {{1, 0, 1, 7},     {1, r3, 0.5, 7}, {1, 2, 0, 7},     {1, r3, -0.5, 7}, {1, 0, -1, 7},
+                                 {1, -r3, -0.5, 7}, {1, -2, 0, 7},   {1, -r3, 0.5, 7}, {1, 0, 1, 7}};
   ASSERT_EQ(points.size(), 9u);
   for (std::size_t i = 0; i < points.size(); ++i) {
     EXPECT_EQ(points[i].x, expected[i].x) << i;
     EXPECT_EQ(points[i].y, expected[i].y) << i;
     EXPECT_EQ(points[i].z, expected[i].z) << i;
+    EXPECT_EQ(points[i].type, 1) << i;
   }
-  ll_free_items(list);
 
   // A circle (ratio 1) from corners given the other way round, offset centre.
   requested = 0;
-  ASSERT_EQ(tg_ellipsepnts({12, 23, 0, 8, 19, 0}, requested, produced, list), TG_OK);
+  ASSERT_EQ(tg_ellipsepnts({12, 23, 0, 8, 19, 0}, requested, produced, points), TG_OK);
   EXPECT_EQ(requested, 4);
   EXPECT_EQ(produced, 5);
-  points = Points(list);
   // The corners are used as given: the centre is (12 + 2, 23 + 2).
   EXPECT_EQ(points[0].x, 14);
   EXPECT_EQ(points[0].y, 27);
   EXPECT_EQ(points[1].x, 16);
   EXPECT_EQ(points[1].y, 25);
   EXPECT_EQ(points[3].x, 12);
-  ll_free_items(list);
 
   requested = 9;
-  ASSERT_EQ(tg_ellipsepnts({0, 0, 0, 4, 4, 0}, requested, produced, list), TG_OK);
+  ASSERT_EQ(tg_ellipsepnts({0, 0, 0, 4, 4, 0}, requested, produced, points), TG_OK);
   EXPECT_EQ(requested, 12);
   EXPECT_EQ(produced, 13);
-  EXPECT_EQ(ll_count(list), 13);
-  ll_free_items(list);
-  ll_free_header(list);
+  EXPECT_EQ(points.size(), 13u);
 }
 
-TEST(KernelEllipse, FlatRectanglesAndMissingLists) {
-  ll_list* list = ll_create_list();
+TEST(KernelEllipse, FlatRectangles) {
+  std::vector<tg_poly_3D> points;
   int requested = 8;
   int produced = 5;
-  EXPECT_EQ(tg_ellipsepnts({0, 0, 0, 4, 0, 0}, requested, produced, list), TG_BAD_RECTANGLE);
+  EXPECT_EQ(tg_ellipsepnts({0, 0, 0, 4, 0, 0}, requested, produced, points), TG_BAD_RECTANGLE);
   EXPECT_EQ(produced, 0);
-  EXPECT_EQ(tg_ellipsepnts({0, 0, 0, 2e-7, 4, 0}, requested, produced, list), TG_BAD_RECTANGLE);
-  EXPECT_EQ(tg_ellipsepnts({0, 0, 0, 2.1e-7, 4, 0}, requested, produced, list), TG_OK);
-  ll_free_items(list);
-  EXPECT_EQ(tg_ellipsepnts({0, 0, 0, 4, 4, 0}, requested, produced, nullptr), TG_NO_LIST);
-  ll_free_header(list);
+  EXPECT_EQ(tg_ellipsepnts({0, 0, 0, 2e-7, 4, 0}, requested, produced, points), TG_BAD_RECTANGLE);
+  EXPECT_EQ(tg_ellipsepnts({0, 0, 0, 2.1e-7, 4, 0}, requested, produced, points), TG_OK);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "interface/conversion_job.h"
+#include "conversion/conversion_job.h"
 #include "params/parameter_file.h"
 #include "params/process_state.h"
 #include "platform/profile_file.h"
@@ -18,13 +18,13 @@ class ParameterReader : public ::testing::Test {
   ParameterRecord Read(const std::string& ini, const std::string& section = "Panel") {
     path_ = dir_.Write("p.ini", ini);
     ProfileFile file(path_);
-    ReadParameters(job_, file, section);
+    ReadParameters(job_.parameters, job_.selection, file, section);
     EXPECT_TRUE(file.Save());
     return job_.parameters;
   }
   void WriteBack(const std::string& path, const std::string& section) {
     ProfileFile file(path);
-    WriteBackParameters(job_, file, section);
+    WriteBackParameters(job_.parameters, file, section);
     EXPECT_TRUE(file.Save());
   }
   std::string Ini() const { return test::ReadFileBytes(path_); }
@@ -214,7 +214,7 @@ TEST_F(ParameterReader, SelectionTablesAndTheSubBlockTableThatOutlivesCalls) {
 
   ConversionJob second("in.dxf", "out.txt");
   ProfileFile q(dir_.Write("q.ini", "[Panel]\nSubBlock1=T1;\n"));
-  ReadParameters(second, q, "Panel");
+  ReadParameters(second.parameters, second.selection, q, "Panel");
   EXPECT_TRUE(IsDefinedBlock("T1"));
   EXPECT_TRUE(IsDefinedBlock("S2"));
   EXPECT_TRUE(IsDefinedBlock("S3"));

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "geometry/element_builders.h"
-#include "interface/conversion_job.h"
+#include "conversion/conversion_job.h"
 #include "params/parameter_file.h"
 #include "params/selection_lists.h"
 #include "platform/profile_file.h"
@@ -78,7 +78,7 @@ TEST(Selection, ListsAndTablesStopAtTheirSize) {
   ini += "McrLayer1=M,abc;\nMcrLayer2=N,1051;\n";
   ConversionJob job("a.dxf", "a.txt");
   ProfileFile file(dir.Write("p.ini", ini));
-  ReadParameters(job, file, "P");
+  ReadParameters(job.parameters, job.selection, file, "P");
   EXPECT_EQ(job.selection.layers[99], "L100");
   EXPECT_EQ(job.selection.LavLayer[39].layer, "T40");
   EXPECT_EQ(job.selection.blocks[0], std::string(259, 'B'));  // cut at the buffer
@@ -86,34 +86,34 @@ TEST(Selection, ListsAndTablesStopAtTheirSize) {
   EXPECT_TRUE(IsLayerSelected(job.selection, "L101"));  // not listed, but "L1" is a prefix of it
   EXPECT_FALSE(IsLayerSelected(job.selection, "X"));
   // A code that is not a number is no layer code; 1050 to 1052 are.
-  EXPECT_FALSE(IsCodedLayer(job, "L1M"));
-  EXPECT_TRUE(IsCodedLayer(job, "L1N"));
-  EXPECT_FALSE(IsCodedLayer(job, "XN"));  // not selected
+  EXPECT_FALSE(IsCodedLayer(job.selection, job.parameters, "L1M"));
+  EXPECT_TRUE(IsCodedLayer(job.selection, job.parameters, "L1N"));
+  EXPECT_FALSE(IsCodedLayer(job.selection, job.parameters, "XN"));  // not selected
 }
 
 TEST(Selection, TheCreationOperationsApplyTheTests) {
   ConversionJob job("a.dxf", "a.txt");
   job.selection = Lists(1, {"CUT"}, {"HINGE"});
-  AddLine(job, 1, 1, {0, 0, 0}, {1, 0, 0}, "HOLE");
-  AddPoint(job, 1, 1, {0, 0, 0}, 0.001, "HOLE");
+  ElementSink sink = job.Sink();
+  AddLine(sink, SegmentTarget::kNewElement, 1, {0, 0, 0}, {1, 0, 0}, "HOLE");
+  AddPoint(sink, PointRole::kIsolated, 1, {0, 0, 0}, 0.001, "HOLE");
   EXPECT_EQ(job.drawing->current(), nullptr);
-  AddLine(job, 1, 1, {0, 0, 0}, {1, 0, 0}, "CUT1");
-  AddLine(job, 3, 1, {1, 0, 0}, {1, 1, 0}, "CUT1");
-  AddLine(job, 7, 1, {1, 1, 0}, {2, 2, 0}, "CUT1");  // not a mode: nothing
+  AddLine(sink, SegmentTarget::kNewElement, 1, {0, 0, 0}, {1, 0, 0}, "CUT1");
+  AddLine(sink, SegmentTarget::kCurrentElement, 1, {1, 0, 0}, {1, 1, 0}, "CUT1");
   ASSERT_NE(job.drawing->current(), nullptr);
   EXPECT_EQ(job.drawing->current()->NodeCount(), 3u);
-  AddMacro(job, 2, {0, 0, 0}, "OTHER", "CUT");
-  AddMacro(job, 2, {0, 0, 0}, "HINGE", "HOLE");
-  AddPlacement(job, 2, {1, 1, 1}, 45.0, "HINGE", "CUT");
-  AddAttribute(job, 2, {0, 0, 0}, "HINGE", "CUT", "TAG", "VALUE");
-  AddAttribute(job, 2, {0, 0, 0}, "HINGE", "HOLE", "TAG", "VALUE");
+  AddMacro(sink, 2, {0, 0, 0}, "OTHER", "CUT");
+  AddMacro(sink, 2, {0, 0, 0}, "HINGE", "HOLE");
+  AddPlacement(sink, 2, {1, 1, 1}, 45.0, "HINGE", "CUT");
+  AddAttribute(sink, 2, {0, 0, 0}, "HINGE", "CUT", "TAG", "VALUE");
+  AddAttribute(sink, 2, {0, 0, 0}, "HINGE", "HOLE", "TAG", "VALUE");
   ASSERT_EQ(job.drawing->elements().size(), 3u);
   EXPECT_EQ(job.drawing->elements().back().layer(), "TAG");
   // Face names are never coded layers.
   job.parameters.SideInp[0] = "CUT";
   job.selection.McrLayer[0] = {"CUT", "1050", ""};
-  EXPECT_FALSE(IsCodedLayer(job, "CUT"));
-  EXPECT_TRUE(IsCodedLayer(job, "CUT2"));
+  EXPECT_FALSE(IsCodedLayer(job.selection, job.parameters, "CUT"));
+  EXPECT_TRUE(IsCodedLayer(job.selection, job.parameters, "CUT2"));
 }
 
 }  // namespace

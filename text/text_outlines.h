@@ -4,11 +4,21 @@
 #include <cstdint>
 #include <string>
 
+#include "geometry/element_sink.h"
 #include "geometry/extrusion_frame.h"
+#include "params/parameter_record.h"
+#include "text/text_style_table.h"
 
 namespace dxfelem {
 
-class ConversionJob;
+// What the outlines of a text need of the conversion: its settings, the
+// drawing's text styles, where the elements go and their numbers.
+struct OutlineTarget {
+  const ParameterRecord& parameters;
+  const TextStyleTable& styles;
+  ElementSink& sink;
+  int32_t& elementCounter;
+};
 
 // What the TEXT and MTEXT reader hands on for one entity.
 struct TextEntity {
@@ -25,8 +35,8 @@ struct TextEntity {
   Frame frame;
 };
 
-// Adds the outlines of the text's glyphs to the job's drawing, advancing the
-// element counter once per element. Failures are silent.
-void ConvertTextToOutlines(ConversionJob& job, const TextEntity& text);
+// Adds the outlines of the text's glyphs to the sink, advancing the element
+// counter once per element. Failures are silent.
+void ConvertTextToOutlines(const OutlineTarget& target, const TextEntity& text);
 
 }  // namespace dxfelem

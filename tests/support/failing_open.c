@@ -15,6 +15,13 @@
 
 static int opened;
 
+/* The next definition of a function: dlsym gives it as an object pointer,
+ * which ISO C does not convert to a function pointer; the bytes are copied. */
+static void Next(const char* symbol, void* function, size_t size) {
+  void* address = dlsym(RTLD_NEXT, symbol);
+  memcpy(function, &address, size);
+}
+
 static int ShouldFail(const char* path) {
   const char* name = getenv("DXFELEM_FAIL_OPEN_NAME");
   const char* at = getenv("DXFELEM_FAIL_OPEN_AT");
@@ -29,18 +36,19 @@ static int ShouldFail(const char* path) {
 
 FILE* fopen(const char* path, const char* mode) {
   static FILE* (*next)(const char*, const char*);
-  if (next == NULL) next = (FILE * (*)(const char*, const char*)) dlsym(RTLD_NEXT, "fopen");
+  if (next == NULL) Next("fopen", &next, sizeof next);
   return ShouldFail(path) ? NULL : next(path, mode);
 }
 
 FILE* fopen64(const char* path, const char* mode) {
   static FILE* (*next)(const char*, const char*);
-  if (next == NULL) next = (FILE * (*)(const char*, const char*)) dlsym(RTLD_NEXT, "fopen64");
+  if (next == NULL) Next("fopen64", &next, sizeof next);
   return ShouldFail(path) ? NULL : next(path, mode);
 }
 
 static int OpenNext(const char* symbol, const char* path, int flags, va_list arguments) {
-  int (*next)(const char*, int, ...) = (int (*)(const char*, int, ...))dlsym(RTLD_NEXT, symbol);
+  int (*next)(const char*, int, ...) = NULL;
+  Next(symbol, &next, sizeof next);
   const int mode = (flags & (O_CREAT | O_TMPFILE)) != 0 ? va_arg(arguments, int) : 0;
   return ShouldFail(path) ? -1 : next(path, flags, mode);
 }

@@ -9,7 +9,10 @@
 
 namespace dxfelem {
 
-struct StatusInfo {
+// Every step of a call answers with one: the code (0 when it succeeded) and,
+// where a file is concerned, its name. The entry frame turns it into the
+// caller's result record.
+struct [[nodiscard]] StatusInfo {
   int32_t status = 500;
   int32_t hasFileName = 0;
   std::string fileName;
@@ -19,6 +22,19 @@ struct StatusInfo {
   int32_t reservedValue2 = 0;
   std::string reservedText4;
   int32_t errorCode = 0;
+
+  static StatusInfo Success() { return StatusInfo{}; }
+  static StatusInfo Failure(int32_t code) {
+    StatusInfo status;
+    status.Fail(code);
+    return status;
+  }
+  static StatusInfo FileFailure(int32_t code, const std::string& name) {
+    StatusInfo status;
+    status.FailWithFile(code, name);
+    return status;
+  }
+  bool ok() const { return errorCode == 0; }
 
   void Reset() { *this = StatusInfo{}; }
   // Records a failure; status is always 500 + the code.

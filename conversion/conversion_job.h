@@ -5,19 +5,20 @@
 #include <memory>
 #include <string>
 
+#include "conversion/status_info.h"
 #include "dxf/dxf_reading_state.h"
-#include "dxf/text_style_table.h"
+#include "dxf/entity_context.h"
 #include "geometry/drawing.h"
-#include "interface/status_info.h"
+#include "geometry/element_sink.h"
 #include "params/parameter_record.h"
 #include "params/selection_lists.h"
+#include "text/text_style_table.h"
 
 namespace dxfelem {
 
 class ConversionJob {
  public:
-  ConversionJob(std::string dxfFileName, std::string elementFileName);
-  virtual ~ConversionJob() = default;
+  ConversionJob(std::string dxfFile, std::string elementFile);
   ConversionJob(const ConversionJob&) = delete;
   ConversionJob& operator=(const ConversionJob&) = delete;
 
@@ -28,10 +29,18 @@ class ConversionJob {
   // first element is number 1.
   int32_t NextElementNumber() { return ++elementCounter; }
 
+  // Where the creation operations put elements: the drawing, through the
+  // job's selection.
+  ElementSink Sink() { return ElementSink{drawing.get(), &selection}; }
+  // What the DXF readers may touch, with the elements going to `sink`.
+  EntityContext ReadingContext(ElementSink& sink) {
+    return EntityContext{parameters, selection, textStyles, reading, sink, elementCounter};
+  }
+
   SelectionLists selection;  // YesLogic, name lists, LavLayer and McrLayer
   ParameterRecord parameters;
   TextStyleTable textStyles;
-  StatusInfo status;
+  StatusInfo status;  // the first failure of the call
   std::unique_ptr<Drawing> drawing;  // null once written
   std::string dxfFileName;
   int32_t elementCounter = 0;

@@ -1,12 +1,11 @@
-#include "interface/conversion_driver.h"
+#include "conversion/conversion_driver.h"
 
 #include <new>
 
-#include "dxf/dxf_read_step.h"
-#include "geometry/processing_step.h"
-#include "interface/conversion_job.h"
-#include "listing/drawing_listing.h"
-#include "output/write_step.h"
+#include "conversion/conversion_job.h"
+#include "conversion/process_step.h"
+#include "conversion/read_step.h"
+#include "conversion/write_step.h"
 #include "params/parameter_file.h"
 #include "params/process_state.h"
 #include "platform/profile_file.h"
@@ -19,56 +18,44 @@ void ReplaceBlockTables() {
   state.operationBlocks.reset(new (std::nothrow) BlockDefinitionTable);
 }
 
-namespace {
-
-// Parameters in, the call's own steps, settings out.
-template <typename Steps>
-int RunWithParameters(ConversionJob& job, const std::string& parameterFile, const std::string& section,
-                      InchFlagSource inchFlagSource, Steps&& steps) {
+StatusInfo RunWithParameters(ConversionJob& job, const std::string& parameterFile, const std::string& section,
+                             InchFlagSource inchFlagSource, const std::function<StatusInfo()>& steps) {
   // The parameter file is read once and replaced once, at the end of the
   // call: its text stays in memory in between (nothing else reads it), so
   // the side texts, piece variables and settings written back reach it in
   // one step, and a failed read is never the base of a write.
   ProfileFile file(parameterFile);
-  ReadParameters(job, file, section);
+  ReadParameters(job.parameters, job.selection, file, section);
   ProcessState& state = TheProcessState();
   state.parameterCopy = job.parameters;
 
-  int ok = 0;
+  StatusInfo status;
   try {
-    ok = steps();
+    status = steps();
   } catch (...) {
     // The call ends through the guard, without the write-back; what the
     // reading wrote into the file is kept.
     file.Save();
     throw;
   }
+  job.status = status;
 
   // These two run whatever happened before: the host must find its settings
   // in millimetres and written back even after a failed call.
   const ParameterRecord& flagRecord = inchFlagSource == InchFlagSource::kJob ? job.parameters : state.parameterCopy;
   if (flagRecord.inchFlag == 1) ScaleToMillimetres(job.parameters);
-  WriteBackParameters(job, file, section);
+  WriteBackParameters(job.parameters, file, section);
   file.Save();
-  return ok;
+  return status;
 }
 
-}  // namespace
-
-int RunConversion(ConversionJob& job, const std::string& parameterFile, const std::string& section,
-                  InchFlagSource inchFlagSource) {
+StatusInfo RunConversion(ConversionJob& job, const std::string& parameterFile, const std::string& section,
+                         InchFlagSource inchFlagSource) {
   return RunWithParameters(job, parameterFile, section, inchFlagSource, [&job] {
-    int ok = ReadDxfDrawing(job);
-    if (ok) ok = ProcessDrawing(job);
-    if (ok) ok = WriteDrawing(job);
-    return ok;
-  });
-}
-
-int RunListing(ConversionJob& job, const std::string& parameterFile, const std::string& section,
-               ListingKind kind, const std::string& listFile) {
-  return RunWithParameters(job, parameterFile, section, InchFlagSource::kProcessCopy, [&] {
-    return kind == ListingKind::kLayers ? ListLayers(job, listFile) : ListBlocks(job, listFile);
+    StatusInfo status = ReadDxfDrawing(job);
+    if (!status.ok()) return status;
+    ProcessDrawing(job);
+    return WriteDrawing(job);
   });
 }
 

@@ -1,12 +1,12 @@
 // The processing step of a conversion: joining pieces into profiles and
-// turning profiles round, as the settings ask.
+// turning profiles round, as the settings ask. It cannot fail.
 #pragma once
 
 namespace dxfelem {
 
 class ConversionJob;
 
-// Always succeeds (returns 1). Does nothing without a drawing.
-int ProcessDrawing(ConversionJob& job);
+// Does nothing without a drawing.
+void ProcessDrawing(ConversionJob& job);
 
 }  // namespace dxfelem

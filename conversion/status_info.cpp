@@ -1,4 +1,4 @@
-#include "interface/status_info.h"
+#include "conversion/status_info.h"
 
 #include <cstring>
 

@@ -1,0 +1,28 @@
+#include "conversion/read_step.h"
+
+#include "conversion/conversion_job.h"
+#include "dxf/dxf_line_reader.h"
+#include "dxf/dxf_signature.h"
+#include "dxf/entity_pass.h"
+#include "dxf/section_scan.h"
+#include "platform/text_input_file.h"
+
+namespace dxfelem {
+
+StatusInfo ReadDxfDrawing(ConversionJob& job) {
+  TextInputFile file;  // closed on every way out
+  if (!file.Open(job.dxfFileName)) return StatusInfo::FileFailure(DXFELEM_E_FILE, job.dxfFileName);
+  if (!CheckDxfSignature(file)) return StatusInfo::Failure(DXFELEM_E_NOT_DXF);
+  DxfLineReader reader(file);
+  ElementSink sink = job.Sink();
+  EntityContext context = job.ReadingContext(sink);
+  const ScanOutcome scan = ScanSections(context, reader);
+  if (scan == ScanOutcome::kFailed) return StatusInfo::Failure(DXFELEM_E_SECTIONS);
+  if (scan == ScanOutcome::kEntities && !ReadEntities(context, reader)) {
+    return StatusInfo::Failure(DXFELEM_E_MEMORY_OR_ENTITIES);
+  }
+  if (!job.drawing || job.drawing->current() == nullptr) return StatusInfo::Failure(DXFELEM_E_NO_ELEMENTS);
+  return StatusInfo::Success();
+}
+
+}  // namespace dxfelem
