@@ -3,7 +3,7 @@
 
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
-#include "dxf/face_choice.h"
+#include "dxf/placement.h"
 #include "geometry/arc_record.h"
 #include "geometry/element_builders.h"
 #include "dxf/entity_context.h"
@@ -35,21 +35,20 @@ bool ReadArcEntity(EntityContext& context, DxfLineReader& reader, Token firstCod
     }
   });
   const ParameterRecord& p = context.parameters;
+  const Placement placement = PlaceEntity(p, common.layer, common.extrusion);
+  if (!placement.kept) return true;
   if (p.Altezza3D == 1) centre.z += common.thickness;
-  AssignFace(p, common.layer, common.extrusion);
   startAngle *= kTgRadiansPerDegree;
   endAngle *= kTgRadiansPerDegree;
   const Point3 start{Snapped(centre.x + radius * std::cos(startAngle)),
                      Snapped(centre.y + radius * std::sin(startAngle)), centre.z};
   const Point3 end{Snapped(centre.x + radius * std::cos(endAngle)), Snapped(centre.y + radius * std::sin(endAngle)),
                    centre.z};
-  const ExtrusionClass extrusionClass = ClassifyExtrusion(common.extrusion);
-  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return true;
   Point3 middle;
   if (!ArcMiddlePoint(MakeArcRecord(start, end, centre.x, centre.y, 1), middle)) middle = end;
-  const Frame frame = ExtrusionFrame(common.extrusion, extrusionClass);
-  AddArc3(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), TransformPoint(frame, start), TransformPoint(frame, middle),
-          TransformPoint(frame, end), common.layer);
+  const Frame& frame = placement.frame;
+  AddArc3(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), TransformPoint(frame, start),
+          TransformPoint(frame, middle), TransformPoint(frame, end), common.layer);
   return true;
 }
 

@@ -1,7 +1,7 @@
 // CIRCLE: a hole point or a full-circle arc.
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
-#include "dxf/face_choice.h"
+#include "dxf/placement.h"
 #include "dxf/entity_context.h"
 #include "geometry/circle_builder.h"
 #include "params/circle_form.h"
@@ -20,12 +20,11 @@ bool ReadCircleEntity(EntityContext& context, DxfLineReader& reader, Token first
     }
   });
   const ParameterRecord& p = context.parameters;
-  const ExtrusionClass extrusionClass = ClassifyExtrusion(common.extrusion);
-  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return true;
+  const Placement placement = PlaceEntity(p, common.layer, common.extrusion);
+  if (!placement.kept) return true;
   if (p.Altezza3D == 1) centre.z += common.thickness;
-  AssignFace(p, common.layer, common.extrusion);
-  AddCircle(context.sink, CircleFormFor(p, context.selection, common.layer, radius), context.NextElementNumber(), ExtrusionFrame(common.extrusion, extrusionClass), centre, radius, 1,
-            common.layer);
+  AddCircle(context.sink, CircleFormFor(p, context.selection, common.layer, radius), context.NextElementNumber(),
+            placement.frame, centre, radius, 1, common.layer);
   return true;
 }
 

@@ -1,7 +1,7 @@
 // ELLIPSE: a chain of arcs on the face the extrusion chooses.
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
-#include "dxf/face_choice.h"
+#include "dxf/placement.h"
 #include "geometry/ellipse_builder.h"
 #include "dxf/entity_context.h"
 
@@ -27,15 +27,11 @@ bool ReadEllipseEntity(EntityContext& context, DxfLineReader& reader, Token firs
     }
   });
   const ParameterRecord& p = context.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
+  const Placement placement = PlaceEntity(p, common.layer, common.extrusion);
+  if (!placement.kept) return true;
   if (p.Altezza3D == 1) centre.z += common.thickness;
-  const int face = AssignFace(p, common.layer, common.extrusion);
-  // The mirrored faces are worked out from the facing direction.
-  if (face == 2) common.extrusion = {0.0, 0.0, 1.0};
-  if (face == 5) common.extrusion = {0.0, -1.0, 0.0};
-  if (face == 6) common.extrusion = {1.0, 0.0, 0.0};
-  const Frame frame = ExtrusionFrame(common.extrusion, ClassifyExtrusion(common.extrusion));
-  AddEllipse(context.sink, static_cast<long long>(context.parameters.ArchiEllisse) * 8, face, centre, majorAxis, ratio, startParameter, endParameter, frame, context.NextElementNumber(),
+  AddEllipse(context.sink, static_cast<long long>(p.ArchiEllisse) * 8, placement.face, centre, majorAxis, ratio,
+             startParameter, endParameter, FacingFrame(placement.face, common.extrusion), context.NextElementNumber(),
              common.layer);
   return true;
 }

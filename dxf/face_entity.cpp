@@ -1,7 +1,7 @@
 // 3DFACE: one closed path of four edges, or four loose edges on a coded layer.
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
-#include "dxf/face_choice.h"
+#include "dxf/placement.h"
 #include "geometry/element_builders.h"
 #include "dxf/entity_context.h"
 
@@ -31,8 +31,8 @@ bool ReadFaceEntity(EntityContext& context, DxfLineReader& reader, Token firstCo
     }
   });
   const ParameterRecord& p = context.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
-  AssignFace(p, common.layer, common.extrusion);
+  // The corners are given in drawing coordinates: the frame is not used.
+  if (!PlaceEntity(p, common.layer, common.extrusion).kept) return true;
   if (p.Altezza3D == 1) {
     for (Point3& corner : corners) corner.z += common.thickness;
   }

@@ -3,7 +3,7 @@
 // and a placement element carrying the scale factors and the rotation.
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
-#include "dxf/face_choice.h"
+#include "dxf/placement.h"
 #include "geometry/element_builders.h"
 #include "dxf/entity_context.h"
 #include "params/process_state.h"
@@ -39,9 +39,9 @@ bool ReadInsertEntity(EntityContext& context, DxfLineReader& reader, Token first
     }
   });
   const ParameterRecord& p = context.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
+  // The insertion point is used as read: the frame is not used.
+  if (!PlaceEntity(p, common.layer, common.extrusion).kept) return true;
   if (p.Altezza3D == 1) insertion.z += common.thickness;
-  AssignFace(p, common.layer, common.extrusion);
   if (p.EscludeBlocchi != 0 || !IsDefinedBlock(block)) return true;
   const int32_t entity = context.NextElementNumber();
   AddMacro(context.sink, entity, insertion, block, common.layer);

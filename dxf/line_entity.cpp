@@ -1,7 +1,7 @@
 // LINE and 3DLINE: one straight element in drawing coordinates.
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
-#include "dxf/face_choice.h"
+#include "dxf/placement.h"
 #include "geometry/element_builders.h"
 #include "dxf/entity_context.h"
 
@@ -45,9 +45,9 @@ bool ReadLineEntity(EntityContext& context, DxfLineReader& reader, Token firstCo
     }
   });
   const ParameterRecord& p = context.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
+  // A line is given in drawing coordinates: its frame is not used.
+  if (!PlaceEntity(p, common.layer, common.extrusion).kept) return true;
   if (p.Altezza3D == 1) ApplyThickness(common.extrusion, common.thickness, start, end);
-  AssignFace(p, common.layer, common.extrusion);
   AddLine(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), start, end, common.layer);
   return true;
 }

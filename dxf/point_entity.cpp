@@ -1,7 +1,7 @@
 // POINT: an isolated point with the value 0.001.
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
-#include "dxf/face_choice.h"
+#include "dxf/placement.h"
 #include "geometry/element_builders.h"
 #include "dxf/entity_context.h"
 
@@ -29,10 +29,10 @@ bool ReadPointEntity(EntityContext& context, DxfLineReader& reader, Token firstC
   ForEachGroup(reader, firstCode,
                [&](Token code) { return common.Take(code, reader) || TakePlacePoint(code, reader, point); });
   const ParameterRecord& p = context.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
+  // A point is carried by swapping its axes, not by the frame.
+  if (!PlaceEntity(p, common.layer, common.extrusion).kept) return true;
   point = Permute(common.extrusion, point);
   if (p.Altezza3D == 1) point.z += common.thickness;
-  AssignFace(p, common.layer, common.extrusion);
   AddPoint(context.sink, PointRole::kIsolated, context.NextElementNumber(), point, kPointValue, common.layer);
   return true;
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "dxf/face_choice.h"
+#include "dxf/placement.h"
 #include "dxf/value_readers.h"
 #include "geometry/arc_record.h"
 #include "geometry/element_builders.h"
@@ -109,15 +109,14 @@ void EmitPolyline(EntityContext& context, PolylineRecord& record) {
       PolylineRecord::kPolygonMesh | PolylineRecord::kMeshClosedInN | PolylineRecord::kPolyfaceMesh;
   if ((record.flags & kAnyMesh) != 0) return;
   const ParameterRecord& p = context.parameters;
-  const ExtrusionClass extrusionClass = ClassifyExtrusion(record.extrusion);
-  if (!KeepByExtrusion(extrusionClass, p.Altezza3D)) return;
-  const bool coded = IsCodedLayer(context.selection, context.parameters, record.layer);
+  // The layer as read decides whether it is coded, before the face name is added.
+  const bool coded = IsCodedLayer(context.selection, p, record.layer);
+  const Placement placement = PlaceEntity(p, record.layer, record.extrusion);
+  if (!placement.kept) return;
   double elevation = record.elevation;
   if (p.Altezza3D == 1) elevation += record.thickness;
-  AssignFace(p, record.layer, record.extrusion);
 
-  PolylineEmitter emitter(context, record, coded, NarrowToFloat(elevation),
-                          ExtrusionFrame(record.extrusion, extrusionClass));
+  PolylineEmitter emitter(context, record, coded, NarrowToFloat(elevation), placement.frame);
   const std::vector<PolylineVertex>& vertices = record.vertices;
   if (!vertices.empty()) {
     emitter.Start(vertices.front());

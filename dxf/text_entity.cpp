@@ -1,7 +1,7 @@
 // TEXT and MTEXT: the text is handed to the glyph outlines.
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
-#include "dxf/face_choice.h"
+#include "dxf/placement.h"
 #include "dxf/entity_context.h"
 #include "text/text_outlines.h"
 
@@ -41,18 +41,14 @@ bool ReadText(EntityContext& context, DxfLineReader& reader, Token firstCode, co
     }
   });
   const ParameterRecord& p = context.parameters;
-  if (!KeepByExtrusion(ClassifyExtrusion(common.extrusion), p.Altezza3D)) return true;
-  if (p.Altezza3D == 1) text.insertion.z += common.thickness;
   const std::string layerAsRead = common.layer;
-  text.face = AssignFace(p, common.layer, common.extrusion);
+  const Placement placement = PlaceEntity(p, common.layer, common.extrusion);
+  if (!placement.kept) return true;
+  if (p.Altezza3D == 1) text.insertion.z += common.thickness;
+  text.face = placement.face;
   text.faceLayer = NamesAFace(p, layerAsRead) ? 1 : 0;
-  if (text.faceLayer) {
-    // A text on a face's layer is drawn on that face, whatever its own extrusion.
-    if (text.face == 2) common.extrusion = {0.0, 0.0, 1.0};
-    if (text.face == 5) common.extrusion = {0.0, -1.0, 0.0};
-    if (text.face == 6) common.extrusion = {1.0, 0.0, 0.0};
-  }
-  text.frame = ExtrusionFrame(common.extrusion, ClassifyExtrusion(common.extrusion));
+  // A text on a face's layer is drawn on that face, whatever its own extrusion.
+  text.frame = text.faceLayer ? FacingFrame(text.face, common.extrusion) : placement.frame;
   if (p.Testo == 0) return true;
   text.layer = common.layer;
   context.NextElementNumber();
