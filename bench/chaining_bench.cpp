@@ -27,7 +27,8 @@ std::vector<Piece> Pieces(int pieces) {
     for (int k = 0; k < 10; ++k) {
       const double a0 = k * 0.6283185307179586;
       const double a1 = (k + 1) % 10 * 0.6283185307179586;
-      result.push_back({{cx + 10 * std::cos(a0), cy + 10 * std::sin(a0), 0}, {cx + 10 * std::cos(a1), cy + 10 * std::sin(a1), 0}});
+      result.push_back(
+          {{cx + 10 * std::cos(a0), cy + 10 * std::sin(a0), 0}, {cx + 10 * std::cos(a1), cy + 10 * std::sin(a1), 0}});
     }
   }
   std::mt19937 random(7);

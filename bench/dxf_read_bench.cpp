@@ -18,8 +18,10 @@ std::string GenerateDrawing() {
   const std::string path = (std::filesystem::temp_directory_path() / "dxfelem-bench-million.dxf").string();
   if (std::filesystem::exists(path)) return path;
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  std::fputs("  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n$INSUNITS\r\n 70\r\n     4\r\n  0\r\nENDSEC\r\n"
-             "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n", file);
+  std::fputs(
+      "  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n$INSUNITS\r\n 70\r\n     4\r\n  0\r\nENDSEC\r\n"
+      "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n",
+      file);
   for (int i = 0; i < kEntities; ++i) {
     const double x = i * 0.731 + 0.123456;
     const double y = i * -0.417 + 1000.98765;

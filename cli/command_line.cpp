@@ -130,8 +130,7 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
       if (options.files.size() != 1) error = "rewrite needs the element file";
       else if (!hasLayer || !hasOperation) error = "rewrite needs --layer and --op";
       break;
-    default:
-      break;
+    default: break;
   }
   return error.empty();
 }

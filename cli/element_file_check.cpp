@@ -70,8 +70,8 @@ std::string ProblemOf(std::string_view line, bool& endsElement, std::string& lay
   for (const std::string_view& field : fields) {
     if (field.empty()) return "has an empty field";
   }
-  if (!KnownMnemonic(fields[0], endsElement)) return "starts with \"" + std::string(fields[0].substr(0, 16)) +
-                                                       "\", which is not a node mnemonic";
+  if (!KnownMnemonic(fields[0], endsElement))
+    return "starts with \"" + std::string(fields[0].substr(0, 16)) + "\", which is not a node mnemonic";
   if (!IsNumber<long>(fields[1])) return "has no entity number in its second field";
   for (int i = 2; i < 6; ++i) {
     if (!IsNumber<double>(fields[i])) return "has no number in field " + std::to_string(i + 1);

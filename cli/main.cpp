@@ -18,20 +18,14 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   switch (line.command) {
-    case Command::kHelp:
-      PrintData(kUsage);
-      return FinishOutput(kExitSuccess);
+    case Command::kHelp: PrintData(kUsage); return FinishOutput(kExitSuccess);
     case Command::kVersion:
       PrintData(std::string("dxfelem ") + DXFELEM_VERSION + "\n");
       return FinishOutput(kExitSuccess);
-    case Command::kConvert:
-      return RunConvert(line.options);
-    case Command::kLayers:
-      return RunListing(line.options, false);
-    case Command::kBlocks:
-      return RunListing(line.options, true);
-    case Command::kRewrite:
-      return RunRewrite(line.options);
+    case Command::kConvert: return RunConvert(line.options);
+    case Command::kLayers: return RunListing(line.options, false);
+    case Command::kBlocks: return RunListing(line.options, true);
+    case Command::kRewrite: return RunRewrite(line.options);
   }
   return kExitFailed;
 }

@@ -77,9 +77,9 @@ int RunRewrite(const Options& options) {
   ConversionResult record{};
   double a = options.a;
   double b = options.b;
-  const int32_t returned = TxtToTxt(options.parameterFile.c_str(), options.section.c_str(), target.c_str(),
-                                    options.completionFile.c_str(), options.layer.c_str(), options.operation, &a, &b,
-                                    0, &record);
+  const int32_t returned =
+      TxtToTxt(options.parameterFile.c_str(), options.section.c_str(), target.c_str(), options.completionFile.c_str(),
+               options.layer.c_str(), options.operation, &a, &b, 0, &record);
   if (question) {
     std::remove(target.c_str());
     // The record names the copy; the user knows the file by its own name.

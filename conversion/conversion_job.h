@@ -40,7 +40,7 @@ class ConversionJob {
   SelectionLists selection;  // YesLogic, name lists, LavLayer and McrLayer
   ParameterRecord parameters;
   TextStyleTable textStyles;
-  StatusInfo status;  // the first failure of the call
+  StatusInfo status;                 // the first failure of the call
   std::unique_ptr<Drawing> drawing;  // null once written
   std::string dxfFileName;
   int32_t elementCounter = 0;

@@ -9,9 +9,10 @@ void ProcessDrawing(ConversionJob& job) {
   if (!job.drawing) return;
   const ParameterRecord& p = job.parameters;
   if (p.Connect != 0) {
-    Chain(*job.drawing, static_cast<double>(p.Tollerance),
-          [&job](const std::string& layer) { return IsCodedLayer(job.selection, job.parameters, layer); },
-          p.IniConnect == 1);
+    Chain(
+        *job.drawing, static_cast<double>(p.Tollerance),
+        [&job](const std::string& layer) { return IsCodedLayer(job.selection, job.parameters, layer); },
+        p.IniConnect == 1);
     Clean(*job.drawing);
   }
   if (p.InvProfili != 0) ReverseAll(*job.drawing);

@@ -1,12 +1,12 @@
 // ARC: one three-point arc, counter-clockwise from its start angle.
 #include <cmath>
 
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/placement.h"
 #include "geometry/arc_record.h"
 #include "geometry/element_builders.h"
-#include "dxf/entity_context.h"
 #include "kernel/tg_angle.h"
 
 namespace dxfelem {

@@ -1,8 +1,8 @@
 // ATTRIB: one attribute element that belongs with the INSERT before it.
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "geometry/element_builders.h"
-#include "dxf/entity_context.h"
 
 namespace dxfelem {
 
@@ -16,8 +16,8 @@ bool ReadAttributeEntity(EntityContext& context, DxfLineReader& reader, Token fi
     return true;
   });
   // The number of the element made just before: normally the INSERT's.
-  AddAttribute(context.sink, context.elementCounter, Point3{}, context.reading.lastInsertBlock, context.reading.lastInsertLayer, tag,
-               value);
+  AddAttribute(context.sink, context.elementCounter, Point3{}, context.reading.lastInsertBlock,
+               context.reading.lastInsertLayer, tag, value);
   return true;
 }
 

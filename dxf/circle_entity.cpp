@@ -1,8 +1,8 @@
 // CIRCLE: a hole point or a full-circle arc.
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/placement.h"
-#include "dxf/entity_context.h"
 #include "geometry/circle_builder.h"
 #include "params/circle_form.h"
 

@@ -1,9 +1,9 @@
 // ELLIPSE: a chain of arcs on the face the extrusion chooses.
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/placement.h"
 #include "geometry/ellipse_builder.h"
-#include "dxf/entity_context.h"
 
 namespace dxfelem {
 

@@ -1,8 +1,8 @@
 #include "dxf/entity_pass.h"
 
+#include "dxf/entity_context.h"
 #include "dxf/entity_readers.h"
 #include "dxf/value_readers.h"
-#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {
@@ -15,13 +15,26 @@ struct EntityKind {
 // The entity kinds that have a reader. Every other entity name (SPLINE,
 // HATCH, VIEWPORT, ...) is unrecognised and scanned over.
 constexpr EntityKind kEntityKinds[] = {
-    {kTokenLine, ReadLineEntity},       {kToken3dline, ReadLineEntity},  {kTokenPoint, ReadPointEntity},
-    {kTokenCircle, ReadCircleEntity},   {kTokenArc, ReadArcEntity},      {kTokenSolid, ReadQuadrilateral},
-    {kTokenTrace, ReadQuadrilateral},   {kToken3dface, ReadFaceEntity},  {kTokenShape, SkipEntity},
-    {kTokenEllipse, ReadEllipseEntity}, {kTokenDimension, SkipEntity},   {kTokenText, ReadTextEntity},
-    {kTokenMtext, ReadParagraphTextEntity}, {kTokenAttdef, SkipEntity},  {kTokenAttrib, ReadAttributeEntity},
-    {kTokenInsert, ReadInsertEntity},   {kTokenPolyline, ReadPolylineEntity}, {kTokenVertex, ReadVertexEntity},
-    {kTokenSeqend, ReadSequenceEnd},    {kTokenLwpolyline, ReadLightPolyline},
+    {kTokenLine, ReadLineEntity},
+    {kToken3dline, ReadLineEntity},
+    {kTokenPoint, ReadPointEntity},
+    {kTokenCircle, ReadCircleEntity},
+    {kTokenArc, ReadArcEntity},
+    {kTokenSolid, ReadQuadrilateral},
+    {kTokenTrace, ReadQuadrilateral},
+    {kToken3dface, ReadFaceEntity},
+    {kTokenShape, SkipEntity},
+    {kTokenEllipse, ReadEllipseEntity},
+    {kTokenDimension, SkipEntity},
+    {kTokenText, ReadTextEntity},
+    {kTokenMtext, ReadParagraphTextEntity},
+    {kTokenAttdef, SkipEntity},
+    {kTokenAttrib, ReadAttributeEntity},
+    {kTokenInsert, ReadInsertEntity},
+    {kTokenPolyline, ReadPolylineEntity},
+    {kTokenVertex, ReadVertexEntity},
+    {kTokenSeqend, ReadSequenceEnd},
+    {kTokenLwpolyline, ReadLightPolyline},
 };
 
 EntityReader ReaderFor(Token name, bool listingBlocks) {
@@ -53,9 +66,7 @@ bool RunEntityPass(EntityContext& context, DxfLineReader& reader, BlockList* blo
         if (token == kGroup0) state = PassState::kEntityName;
         else if (token == kGroup8) state = PassState::kAfterLayerCode;
         break;
-      case PassState::kAfterLayerCode:
-        state = PassState::kScanning;
-        break;
+      case PassState::kAfterLayerCode: state = PassState::kScanning; break;
       case PassState::kEntityName: {
         if (token == kTokenEndsec || token == kTokenEndblk || token == kTokenEof) return true;
         if (token == kGroup0) break;

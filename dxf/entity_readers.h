@@ -17,20 +17,20 @@ using EntityReader = bool (*)(EntityContext& context, DxfLineReader& reader, Tok
 // ATTDEF make nothing.
 bool SkipEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);
 
-bool ReadLineEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);      // LINE, 3DLINE
-bool ReadPointEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);     // POINT
-bool ReadCircleEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);    // CIRCLE
-bool ReadArcEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);       // ARC
-bool ReadEllipseEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);   // ELLIPSE
-bool ReadQuadrilateral(EntityContext& context, DxfLineReader& reader, Token firstCode);   // SOLID, TRACE
-bool ReadFaceEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);      // 3DFACE
-bool ReadPolylineEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);  // POLYLINE
-bool ReadVertexEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);    // VERTEX
-bool ReadSequenceEnd(EntityContext& context, DxfLineReader& reader, Token firstCode);     // SEQEND
-bool ReadLightPolyline(EntityContext& context, DxfLineReader& reader, Token firstCode);   // LWPOLYLINE
-bool ReadInsertEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);    // INSERT
-bool ReadAttributeEntity(EntityContext& context, DxfLineReader& reader, Token firstCode); // ATTRIB
-bool ReadTextEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);      // TEXT
+bool ReadLineEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);           // LINE, 3DLINE
+bool ReadPointEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);          // POINT
+bool ReadCircleEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);         // CIRCLE
+bool ReadArcEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);            // ARC
+bool ReadEllipseEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);        // ELLIPSE
+bool ReadQuadrilateral(EntityContext& context, DxfLineReader& reader, Token firstCode);        // SOLID, TRACE
+bool ReadFaceEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);           // 3DFACE
+bool ReadPolylineEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);       // POLYLINE
+bool ReadVertexEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);         // VERTEX
+bool ReadSequenceEnd(EntityContext& context, DxfLineReader& reader, Token firstCode);          // SEQEND
+bool ReadLightPolyline(EntityContext& context, DxfLineReader& reader, Token firstCode);        // LWPOLYLINE
+bool ReadInsertEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);         // INSERT
+bool ReadAttributeEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);      // ATTRIB
+bool ReadTextEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);           // TEXT
 bool ReadParagraphTextEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);  // MTEXT
 
 }  // namespace dxfelem

@@ -1,9 +1,9 @@
 // 3DFACE: one closed path of four edges, or four loose edges on a coded layer.
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/placement.h"
 #include "geometry/element_builders.h"
-#include "dxf/entity_context.h"
 
 namespace dxfelem {
 
@@ -37,7 +37,9 @@ bool ReadFaceEntity(EntityContext& context, DxfLineReader& reader, Token firstCo
     for (Point3& corner : corners) corner.z += common.thickness;
   }
   if (IsCodedLayer(context.selection, context.parameters, common.layer)) {
-    for (int i = 0; i < 4; ++i) AddLine(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), corners[i], corners[(i + 1) % 4], common.layer);
+    for (int i = 0; i < 4; ++i)
+      AddLine(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), corners[i], corners[(i + 1) % 4],
+              common.layer);
     return true;
   }
   const int32_t entity = context.NextElementNumber();

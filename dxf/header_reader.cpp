@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "dxf/value_readers.h"
 #include "dxf/entity_context.h"
+#include "dxf/value_readers.h"
 #include "params/parameter_file.h"
 #include "params/process_state.h"
 
@@ -94,9 +94,7 @@ void ReadHeader(EntityContext& context, DxfLineReader& reader) {
         ArmTargets(token, targets, values, insUnits);
         state = State::kGroupCode;
         break;
-      case State::kSkipValue:
-        state = State::kGroupCode;
-        break;
+      case State::kSkipValue: state = State::kGroupCode; break;
     }
   }
 }

@@ -1,11 +1,11 @@
 // INSERT: blocks are referenced, never expanded. A block that a block table
 // of the parameter file names becomes a macro element at the insertion point
 // and a placement element carrying the scale factors and the rotation.
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/placement.h"
 #include "geometry/element_builders.h"
-#include "dxf/entity_context.h"
 #include "params/process_state.h"
 
 namespace dxfelem {

@@ -1,9 +1,9 @@
 // LINE and 3DLINE: one straight element in drawing coordinates.
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/placement.h"
 #include "geometry/element_builders.h"
-#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {

@@ -1,9 +1,9 @@
 // POINT: an isolated point with the value 0.001.
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/placement.h"
 #include "geometry/element_builders.h"
-#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {

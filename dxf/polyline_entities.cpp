@@ -2,10 +2,10 @@
 // SEQEND emits it. The lightweight LWPOLYLINE is one entity.
 #include <new>
 
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/polyline_record.h"
-#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "dxf/entity_context.h"
 #include "dxf/placement.h"
 #include "dxf/value_readers.h"
 #include "geometry/arc_record.h"
 #include "geometry/element_builders.h"
-#include "dxf/entity_context.h"
 
 namespace dxfelem {
 namespace {
@@ -40,14 +40,16 @@ class PolylineEmitter {
     if (from.bulge != 0.0 && BulgeArcCentre(from.x, from.y, to.x, to.y, from.bulge, cx, cy, direction)) {
       Point3 middle;
       ArcMiddlePoint(MakeArcRecord(Own(from), Own(to), cx, cy, direction), middle);  // the chord midpoint if none
-      AddArc3(context_.sink, SegmentTarget::kCurrentElement, context_.elementCounter, World(from), TransformPoint(frame_, middle), World(to),
-              record_.layer);
+      AddArc3(context_.sink, SegmentTarget::kCurrentElement, context_.elementCounter, World(from),
+              TransformPoint(frame_, middle), World(to), record_.layer);
       return;
     }
     if (coded_) {
-      AddLine(context_.sink, SegmentTarget::kNewElement, context_.NextElementNumber(), World(from), World(to), record_.layer);
+      AddLine(context_.sink, SegmentTarget::kNewElement, context_.NextElementNumber(), World(from), World(to),
+              record_.layer);
     } else {
-      AddLine(context_.sink, SegmentTarget::kCurrentElement, context_.elementCounter, World(from), World(to), record_.layer);
+      AddLine(context_.sink, SegmentTarget::kCurrentElement, context_.elementCounter, World(from), World(to),
+              record_.layer);
     }
   }
 

@@ -1,9 +1,9 @@
 // SOLID and TRACE: the four edges of the outline, each an element.
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/face_choice.h"
 #include "geometry/element_builders.h"
-#include "dxf/entity_context.h"
 
 namespace dxfelem {
 
@@ -30,7 +30,8 @@ bool ReadQuadrilateral(EntityContext& context, DxfLineReader& reader, Token firs
   // The outline runs 1, 2, 4, 3: corners 3 and 4 lie crosswise.
   constexpr int kEdges[4][2] = {{0, 1}, {1, 3}, {3, 2}, {2, 0}};
   for (const auto& edge : kEdges) {
-    AddLine(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), corners[edge[0]], corners[edge[1]], common.layer);
+    AddLine(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), corners[edge[0]], corners[edge[1]],
+            common.layer);
   }
   return true;
 }

@@ -18,7 +18,8 @@ enum class ScanState {
 
 ScanOutcome ScanSections(EntityContext& context, DxfLineReader& reader) {
   return ScanSections(
-      context, reader, [](EntityContext& scanned, DxfLineReader& lines, void*) { ReadTables(scanned, lines); }, nullptr);
+      context, reader, [](EntityContext& scanned, DxfLineReader& lines, void*) { ReadTables(scanned, lines); },
+      nullptr);
 }
 
 ScanOutcome ScanSections(EntityContext& context, DxfLineReader& reader, TablesReader tables, void* tablesContext) {
@@ -51,9 +52,7 @@ ScanOutcome ScanSections(EntityContext& context, DxfLineReader& reader, TablesRe
         }
         // BLOCKS and every other section are passed over line by line.
         break;
-      case ScanState::kAfterLayerCode:
-        state = ScanState::kLookingForZero;
-        break;
+      case ScanState::kAfterLayerCode: state = ScanState::kLookingForZero; break;
     }
   }
   // The file ended inside the scan: the drawing is incomplete.

@@ -7,9 +7,9 @@ struct EntityContext;
 class DxfLineReader;
 
 enum class ScanOutcome {
-  kEntities,     // positioned on the line after "ENTITIES"
-  kEndOfDrawing, // an "EOF" line came first: there are no entities to read
-  kFailed,       // the file ended before either: a truncated drawing
+  kEntities,      // positioned on the line after "ENTITIES"
+  kEndOfDrawing,  // an "EOF" line came first: there are no entities to read
+  kFailed,        // the file ended before either: a truncated drawing
 };
 
 // The reader of the TABLES section: the conversion's, or the listing's.

@@ -2,14 +2,12 @@
 
 #include <string>
 
-#include "dxf/value_readers.h"
 #include "dxf/entity_context.h"
+#include "dxf/value_readers.h"
 #include "platform/c_number_text.h"
 
 namespace dxfelem {
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 // A table the system does not use: pairs up to the "0" before "ENDTAB".
 void SkipTable(DxfLineReader& reader) {
@@ -102,7 +100,10 @@ void ReadStyleTable(DxfLineReader& reader, TextStyleTable& table) {
         if (next == kTokenEndtab) return;
         break;
       }
-      case kGroup2: ReadTrimmedLine(reader, line); fields.name.assign(line); break;
+      case kGroup2:
+        ReadTrimmedLine(reader, line);
+        fields.name.assign(line);
+        break;
       case kGroup70: fields.flags = ReadInt(reader); break;
       case kGroup40: fields.height = ReadDouble(reader); break;
       case kGroup41: fields.width = ReadDouble(reader); break;
@@ -134,9 +135,7 @@ void ReadTables(EntityContext& context, DxfLineReader& reader) {
   while (ReadTrimmedLine(reader, line)) {
     const Token token = LookupKeyword(line);
     switch (state) {
-      case State::kGroupCode:
-        state = token == kGroup0 ? State::kAfterZero : State::kSkipValue;
-        break;
+      case State::kGroupCode: state = token == kGroup0 ? State::kAfterZero : State::kSkipValue; break;
       case State::kAfterZero:
         if (token == kTokenEndsec) return;
         state = token == kTokenTable ? State::kAfterTable : State::kGroupCode;
@@ -151,9 +150,7 @@ void ReadTables(EntityContext& context, DxfLineReader& reader) {
         else SkipTable(reader);
         state = State::kGroupCode;
         break;
-      case State::kSkipValue:
-        state = State::kGroupCode;
-        break;
+      case State::kSkipValue: state = State::kGroupCode; break;
     }
   }
 }

@@ -1,8 +1,8 @@
 // TEXT and MTEXT: the text is handed to the glyph outlines.
+#include "dxf/entity_context.h"
 #include "dxf/entity_groups.h"
 #include "dxf/entity_readers.h"
 #include "dxf/placement.h"
-#include "dxf/entity_context.h"
 #include "text/text_outlines.h"
 
 namespace dxfelem {

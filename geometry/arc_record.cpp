@@ -112,7 +112,8 @@ bool ArcMiddlePoint(const ArcRecord& arc, Point3& middle) {
   // Arcs of almost no sagitta: a candidate that cannot be told from the
   // chord by its turn is taken whole when it lies next to the chord midpoint.
   for (const Point3* candidate : {decidedA ? nullptr : &a, decidedB ? nullptr : &b}) {
-    if (candidate != nullptr && std::fabs(candidate->x - mx) < kNearChord && std::fabs(candidate->y - my) < kNearChord) {
+    if (candidate != nullptr && std::fabs(candidate->x - mx) < kNearChord &&
+        std::fabs(candidate->y - my) < kNearChord) {
       middle = *candidate;
       return true;
     }

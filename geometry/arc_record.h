@@ -13,8 +13,8 @@ struct ArcRecord {
   Point3 end;  // equal to start for a full circle
   double centreX = 0.0;
   double centreY = 0.0;
-  double radius = 0.0;     // x-y distance from start to centre
-  int32_t direction = 1;   // 1 counter-clockwise seen from +z, else clockwise
+  double radius = 0.0;    // x-y distance from start to centre
+  int32_t direction = 1;  // 1 counter-clockwise seen from +z, else clockwise
 };
 
 ArcRecord MakeArcRecord(const Point3& start, const Point3& end, double centreX, double centreY, int32_t direction);

@@ -38,10 +38,8 @@ class Drawing {
   void StartPath(int32_t entity, const Point3& p, std::string_view layer);
   void AddIsolatedPoint(int32_t entity, const Point3& p, double value, std::string_view layer);
   void AddMacroCall(int32_t entity, const Point3& p, std::string_view layer, std::string_view blockName);
-  void AddPlacement(int32_t entity, const Point3& p, double value, std::string_view layer,
-                    std::string_view blockName);
-  void AddAttribute(int32_t entity, const Point3& p, std::string_view attributeTag,
-                    std::string_view attributeValue);
+  void AddPlacement(int32_t entity, const Point3& p, double value, std::string_view layer, std::string_view blockName);
+  void AddAttribute(int32_t entity, const Point3& p, std::string_view attributeTag, std::string_view attributeValue);
   // A straight segment P1-P2, or the arc P1 through P2 to P3.
   void AddLine(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2, std::string_view layer);
   void AddArc(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2, const Point3& p3,

@@ -28,9 +28,7 @@ bool Element::LastCode(int32_t& code) const {
   return true;
 }
 
-bool Element::IsClosed() const {
-  return !nodes_.empty() && PointsEqual(nodes_.front().point(), nodes_.back().point());
-}
+bool Element::IsClosed() const { return !nodes_.empty() && PointsEqual(nodes_.front().point(), nodes_.back().point()); }
 
 bool Element::CanJoin(const Element& other) const {
   if (other.nodes_.empty() || IsStandaloneCode(other.nodes_.back().code)) return false;

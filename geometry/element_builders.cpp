@@ -34,8 +34,7 @@ void AddArc3(ElementSink& sink, SegmentTarget target, int32_t entity, const Poin
   drawing->AddArc(target, entity, p1, p2, p3, layer);
 }
 
-void AddMacro(ElementSink& sink, int32_t entity, const Point3& p, std::string_view blockName,
-              std::string_view layer) {
+void AddMacro(ElementSink& sink, int32_t entity, const Point3& p, std::string_view blockName, std::string_view layer) {
   if (!sink.TakesBlock(blockName)) return;
   if (Drawing* drawing = sink.For(layer)) drawing->AddMacroCall(entity, p, layer, blockName);
 }

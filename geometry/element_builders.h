@@ -15,8 +15,7 @@ enum class PointRole {
   kIsolated,   // an element of its own, with a value
 };
 
-void AddPoint(ElementSink& sink, PointRole role, int32_t entity, const Point3& p, double value,
-              std::string_view layer);
+void AddPoint(ElementSink& sink, PointRole role, int32_t entity, const Point3& p, double value, std::string_view layer);
 void AddLine(ElementSink& sink, SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2,
              std::string_view layer);
 // The arc from p1 through p2 to p3.

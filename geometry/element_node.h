@@ -9,17 +9,17 @@
 namespace dxfelem {
 
 enum NodeCode : int32_t {
-  kNodeIso = 0,  // isolated point, an element by itself
-  kNodeIni = 1,  // first node of a path
-  kNodeItp = 2,  // a further start inside a path
-  kNodeSpl = 3,  // a path vertex of its own code
-  kNodeMed = 4,  // middle point of an arc
-  kNodeVer = 5,  // vertex inside a path
-  kNodeFin = 6,  // last node of a path
-  kNodeMcr = 7,  // macro call (tag = block name)
-  kNodeApl = 8,  // placement of a block insertion (tag = block name)
-  kNodePar = 9,  // attribute (layer = attribute tag, tag = its value)
-  kNodeTxt = 10, // text
+  kNodeIso = 0,   // isolated point, an element by itself
+  kNodeIni = 1,   // first node of a path
+  kNodeItp = 2,   // a further start inside a path
+  kNodeSpl = 3,   // a path vertex of its own code
+  kNodeMed = 4,   // middle point of an arc
+  kNodeVer = 5,   // vertex inside a path
+  kNodeFin = 6,   // last node of a path
+  kNodeMcr = 7,   // macro call (tag = block name)
+  kNodeApl = 8,   // placement of a block insertion (tag = block name)
+  kNodePar = 9,   // attribute (layer = attribute tag, tag = its value)
+  kNodeTxt = 10,  // text
 };
 
 // Standalone nodes form an element by themselves and never take part in joining.

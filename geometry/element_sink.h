@@ -21,7 +21,7 @@ class ElementSelection {
 };
 
 struct ElementSink {
-  Drawing* drawing = nullptr;                  // null: nothing is kept
+  Drawing* drawing = nullptr;                   // null: nothing is kept
   const ElementSelection* selection = nullptr;  // null: every layer and block is taken
 
   // The drawing, when the layer is taken; null otherwise.

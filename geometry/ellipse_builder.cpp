@@ -86,8 +86,8 @@ ArcPoints ShortenedArc(const ArcPoints& group, const Point3& from, const Point3&
 
 }  // namespace
 
-void AddEllipse(ElementSink& sink, long long requestedPoints, int face, const Point3& centre, const Point3& majorAxis, double ratio,
-                double startParameter, double endParameter, const Frame& frame, int32_t entity,
+void AddEllipse(ElementSink& sink, long long requestedPoints, int face, const Point3& centre, const Point3& majorAxis,
+                double ratio, double startParameter, double endParameter, const Frame& frame, int32_t entity,
                 std::string_view layer) {
   // Faces outside 1..6 (no face chosen) keep the drawing's own axes, as face 1.
   const Point3 c = ToOwn(face, centre);

@@ -69,7 +69,7 @@ void EndpointGrid::Seal() {
 
 EndpointGrid::Cell* EndpointGrid::FindCell(const Key& key) {
   const std::size_t mask = cells_.size() - 1;
-  for (std::size_t slot = KeyHash{}(key) & mask;; slot = (slot + 1) & mask) {
+  for (std::size_t slot = KeyHash{}(key)&mask;; slot = (slot + 1) & mask) {
     Cell& cell = cells_[slot];
     // A slot that was never filled ends the probe; a cell whose entries are
     // all dead stays filled, so that the probes through it go on.

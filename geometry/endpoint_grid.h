@@ -50,7 +50,7 @@ class EndpointGrid {
     Key key;
     uint32_t front;  // entries before it are all dead
     uint32_t end;
-    bool filled;     // false for a slot no cell took
+    bool filled;  // false for a slot no cell took
   };
   struct KeyHash {
     std::size_t operator()(const Key& key) const;

@@ -68,8 +68,7 @@ Frame ExtrusionFrame(const Point3& n, ExtrusionClass extrusionClass) {
       frame.xEnd = ObliqueXAxis(n);
       frame.yEnd = Cross(n, frame.xEnd);
       break;
-    case kExtrusionNotUnit:
-      break;
+    case kExtrusionNotUnit: break;
   }
   return frame;
 }
@@ -85,8 +84,7 @@ Point3 TransformPoint(const Frame& frame, const Point3& p) {
   const Point3 x = Unit(xAxis, xLength);
   const Point3 y = Unit(yAxis, yLength);
   const Point3 z = Unit(zAxis, zLength);
-  return {p.x * x.x + p.y * y.x + p.z * z.x, p.x * x.y + p.y * y.y + p.z * z.y,
-          p.x * x.z + p.y * y.z + p.z * z.z};
+  return {p.x * x.x + p.y * y.x + p.z * z.x, p.x * x.y + p.y * y.y + p.z * z.y, p.x * x.z + p.y * y.z + p.z * z.z};
 }
 
 }  // namespace dxfelem

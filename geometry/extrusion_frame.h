@@ -16,11 +16,11 @@ struct Frame {
 };
 
 enum ExtrusionClass : int32_t {
-  kExtrusionZ = 0,          // along +Z or -Z
-  kExtrusionY = 1,          // along +Y or -Y
-  kExtrusionX = 2,          // along +X or -X
-  kExtrusionOblique = 3,    // any other unit direction
-  kExtrusionNotUnit = 4,    // not a unit vector
+  kExtrusionZ = 0,        // along +Z or -Z
+  kExtrusionY = 1,        // along +Y or -Y
+  kExtrusionX = 2,        // along +X or -X
+  kExtrusionOblique = 3,  // any other unit direction
+  kExtrusionNotUnit = 4,  // not a unit vector
 };
 
 // The single-precision 0.00001, widened: the tolerance of the extrusion tests.

@@ -38,7 +38,10 @@ class NodeList {
   void push_front(const ElementNode& node);
   // Removes the node at position i, keeping the order of the others.
   void erase(std::size_t i);
-  void clear() { begin_ = capacity_ / 2; size_ = 0; }
+  void clear() {
+    begin_ = capacity_ / 2;
+    size_ = 0;
+  }
   // Keeps the first `count` nodes.
   void truncate(std::size_t count) {
     if (count < size_) size_ = count;

@@ -2,11 +2,11 @@
 #include <memory>
 #include <new>
 
-#include "dxfelem/dxfelem.h"
 #include "conversion/conversion_driver.h"
 #include "conversion/conversion_job.h"
-#include "listing/drawing_listing.h"
+#include "dxfelem/dxfelem.h"
 #include "interface/entry_frame.h"
+#include "listing/drawing_listing.h"
 #include "rewrite/rewrite_call.h"
 
 using dxfelem::ArgumentText;
@@ -40,8 +40,13 @@ CallResult List(const char* parameterFile, const char* section, const char* dxfF
 
 CallResult Rewrite(const char* parameterFile, const char* section, const char* inputFile, const char* layer,
                    int32_t operation, double* value1, double* value2) {
-  dxfelem::RewriteRequest request{ArgumentText(parameterFile), ArgumentText(section), ArgumentText(inputFile),
-                                  ArgumentText(layer), operation, value1, value2};
+  dxfelem::RewriteRequest request{ArgumentText(parameterFile),
+                                  ArgumentText(section),
+                                  ArgumentText(inputFile),
+                                  ArgumentText(layer),
+                                  operation,
+                                  value1,
+                                  value2};
   return dxfelem::RewriteElementFile(request);
 }
 
@@ -58,24 +63,21 @@ DXFELEM_API int32_t DXFELEM_CALL DxfToTxt(const char* parameterFile, const char*
 }
 
 DXFELEM_API int32_t DXFELEM_CALL DxfToTxtNet(const char* parameterFile, const char* section, const char* dxfFile,
-                                             const char* outputFile, const char* completionFile,
-                                             int32_t* errorCode) {
+                                             const char* outputFile, const char* completionFile, int32_t* errorCode) {
   return dxfelem::RunEntryFrame(nullptr, errorCode, completionFile, [&] {
     return Convert(parameterFile, section, dxfFile, outputFile, dxfelem::InchFlagSource::kProcessCopy);
   });
 }
 
 DXFELEM_API int32_t DXFELEM_CALL DxfToLayersNet(const char* parameterFile, const char* section, const char* dxfFile,
-                                                const char* listFile, const char* completionFile,
-                                                int32_t* errorCode) {
+                                                const char* listFile, const char* completionFile, int32_t* errorCode) {
   return dxfelem::RunEntryFrame(nullptr, errorCode, completionFile, [&] {
     return List(parameterFile, section, dxfFile, listFile, dxfelem::ListingKind::kLayers);
   });
 }
 
 DXFELEM_API int32_t DXFELEM_CALL DxfToBlocksNet(const char* parameterFile, const char* section, const char* dxfFile,
-                                                const char* listFile, const char* completionFile,
-                                                int32_t* errorCode) {
+                                                const char* listFile, const char* completionFile, int32_t* errorCode) {
   return dxfelem::RunEntryFrame(nullptr, errorCode, completionFile, [&] {
     return List(parameterFile, section, dxfFile, listFile, dxfelem::ListingKind::kBlocks);
   });

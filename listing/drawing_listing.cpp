@@ -1,14 +1,14 @@
 #include "listing/drawing_listing.h"
 
+#include "conversion/conversion_driver.h"
+#include "conversion/conversion_job.h"
 #include "dxf/dxf_line_reader.h"
-#include "dxf/entity_context.h"
 #include "dxf/dxf_signature.h"
+#include "dxf/entity_context.h"
 #include "dxf/entity_pass.h"
 #include "dxf/section_scan.h"
 #include "dxf/tables_reader.h"
 #include "dxf/value_readers.h"
-#include "conversion/conversion_driver.h"
-#include "conversion/conversion_job.h"
 #include "platform/text_input_file.h"
 #include "platform/text_output_file.h"
 
@@ -51,9 +51,7 @@ void ListLayerEntries(DxfLineReader& reader, TextOutputFile& list) {
         pending.assign(line);
         state = State::kGroupCode;
         break;
-      case State::kSkipValue:
-        state = State::kGroupCode;
-        break;
+      case State::kSkipValue: state = State::kGroupCode; break;
     }
   }
 }
@@ -77,12 +75,8 @@ void ListingTables(EntityContext& context, DxfLineReader& reader, void* tablesCo
   while (!ended && ReadTrimmedLine(reader, line)) {
     const Token token = LookupKeyword(line);
     switch (state) {
-      case State::kGroupCode:
-        state = token == kGroup0 ? State::kAfterZero : State::kSkipValue;
-        break;
-      case State::kSkipValue:
-        state = State::kGroupCode;
-        break;
+      case State::kGroupCode: state = token == kGroup0 ? State::kAfterZero : State::kSkipValue; break;
+      case State::kSkipValue: state = State::kGroupCode; break;
       case State::kAfterZero:
         if (token == kTokenEndsec) ended = true;
         state = token == kTokenTable ? State::kAfterTable : State::kGroupCode;

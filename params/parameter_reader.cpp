@@ -78,7 +78,8 @@ void ReadPieceVariables(ParameterSource& in, const ProfileFile& settings, Parame
 void ReadFaceNumbers(const ParameterSource& in, ParameterRecord& p) {
   std::string_view suffix;
   if (in.Integer("ScambiaFacce1_2D", -1) != -1) suffix = p.Altezza3D != 0 ? "_3D" : "_2D";
-  for (int i = 1; i <= 6; ++i) p.ScambiaFacce[static_cast<std::size_t>(i - 1)] = in.Integer(Numbered("ScambiaFacce", i, suffix), i);
+  for (int i = 1; i <= 6; ++i)
+    p.ScambiaFacce[static_cast<std::size_t>(i - 1)] = in.Integer(Numbered("ScambiaFacce", i, suffix), i);
 }
 
 void ReadFaceNames(const ParameterSource& in, ParameterRecord& p) {

@@ -32,9 +32,7 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   return result;
 }
 
-std::string FillEmptyFields(std::string_view text) {
-  return ReplaceAll(ReplaceAll(text, ",,", ",*,"), ",,", ",*,");
-}
+std::string FillEmptyFields(std::string_view text) { return ReplaceAll(ReplaceAll(text, ",,", ",*,"), ",,", ",*,"); }
 
 std::vector<std::string> SplitFields(std::string_view text, char separator, std::size_t maxFields) {
   std::vector<std::string> fields;

@@ -31,8 +31,8 @@ bool FileReplacement::Begin(const std::string& path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporaryPath_ = target_ + ".~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
     // CREATE_NEW never takes over a file that exists.
-    HANDLE handle = CreateFileA(temporaryPath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                nullptr);
+    HANDLE handle =
+        CreateFileA(temporaryPath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
       handle_ = reinterpret_cast<std::intptr_t>(handle);
       return true;
@@ -60,7 +60,8 @@ bool FileReplacement::Commit() {
   bool ok = FlushFileBuffers(AsHandle(handle_)) != 0;
   ok = CloseHandle(AsHandle(handle_)) != 0 && ok;
   handle_ = -1;
-  ok = ok && MoveFileExA(temporaryPath_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  ok = ok &&
+       MoveFileExA(temporaryPath_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   if (!ok) Abandon();
   temporaryPath_.clear();
   return ok;

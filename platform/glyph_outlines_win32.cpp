@@ -56,10 +56,10 @@ bool GlyphSource::Open(const FontRequest& request) {
   font.lfWeight = request.weight;
   font.lfItalic = request.italic ? 1 : 0;
   font.lfUnderline = request.underline ? 1 : 0;
-  font.lfCharSet = 1;             // the default character set
-  font.lfOutPrecision = 7;        // TrueType fonts only
+  font.lfCharSet = 1;       // the default character set
+  font.lfOutPrecision = 7;  // TrueType fonts only
   font.lfClipPrecision = 0x10;
-  font.lfQuality = 2;             // proof quality
+  font.lfQuality = 2;  // proof quality
   std::strncpy(font.lfFaceName, request.faceName.c_str(), LF_FACESIZE - 1);
   state_->font = CreateFontIndirectA(&font);
   if (state_->font == nullptr) return true;  // the context's own font stays

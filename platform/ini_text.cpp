@@ -120,8 +120,7 @@ bool HasIniSection(std::string_view text, std::string_view section) {
   return false;
 }
 
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view value) {
+std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value) {
   section = Trim(section);
   key = Trim(key);
   // The written value loses its leading blanks, as with the Windows

@@ -26,7 +26,6 @@ bool HasIniSection(std::string_view text, std::string_view section);
 // a new key goes after the last key line of the section, a new section goes
 // at the end. New lines use the line end the text already uses (CR LF for
 // a new file).
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view value);
+std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value);
 
 }  // namespace dxfelem

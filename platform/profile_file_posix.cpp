@@ -83,7 +83,8 @@ int32_t ProfileInteger(std::string_view text) {
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   uint32_t value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10u + static_cast<uint32_t>(text[i] - '0');
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    value = value * 10u + static_cast<uint32_t>(text[i] - '0');
   if (negative) value = 0u - value;
   return static_cast<int32_t>(value);
 }

@@ -89,8 +89,8 @@ bool LeadArc(Element& element, ProfileEnd which, double dx, double dy) {
   // along the travel direction: counter-clockwise when the centre lies left.
   const int32_t direction = offset > 0.0 ? 1 : 0;
   Point3 middle;
-  const ArcRecord arc = which == ProfileEnd::kStart ? MakeArcRecord(p, s, cx, cy, direction)
-                                                    : MakeArcRecord(s, p, cx, cy, direction);
+  const ArcRecord arc =
+      which == ProfileEnd::kStart ? MakeArcRecord(p, s, cx, cy, direction) : MakeArcRecord(s, p, cx, cy, direction);
   ArcMiddlePoint(arc, middle);
   if (!IsFinite(p) || !IsFinite(middle)) return false;
   NodeList& nodes = element.nodes();

@@ -79,9 +79,10 @@ TEST_F(BadInput, BrokenStructure) {
 }
 
 TEST_F(BadInput, NumbersThatAreNotOrdinary) {
-  EXPECT_EQ(Convert(Write(kEntities + "0\nLINE\n8\nA\n10\n1e99999\n11\n1\n"  // an infinite start: left out
-                          "0\nLINE\n8\nB\n10\nnan\n20\n-inf\n11\n1\n"        // NaN reads as 0; -inf left out
-                          "0\nPOINT\n8\nC\n10\n0x1p3\n20\n-0x.8p1\n" +      // hexadecimal numbers as strtod reads them
+  EXPECT_EQ(Convert(Write(kEntities +
+                          "0\nLINE\n8\nA\n10\n1e99999\n11\n1\n"         // an infinite start: left out
+                          "0\nLINE\n8\nB\n10\nnan\n20\n-inf\n11\n1\n"   // NaN reads as 0; -inf left out
+                          "0\nPOINT\n8\nC\n10\n0x1p3\n20\n-0x.8p1\n" +  // hexadecimal numbers as strtod reads them
                           kEnd)),
             0);
   const std::string output = Output();

@@ -87,15 +87,14 @@ TEST_F(Conversion, ThreeDimensionalPanelsUseExtrusionsAndThickness) {
                     "Altezza3D=1\nRadiusMin=5\nDecimaliTxt=3\n"
                     "SideInp1=@T,0;\nSideInp2=@B,0;\nSideInp3=@F,0;\nSideInp4=@R,0;\nSideInp5=@K,0;\nSideInp6=@L,0;\n"),
             1);
-  const std::string expected =
-      Line("INI", "     1", "1.000", "2.000", "-5.000", "0.000", "L@B") +
-      Line("FIN", "     1", "4.000", "2.000", "-5.000", "0.000", "L@B") +
-      Line("INI", "     2", "0.000", "0.000", "0.000", "0.000", "O") +
-      Line("FIN", "     2", "1.000", "0.000", "0.000", "0.000", "O") +
-      // The value 0.001 is rounded to two decimals before it is written.
-      Line("ISO", "     3", "-1.000", "3.000", "3.000", "0.000", "P@K") +
-      // (7, 8, 9) in the +X frame: 7 X + 8 Y + 9 N = (9, 7, 8).
-      Line("ISO", "     4", "9.000", "7.000", "8.000", "1.000", "H@R");
+  const std::string expected = Line("INI", "     1", "1.000", "2.000", "-5.000", "0.000", "L@B") +
+                               Line("FIN", "     1", "4.000", "2.000", "-5.000", "0.000", "L@B") +
+                               Line("INI", "     2", "0.000", "0.000", "0.000", "0.000", "O") +
+                               Line("FIN", "     2", "1.000", "0.000", "0.000", "0.000", "O") +
+                               // The value 0.001 is rounded to two decimals before it is written.
+                               Line("ISO", "     3", "-1.000", "3.000", "3.000", "0.000", "P@K") +
+                               // (7, 8, 9) in the +X frame: 7 X + 8 Y + 9 N = (9, 7, 8).
+                               Line("ISO", "     4", "9.000", "7.000", "8.000", "1.000", "H@R");
   EXPECT_EQ(Output(), expected);
 }
 
@@ -109,18 +108,16 @@ TEST_F(Conversion, EllipsesSeenFromBelowAreMirrored) {
       "210\n0\n220\n0\n230\n-1\n";
   ASSERT_EQ(Convert(ellipse, "Connect=0\nAltezza3D=1\nArchiEllisse=1\nDecimaliTxt=3\nSideInp2=DOWN,0;\n"), 1);
   const std::string output = Output();
-  EXPECT_EQ(output.substr(0, 3 * 194),
-            Line("INI", "     1", "2.000", "0.000", "0.000", "0.000", "EDOWN") +
-                Line("MED", "     1", "1.730", "-0.500", "0.000", "0.000", "EDOWN") +
-                Line("FIN", "     1", "0.000", "-1.000", "0.000", "0.000", "EDOWN"));
+  EXPECT_EQ(output.substr(0, 3 * 194), Line("INI", "     1", "2.000", "0.000", "0.000", "0.000", "EDOWN") +
+                                           Line("MED", "     1", "1.730", "-0.500", "0.000", "0.000", "EDOWN") +
+                                           Line("FIN", "     1", "0.000", "-1.000", "0.000", "0.000", "EDOWN"));
   EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 12);  // four arcs, one number
 }
 
 TEST_F(Conversion, InchDrawingsWorkInInchesAndWriteBackMillimetres) {
   // RadiusMin 5 mm is 0.19685 in: a circle of radius 1 (inch) is an arc.
   const std::string circle = "0\nCIRCLE\n8\nC\n10\n0\n20\n0\n40\n1\n";
-  ASSERT_EQ(Convert(circle, "UnitaMisura=2\nRadiusMin=5\nTollerance=0.254\nSpazioFont=2.54\n",
-                    "9\n$INSUNITS\n70\n1\n"),
+  ASSERT_EQ(Convert(circle, "UnitaMisura=2\nRadiusMin=5\nTollerance=0.254\nSpazioFont=2.54\n", "9\n$INSUNITS\n70\n1\n"),
             1);
   EXPECT_EQ(Output().substr(0, 3), "INI");
   std::string ini = Settings();
@@ -136,7 +133,7 @@ TEST_F(Conversion, InchDrawingsWorkInInchesAndWriteBackMillimetres) {
 
   // UnitaMisura 1 converts whatever the header says; the Net call too.
   dir().Write("a.dxf", "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n4\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + circle +
-                          "0\nENDSEC\n0\nEOF\n");
+                           "0\nENDSEC\n0\nEOF\n");
   dir().Write("p.ini", "[P]\nUnitaMisura=1\nRadiusMin=5\n");
   int32_t code = -1;
   ASSERT_EQ(DxfToTxtNet(ini_path().c_str(), "P", dir().File("a.dxf").c_str(), dir().File("a.txt").c_str(), "", &code),
@@ -150,11 +147,12 @@ TEST_F(Conversion, InchDrawingsWorkInInchesAndWriteBackMillimetres) {
 
 TEST_F(Conversion, BadNumbersGiveDefinedResults) {
   const std::string entities =
-      "0\nLINE\n8\nA\n10\nabc\n20\n1e999\n11\n1\n21\n1\n"      // an infinite start: left out
-      "0\nCIRCLE\n8\nB\n10\nnan\n20\n0\n40\n1e308\n"           // NaN reads as 0; a huge radius
-      "0\nARC\n8\nC\n10\n0\n20\n0\n40\n0\n50\n0\n51\n90\n"     // no radius: a point-like arc
+      "0\nLINE\n8\nA\n10\nabc\n20\n1e999\n11\n1\n21\n1\n"        // an infinite start: left out
+      "0\nCIRCLE\n8\nB\n10\nnan\n20\n0\n40\n1e308\n"             // NaN reads as 0; a huge radius
+      "0\nARC\n8\nC\n10\n0\n20\n0\n40\n0\n50\n0\n51\n90\n"       // no radius: a point-like arc
       "0\nELLIPSE\n8\nE\n10\n0\n20\n0\n11\n0\n21\n0\n40\n0.5\n"  // no axis: nothing
-      "0\nPOINT\n8\n" + std::string(254, 'L') + "\n10\n1\n";
+      "0\nPOINT\n8\n" +
+      std::string(254, 'L') + "\n10\n1\n";
   ASSERT_EQ(Convert(entities, "DecimaliTxt=3\n"), 1);
   const std::string output = Output();
   EXPECT_EQ(output.find("nan"), std::string::npos);

@@ -58,8 +58,8 @@ TEST(CliOutput, AFailedWriteToStandardOutputFailsTheRun) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this machine";
   test::TempDir dir;
   const std::string dxf = dir.Write("a.dxf", kDrawing);
-  for (const std::string& arguments :
-       {"layers " + Quoted(dxf), std::string("--help"), "convert " + Quoted(dxf) + " " + Quoted(dir.File("o.txt")) + " --json"}) {
+  for (const std::string& arguments : {"layers " + Quoted(dxf), std::string("--help"),
+                                       "convert " + Quoted(dxf) + " " + Quoted(dir.File("o.txt")) + " --json"}) {
     const ToolRun run = RunTool(arguments, "", "/dev/full");
     EXPECT_EQ(run.exitStatus, 1) << arguments;
     EXPECT_TRUE(Contains(run.err, "cannot write to standard output")) << run.err;
@@ -77,7 +77,7 @@ TEST(CliRewrite, WhatIsNotAnElementFileIsRefused) {
   const Case cases[] = {
       {"random bytes", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "line 1"},
       {"a drawing", kDrawing, "line 1"},
-      {"an unknown mnemonic", good + ElementLine("HOL") , "line 3"},
+      {"an unknown mnemonic", good + ElementLine("HOL"), "line 3"},
       {"a field missing", good + "ISO,     1,0.0,0.0,0.0,L,*\r\n", "line 3 has 7 fields"},
       {"a word for a number", good + "ISO,     1,zero,0.0,0.0,0.0,L,*\r\n", "line 3 has no number in field 3"},
       {"a line too long", good + ElementLine("ISO", std::string(200, 'L')), "line 3 is longer than 255"},
@@ -105,8 +105,10 @@ TEST(CliRewrite, QuestionsAndEmptyLayersChangeNothing) {
   test::TempDir dir;
   // Three decimals: a rewrite with the default five would change every line.
   const std::string bytes = "INI,     1,0.000       ,0.000       ,0.000       ,0.000       ,L" + std::string(63, ' ') +
-                            ",*" + std::string(63, ' ') + "\r\nFIN,     1,0.000       ,10.000      ,0.000       ,0.000"
-                            "       ,L" + std::string(63, ' ') + ",*" + std::string(63, ' ') + "\r\n";
+                            ",*" + std::string(63, ' ') +
+                            "\r\nFIN,     1,0.000       ,10.000      ,0.000       ,0.000"
+                            "       ,L" +
+                            std::string(63, ' ') + ",*" + std::string(63, ' ') + "\r\n";
   const std::string path = dir.Write("e.txt", bytes);
   ToolRun run = RunTool("rewrite " + Quoted(path) + " --layer L --op directions");
   EXPECT_EQ(run.exitStatus, 0);
@@ -142,8 +144,8 @@ TEST(CliConvert, AnOutputThatIsAnInputIsRefused) {
   const std::string ini = dir.Write("p.ini", "[P]\nConnect=0\n");
   std::filesystem::create_symlink(dxf, dir.path() / "link.txt");
   for (const std::string& output : {dxf, dir.File("link.txt"), ini}) {
-    const ToolRun run = RunTool("convert " + Quoted(dxf) + " " + Quoted(output) + " --params " + Quoted(ini) +
-                                " --section P");
+    const ToolRun run =
+        RunTool("convert " + Quoted(dxf) + " " + Quoted(output) + " --params " + Quoted(ini) + " --section P");
     EXPECT_EQ(run.exitStatus, 1) << output;
     EXPECT_TRUE(Contains(run.err, "would replace it")) << run.err;
   }
@@ -189,9 +191,9 @@ TEST(CliConvert, AParameterFileThatCannotBeReadIsNeverWrittenBack) {
                                       " DXFELEM_FAIL_OPEN_NAME=p.ini DXFELEM_FAIL_OPEN_AT=" + std::to_string(at) +
                                       " DXFELEM_FAIL_OPEN_ERRNO=" + std::to_string(error) +
                                       " ASAN_OPTIONS=\"${ASAN_OPTIONS}:verify_asan_link_order=0\"";
-      const ToolRun run = RunTool("convert " + Quoted(dxf) + " " + Quoted(dir.File("o.txt")) + " --params " +
-                                      Quoted(ini) + " --section Panel",
-                                  environment);
+      const ToolRun run = RunTool(
+          "convert " + Quoted(dxf) + " " + Quoted(dir.File("o.txt")) + " --params " + Quoted(ini) + " --section Panel",
+          environment);
       const std::string after = test::ReadFileBytes(ini);
       const std::string where = "open " + std::to_string(at) + " fails with errno " + std::to_string(error);
       if (after == original) {

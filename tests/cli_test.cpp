@@ -27,9 +27,9 @@ TEST(Cli, HelpVersionAndUsageErrors) {
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(Contains(run.output, "dxfelem 0.")) << run.output;
 
-  for (const char* wrong : {"", "frobnicate", "convert", "convert a.dxf", "convert a.dxf b.txt c.txt",
-                            "convert a.dxf b.txt --params p.ini", "convert a.dxf b.txt --section S",
-                            "convert a.dxf b.txt --done", "convert a.dxf b.txt --fast"}) {
+  for (const char* wrong :
+       {"", "frobnicate", "convert", "convert a.dxf", "convert a.dxf b.txt c.txt", "convert a.dxf b.txt --params p.ini",
+        "convert a.dxf b.txt --section S", "convert a.dxf b.txt --done", "convert a.dxf b.txt --fast"}) {
     run = RunTool(wrong);
     EXPECT_EQ(run.exitStatus, 2) << wrong;
     EXPECT_TRUE(Contains(run.output, "usage:")) << wrong;
@@ -108,8 +108,9 @@ TEST(Cli, ListingsAndRewriting) {
   run = RunTool("rewrite '" + dir.File("a.txt") + "' --layer L --op 7");
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(Contains(run.output, "(code 19)")) << run.output;
-  for (const char* wrong : {"rewrite a.txt --op directions", "rewrite a.txt --layer L", "rewrite a.txt --layer L --op x",
-                            "rewrite a.txt --layer L --op 1 --a five", "layers", "blocks a b c", "layers a --summary"}) {
+  for (const char* wrong :
+       {"rewrite a.txt --op directions", "rewrite a.txt --layer L", "rewrite a.txt --layer L --op x",
+        "rewrite a.txt --layer L --op 1 --a five", "layers", "blocks a b c", "layers a --summary"}) {
     EXPECT_EQ(RunTool(wrong).exitStatus, 2) << wrong;
   }
 }
@@ -127,8 +128,7 @@ TEST(Cli, ParametersAreReadAndWrittenBack) {
                                     "; keep this comment\r\n[Panel]\r\nConnect=0\r\nRadiusMin=1.005\r\n"
                                     "Var1=a\r\nVar2=b\r\n\r\n[Next]\r\nConnect=1\r\n");
   dir.Write("ROZOZ.INI", "[Pelvor]\r\nSide2=left\r\nPieceVars=p;q\r\n");
-  ToolRun run = RunTool("convert '" + dxf + "' '" + dir.File("out.txt") + "' --params '" + ini +
-                        "' --section panel");
+  ToolRun run = RunTool("convert '" + dxf + "' '" + dir.File("out.txt") + "' --params '" + ini + "' --section panel");
   EXPECT_EQ(run.exitStatus, 1);  // nothing in the drawing: the settings are still written back
   EXPECT_EQ(test::ReadFileBytes(ini),
             "; keep this comment\r\n[Panel]\r\nConnect=0\r\nRadiusMin=1.00\r\n"

@@ -24,18 +24,18 @@ struct Expected {
 // of five, a polyline without bulges one node per vertex. Texts add none
 // yet; -1 where the count was not worked out.
 const Expected kExpected[] = {
-    {"r12-all-polyline-types.dxf", 0, 5},          // 1 3DFACE; the polylines' extrusion is oblique
-    {"r12-cad-export-lines.dxf", 0, 904},          // 452 LINE
-    {"r12-junk-after-eof.dxf", 0, 3},              // 1 CIRCLE, then junk after EOF
-    {"r12-laser-meter-points-texts.dxf", 0, 31},   // 11 POINT, 10 LINE
-    {"r13-duplicate-handles-dos850.dxf", 0, -1},   // 111 LINE and partial ELLIPSEs
-    {"r2000-architecture-metres.dxf", 0, -1},      // 628 LINE, 18 CIRCLE, 9 ARC, 4 POINT, 1 LWPOLYLINE
-    {"r2000-dxflib-writer.dxf", 0, -1},            // 13 LINE, 13 LWPOLYLINE
+    {"r12-all-polyline-types.dxf", 0, 5},         // 1 3DFACE; the polylines' extrusion is oblique
+    {"r12-cad-export-lines.dxf", 0, 904},         // 452 LINE
+    {"r12-junk-after-eof.dxf", 0, 3},             // 1 CIRCLE, then junk after EOF
+    {"r12-laser-meter-points-texts.dxf", 0, 31},  // 11 POINT, 10 LINE
+    {"r13-duplicate-handles-dos850.dxf", 0, -1},  // 111 LINE and partial ELLIPSEs
+    {"r2000-architecture-metres.dxf", 0, -1},     // 628 LINE, 18 CIRCLE, 9 ARC, 4 POINT, 1 LWPOLYLINE
+    {"r2000-dxflib-writer.dxf", 0, -1},           // 13 LINE, 13 LWPOLYLINE
     // Four polyface meshes (flag 64) and nothing else: meshes make nothing.
     {"r2000-polyface-inches.dxf", 41, -1},
-    {"r2004-inches-bulges.dxf", 0, -1},            // 14 LWPOLYLINE with bulges
-    {"r2007-blocks-mtext.dxf", 0, -1},             // 1 LINE, 1 LWPOLYLINE
-    {"r2013-nested-inserts.dxf", 0, -1},           // 6 LWPOLYLINE
+    {"r2004-inches-bulges.dxf", 0, -1},                       // 14 LWPOLYLINE with bulges
+    {"r2007-blocks-mtext.dxf", 0, -1},                        // 1 LINE, 1 LWPOLYLINE
+    {"r2013-nested-inserts.dxf", 0, -1},                      // 6 LWPOLYLINE
     {"r2018-text-mtext-attrib-extrusion-minus1.dxf", 0, -1},  // 47 LINE, 78 LWPOLYLINE
 };
 

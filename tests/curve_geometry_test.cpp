@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "conversion/conversion_job.h"
 #include "geometry/arc_record.h"
 #include "geometry/circle_builder.h"
-#include "params/circle_form.h"
 #include "geometry/ellipse_builder.h"
 #include "geometry/extrusion_frame.h"
-#include "conversion/conversion_job.h"
+#include "params/circle_form.h"
 
 namespace dxfelem {
 namespace {
@@ -60,7 +60,8 @@ TEST(ExtrusionFrame, FramesCarryPointsToTheDrawing) {
   ExpectPoint(Through({0.6, 0, 0.8}, {0, 1, 0}), 0, 1, 0, 1e-15);
   ExpectPoint(Through({0.6, 0, 0.8}, {0, 0, 1}), 0.6, 0, 0.8, 1e-15);
   // Every oblique frame is right-handed and orthonormal.
-  for (const Point3& n : {Point3{0, 0.6, -0.8}, Point3{-0.48, 0.6, 0.64}, Point3{0.8, -0.6, 0}, Point3{0.36, 0.48, 0.8}}) {
+  for (const Point3& n :
+       {Point3{0, 0.6, -0.8}, Point3{-0.48, 0.6, 0.64}, Point3{0.8, -0.6, 0}, Point3{0.36, 0.48, 0.8}}) {
     const Frame frame = ExtrusionFrame(n, ClassifyExtrusion(n));
     const Point3 x = TransformPoint(frame, {1, 0, 0});
     const Point3 y = TransformPoint(frame, {0, 1, 0});
@@ -118,8 +119,8 @@ class CircleForms : public ::testing::Test {
     std::string text;
     if (job_.drawing->current() == nullptr) return "nothing";
     for (const ElementNode& node : job_.drawing->current()->nodes()) {
-      text += std::string(NodeMnemonic(node.code)) + "(" + std::to_string(node.x) + "," + std::to_string(node.value) +
-              ")";
+      text +=
+          std::string(NodeMnemonic(node.code)) + "(" + std::to_string(node.x) + "," + std::to_string(node.value) + ")";
     }
     return text;
   }
@@ -172,7 +173,8 @@ TEST(Ellipses, FullPartialAndMirrored) {
   ElementSink sink = job.Sink();
   job.parameters.ArchiEllisse = 1;  // 8 points asked: 9 made, four arcs
   const double r3 = std::sqrt(3.0);
-  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {0, 0, 7}, {2, 0, 0}, 0.5, 0.0, 6.283185307179586, Frame{}, 3, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 1, {0, 0, 7}, {2, 0, 0}, 0.5, 0.0, 6.283185307179586, Frame{}, 3,
+             "E");
   auto arcs = Arcs(*job.drawing);
   ASSERT_EQ(arcs.size(), 4u);
   const double expected[4][3][2] = {{{0, 1}, {r3, 0.5}, {2, 0}},
@@ -226,7 +228,8 @@ TEST(Ellipses, FullPartialAndMirrored) {
   // Face 2 is mirrored in y about the centre and its arcs turned round.
   job.parameters.ArchiEllisse = 1;
   job.drawing->Clear();
-  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 2, {0, 0, 0}, {2, 0, 0}, 0.5, 0.0, 6.283185307179586, Frame{}, 6, "E");
+  AddEllipse(sink, job.parameters.ArchiEllisse * 8, 2, {0, 0, 0}, {2, 0, 0}, 0.5, 0.0, 6.283185307179586, Frame{}, 6,
+             "E");
   arcs = Arcs(*job.drawing);
   ASSERT_EQ(arcs.size(), 4u);
   ExpectPoint(arcs[0][0], 2, 0, 0, 1e-15);
@@ -250,7 +253,7 @@ TEST(Ellipses, PartialArcsCoverAnyRange) {
   ConversionJob job("a.dxf", "a.txt");
   ElementSink sink = job.Sink();
   job.parameters.ArchiEllisse = 2;
-  const double ranges[][2] = {{0.3, 2.0},  {1.5, 1.7},  {1.0, 5.5}, {5.5, 1.0}, {6.0, 0.2},
+  const double ranges[][2] = {{0.3, 2.0},       {1.5, 1.7},      {1.0, 5.5}, {5.5, 1.0},  {6.0, 0.2},
                               {M_PI / 2, M_PI}, {0.0, M_PI / 2}, {4.0, 3.9}, {-1.0, 1.0}, {2.0, 8.0}};
   for (const auto& range : ranges) {
     for (double rotation : {0.0, 0.7}) {

@@ -1,8 +1,9 @@
+#include "dxf/dxf_signature.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "dxf/dxf_signature.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {

@@ -6,15 +6,15 @@
 #include <filesystem>
 #include <limits>
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "conversion/conversion_job.h"
+#include "conversion/write_step.h"
 #include "output/grid_number_text.h"
 #include "output/round_to_grid.h"
-#include "platform/c_number_text.h"
 #include "output/text_element_writer.h"
-#include "conversion/write_step.h"
+#include "platform/c_number_text.h"
 #include "platform/text_output_file.h"
 #include "support/temp_dir.h"
 
@@ -52,9 +52,23 @@ TEST(RoundToGrid, HalvesAwayFromZeroWithinTheLimits) {
 TEST(GridNumberText, SameDigitsAsPrintfOfTheRoundedNumber) {
   std::mt19937_64 random(42);
   std::uniform_real_distribution<double> spread(-3e7, 3e7);
-  std::vector<double> values = {0.0, -0.0, 0.0049999, -0.0049999, 0.005, -0.005, 2147483.64, -2147483.64,
-                                21474836.40, 21474836.41, 1e-300, 1e300, -1e300, 12.345, -12.345,
-                                std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()};
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                0.0049999,
+                                -0.0049999,
+                                0.005,
+                                -0.005,
+                                2147483.64,
+                                -2147483.64,
+                                21474836.40,
+                                21474836.41,
+                                1e-300,
+                                1e300,
+                                -1e300,
+                                12.345,
+                                -12.345,
+                                std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::infinity()};
   for (int i = 0; i < 200000; ++i) {
     const double magnitude = std::pow(10.0, static_cast<double>(random() % 12) - 5.0);
     values.push_back(spread(random) * magnitude / 3e7);
@@ -77,9 +91,10 @@ TEST(ElementFile, HandWorkedLines) {
   Drawing drawing(dir.File("out.txt"));
   drawing.StartPath(1, {10, 20, 0}, "0");
   drawing.AddLine(SegmentTarget::kCurrentElement, 1, {10, 20, 0}, {12.346, -0.00004, 1.5}, "0");
-  EXPECT_EQ(WriteAndRead(drawing, 3),
-            "INI,     1,10.000      ,20.000      ,0.000       ,0.000       ," + kLayerAndTag + "\r\n"
-            "FIN,     1,12.350      ,0.000       ,1.500       ,0.000       ," + kLayerAndTag + "\r\n");
+  EXPECT_EQ(WriteAndRead(drawing, 3), "INI,     1,10.000      ,20.000      ,0.000       ,0.000       ," + kLayerAndTag +
+                                          "\r\n"
+                                          "FIN,     1,12.350      ,0.000       ,1.500       ,0.000       ," +
+                                          kLayerAndTag + "\r\n");
 
   drawing.Clear();
   drawing.AddIsolatedPoint(7, {1.234567, -1.234567, 0.000005}, 2.5, "HOLES");
@@ -91,12 +106,10 @@ TEST(ElementFile, HandWorkedLines) {
   const std::string hinge = "HINGE" + std::string(59, ' ');
   EXPECT_EQ(WriteAndRead(drawing, 5),
             "ISO,     7,1.23460     ,-1.23460    ,0.00000     ,2.50000     ," + holes + "," + tag + "\r\n" +
-            "MCR,123456,0.00000     ,0.00000     ,0.00000     ,0.00000     ," + std::string(64, ' ') + "," +
-            hinge + "\r\n" +
-            "APL,1234567,1.00000     ,1.00000     ,1.00000     ,-90.00000   ," + std::string(70, 'L') + "," +
-            hinge + "\r\n" +
-            "PAR,     8,0.50000     ,0.25000     ,0.00000     ,0.00000     ,POS" + std::string(61, ' ') +
-            ",A 1" + std::string(61, ' ') + "\r\n");
+                "MCR,123456,0.00000     ,0.00000     ,0.00000     ,0.00000     ," + std::string(64, ' ') + "," + hinge +
+                "\r\n" + "APL,1234567,1.00000     ,1.00000     ,1.00000     ,-90.00000   ," + std::string(70, 'L') +
+                "," + hinge + "\r\n" + "PAR,     8,0.50000     ,0.25000     ,0.00000     ,0.00000     ,POS" +
+                std::string(61, ' ') + ",A 1" + std::string(61, ' ') + "\r\n");
 }
 
 TEST(ElementFile, EveryNumberOfDecimals) {
@@ -104,9 +117,9 @@ TEST(ElementFile, EveryNumberOfDecimals) {
   Drawing drawing(dir.File("out.txt"));
   drawing.AddIsolatedPoint(1, {3.14159265, -2.71828183, 123456.123456789}, 0.0, "0");
   const char* expected[] = {
-      "3.140       ,-2.720      ,123456.120  ,0.000       ,",   // 3: the last digit is always 0
-      "3.1420      ,-2.7180     ,123456.1230 ,0.0000      ,",   // 4
-      "3.14160     ,-2.71830    ,123456.12350,0.00000     ,",   // 5
+      "3.140       ,-2.720      ,123456.120  ,0.000       ,",  // 3: the last digit is always 0
+      "3.1420      ,-2.7180     ,123456.1230 ,0.0000      ,",  // 4
+      "3.14160     ,-2.71830    ,123456.12350,0.00000     ,",  // 5
       // 6 and 7: 123456.12... times 10^5 or 10^6 is beyond the grid's limit,
       // so that number is written with the C library's rounding alone.
       "3.141590    ,-2.718280   ,123456.123457,0.000000    ,",

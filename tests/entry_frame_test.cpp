@@ -1,12 +1,13 @@
 // The frame around every exported function, driven with bodies that succeed,
 // fail, run out of memory or throw.
+#include "interface/entry_frame.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <new>
 #include <stdexcept>
 
-#include "interface/entry_frame.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {
@@ -60,29 +61,24 @@ TEST_F(EntryFrame, NetCellIsZeroDuringTheCallAndTheCodeAfterIt) {
 TEST_F(EntryFrame, NoMemoryIsCode4WithoutCompletionFile) {
   ConversionResult record = GarbageRecord();
   int32_t cell = -7;
-  EXPECT_EQ(RunEntryFrame(&record, nullptr, done_.c_str(), [] { return CallResult{CallOutcome::kNoMemory, {}}; }),
-            0);
+  EXPECT_EQ(RunEntryFrame(&record, nullptr, done_.c_str(), [] { return CallResult{CallOutcome::kNoMemory, {}}; }), 0);
   EXPECT_EQ(record.errorCode, 4);
   EXPECT_EQ(record.status, 504);
-  EXPECT_EQ(RunEntryFrame(nullptr, &cell, done_.c_str(), [] { return CallResult{CallOutcome::kNoMemory, {}}; }),
-            0);
+  EXPECT_EQ(RunEntryFrame(nullptr, &cell, done_.c_str(), [] { return CallResult{CallOutcome::kNoMemory, {}}; }), 0);
   EXPECT_EQ(cell, 4);
   EXPECT_EQ(test::ReadFileBytes(done_), "old");
 }
 
 TEST_F(EntryFrame, AnEscapingExceptionReturnsZeroAndKeepsTheRecord) {
   ConversionResult record = GarbageRecord();
-  int32_t returned = RunEntryFrame(&record, nullptr, done_.c_str(), []() -> CallResult {
-    throw std::runtime_error("a file write failed");
-  });
+  int32_t returned = RunEntryFrame(&record, nullptr, done_.c_str(),
+                                   []() -> CallResult { throw std::runtime_error("a file write failed"); });
   EXPECT_EQ(returned, 0);
   ExpectResetState(record);
   EXPECT_EQ(test::ReadFileBytes(done_), "old");
 
   int32_t cell = -7;
-  returned = RunEntryFrame(nullptr, &cell, done_.c_str(), []() -> CallResult {
-    throw std::bad_alloc();
-  });
+  returned = RunEntryFrame(nullptr, &cell, done_.c_str(), []() -> CallResult { throw std::bad_alloc(); });
   EXPECT_EQ(returned, 0);
   EXPECT_EQ(cell, 0);
   EXPECT_EQ(test::ReadFileBytes(done_), "old");
@@ -93,7 +89,9 @@ TEST_F(EntryFrame, AnEscapingExceptionReturnsZeroAndKeepsTheRecord) {
 TEST_F(EntryFrame, ASuccessWithACodeKeepsIt) {
   ConversionResult record = GarbageRecord();
   EXPECT_EQ(RunEntryFrame(&record, nullptr, done_.c_str(),
-                          [] { return CallResult{CallOutcome::kSucceeded, StatusInfo::Failure(19)}; }),
+                          [] {
+                            return CallResult{CallOutcome::kSucceeded, StatusInfo::Failure(19)};
+                          }),
             1);
   EXPECT_EQ(record.status, 519);
   EXPECT_EQ(record.hasFileName, 0);

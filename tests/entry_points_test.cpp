@@ -18,8 +18,7 @@ namespace support = dxfelem::test;
 
 using DxfCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*,
                                        ConversionResult*);
-using DxfNetCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*,
-                                          int32_t*);
+using DxfNetCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*, int32_t*);
 using TxtCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*, int32_t,
                                        double*, double*, int32_t, ConversionResult*);
 using TxtNetCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*, int32_t,
@@ -112,9 +111,9 @@ TEST_F(EntryPoints, MissingDxfFileIsCode8WithItsName) {
 TEST_F(EntryPoints, FilesThatAreNotDxfAreCode13) {
   const std::string tenMegabyteLine(10 * 1024 * 1024, '0');
   const std::string binary("\x00\x01\x02\xff\xfe\x1a\x00SECTION", 15);
-  for (const std::string& bytes : {std::string(), std::string("hello\nworld\n"), binary,
-                                   std::string("AutoCAD Binary DXF\r\n\x1a"), tenMegabyteLine + "\nSECTION\n",
-                                   std::string("0\nsection\n")}) {
+  for (const std::string& bytes :
+       {std::string(), std::string("hello\nworld\n"), binary, std::string("AutoCAD Binary DXF\r\n\x1a"),
+        tenMegabyteLine + "\nSECTION\n", std::string("0\nsection\n")}) {
     ConversionResult record = GarbageRecord();
     std::remove(done_.c_str());
     EXPECT_EQ(Convert(dir_.Write("a.dxf", bytes), record), 0);
@@ -125,8 +124,9 @@ TEST_F(EntryPoints, FilesThatAreNotDxfAreCode13) {
 
 TEST_F(EntryPoints, DxfWithoutElementsIsCode41) {
   // A layer named "0" and an entity nobody converts: nothing becomes an element.
-  std::string dxf = dir_.Write("a.dxf", "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nSPLINE\r\n  8\r\n0\r\n"
-                                        "  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+  std::string dxf = dir_.Write("a.dxf",
+                               "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nSPLINE\r\n  8\r\n0\r\n"
+                               "  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
   ConversionResult record = GarbageRecord();
   EXPECT_EQ(Convert(dxf, record), 0);
   ExpectFailureRecord(record, 41, "");
@@ -206,9 +206,9 @@ TEST_F(EntryPoints, ListingAndRewritingReportMissingFiles) {
   ExpectFailureRecord(record, 8, missing);
   EXPECT_FALSE(std::filesystem::exists(done_));
   cell = -1;
-  EXPECT_EQ(Resolve<TxtNetCall>("TxtToTxtNet")("", "", missing.c_str(), done_.c_str(), "L", 4, &value1, &value2, 0,
-                                               &cell),
-            0);
+  EXPECT_EQ(
+      Resolve<TxtNetCall>("TxtToTxtNet")("", "", missing.c_str(), done_.c_str(), "L", 4, &value1, &value2, 0, &cell),
+      0);
   EXPECT_EQ(cell, 8);
   EXPECT_EQ(value1, 1.5);
   EXPECT_EQ(value2, 2.5);

@@ -1,9 +1,9 @@
 // The machining face chosen for an entity, and written into its layer.
+#include "dxf/face_choice.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "dxf/face_choice.h"
 
 namespace dxfelem {
 namespace {

@@ -1,11 +1,11 @@
 // Glyph outlines in the native TrueType form, from the platform's font
 // system (FreeType and fontconfig here, with the DejaVu fonts installed).
+#include "platform/glyph_outlines.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
-
-#include "platform/glyph_outlines.h"
 
 namespace dxfelem {
 namespace {

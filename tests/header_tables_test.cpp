@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "conversion/conversion_job.h"
 #include "dxf/dxf_line_reader.h"
 #include "dxf/section_scan.h"
-#include "conversion/conversion_job.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {

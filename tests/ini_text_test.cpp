@@ -1,10 +1,10 @@
 // INI text read and changed by the rules of the Windows private-profile
 // functions.
+#include "platform/ini_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "platform/ini_text.h"
 
 namespace dxfelem {
 namespace {

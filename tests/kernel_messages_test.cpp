@@ -1,11 +1,12 @@
 // The kernel's messages and their message file.
+#include "kernel/kernel_messages.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "kernel/kernel_messages.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {
@@ -34,8 +35,7 @@ TEST_F(KernelMessages, TheKeywordsLineFromTheMessageFile) {
              "NOBLANKS\r\n"
              "BADRECT \t Rectangle too small\r\n"
              "BADRECT second match is never shown\r\n");
-  EXPECT_EQ(Report("BADRECT"),
-            "VU-RIR Message: BADRECT Rectangle too small\nLocation: tg_ellipsepnts Error Nr: 75\n");
+  EXPECT_EQ(Report("BADRECT"), "VU-RIR Message: BADRECT Rectangle too small\nLocation: tg_ellipsepnts Error Nr: 75\n");
   EXPECT_EQ(Report("NOBLANKS"), "");  // a line without a blank has no first word
   EXPECT_EQ(Report("badrect"), "");   // keywords are case-sensitive
   EXPECT_EQ(Report("MISSING"), "");

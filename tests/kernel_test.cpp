@@ -74,8 +74,13 @@ TEST(KernelMatrix, IdentityCopyAndApply) {
   EXPECT_EQ(z, 3);
   // A quarter turn about z, then a move by (10, 20, 30): columns in 0-2,
   // 4-6, 8-10, the translation in 12-14.
-  m[0] = 0; m[1] = 1; m[4] = -1; m[5] = 0;
-  m[12] = 10; m[13] = 20; m[14] = 30;
+  m[0] = 0;
+  m[1] = 1;
+  m[4] = -1;
+  m[5] = 0;
+  m[12] = 10;
+  m[13] = 20;
+  m[14] = 30;
   tg_matrix copy;
   tg_copy_matrix(m, copy);
   tg_apply_matrix(copy, 1, 2, 3, x, y, z);
@@ -93,7 +98,7 @@ TEST(KernelEllipse, PointsWorkedOutByHand) {
   EXPECT_EQ(requested, 8);
   EXPECT_EQ(produced, 9);
   const double r3 = std::sqrt(3.0);  // 2 sqrt(1 - 0.5^2)
-  const tg_poly_3D expected[] = {{1, 0, 1, 7},     {1, r3, 0.5, 7}, {1, 2, 0, 7},     {1, r3, -0.5, 7}, {1, 0, -1, 7},
+  const tg_poly_3D expected[] = {{1, 0, 1, 7},      {1, r3, 0.5, 7}, {1, 2, 0, 7},     {1, r3, -0.5, 7}, {1, 0, -1, 7},
                                  {1, -r3, -0.5, 7}, {1, -2, 0, 7},   {1, -r3, 0.5, 7}, {1, 0, 1, 7}};
   ASSERT_EQ(points.size(), 9u);
   for (std::size_t i = 0; i < points.size(); ++i) {

@@ -50,8 +50,8 @@ TEST(Layering, NoFolderIncludesAFolderAboveIt) {
         const std::string target = path.substr(0, slash);
         if (target == folder || target == "dxfelem") continue;  // itself, or the public header
         EXPECT_TRUE(allowed.count(target) != 0)
-            << entry.path().lexically_relative(root).string() << ":" << number << " includes " << path << ": "
-            << folder << " may not depend on " << target;
+            << entry.path().lexically_relative(root).string() << ":" << number << " includes " << path << ": " << folder
+            << " may not depend on " << target;
       }
     }
   }

@@ -45,7 +45,8 @@ TEST_F(Listing, LayersOfR12AndR2000Tables) {
   // pair them, so the table's handle "2" makes the "330" after it a name.
   const std::string r2000 =
       "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n5\n2\n330\n0\n100\nAcDbSymbolTable\n70\n2\n"
-      "0\nLAYER\n5\n10\n330\n2\n100\nAcDbSymbolTableRecord\n100\nAcDbLayerTableRecord\n2\n0\n70\n0\n62\n7\n6\nCONTINUOUS\n"
+      "0\nLAYER\n5\n10\n330\n2\n100\nAcDbSymbolTableRecord\n100\nAcDbLayerTableRecord\n2\n0\n70\n0\n62\n7\n6\nCONTINUOU"
+      "S\n"
       "0\nLAYER\n5\n11\n330\n2\n100\nAcDbSymbolTableRecord\n100\nAcDbLayerTableRecord\n2\nCUT 1\n70\n0\n"
       "0\nENDTAB\n0\nENDSEC\n0\nEOF\n";
   EXPECT_EQ(List(false, r2000, code), "330\r\n0\r\nCUT 1\r\n");

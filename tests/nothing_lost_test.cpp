@@ -2,8 +2,8 @@
 // cause: a full disk (a file size limit on a child process, and a small
 // tmpfs where one can be mounted), a killed process, links and permissions
 // of the files replaced.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -32,7 +32,8 @@ std::set<std::string> FileNames(const std::filesystem::path& folder) {
 // A drawing whose element file is far larger than 64 KiB.
 std::string ManyLines() {
   std::string dxf = "0\nSECTION\n2\nENTITIES\n";
-  for (int i = 0; i < 2000; ++i) dxf += "0\nLINE\n8\nL\n10\n" + std::to_string(i) + "\n11\n" + std::to_string(i + 1) + "\n";
+  for (int i = 0; i < 2000; ++i)
+    dxf += "0\nLINE\n8\nL\n10\n" + std::to_string(i) + "\n11\n" + std::to_string(i + 1) + "\n";
   return dxf + "0\nENDSEC\n0\nEOF\n";
 }
 
@@ -52,9 +53,9 @@ std::string FileNameOf(const ConversionResult& record) {
 // The outcome every call must give when its output cannot be written whole:
 // 0, code 8 naming the file, the completion file, the old file intact.
 struct Expected {
-  std::string file;         // the output the call writes
-  std::string oldContent;   // what it held before
-  std::string done;         // the completion file
+  std::string file;        // the output the call writes
+  std::string oldContent;  // what it held before
+  std::string done;        // the completion file
 };
 
 // Runs the four writing calls with their outputs in `folder`; `limit`

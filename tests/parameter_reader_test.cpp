@@ -148,9 +148,9 @@ TEST_F(ParameterReader, FaceNumbersAndNamesInBothForms) {
   EXPECT_EQ(p.ScambiaFacce[1], 5);
   EXPECT_EQ(p.ScambiaFacce[5], 6);
   EXPECT_EQ(p.SideInp[0], "A");
-  EXPECT_EQ(p.SideInp[1], "");  // "*" leaves the face name as it was
-  EXPECT_EQ(p.SideInp[2], "");  // no ";" leaves it as it was
-  EXPECT_EQ(p.SideInp[3], "");  // ",,B" becomes ",*,B": the first field is "*"
+  EXPECT_EQ(p.SideInp[1], "");     // "*" leaves the face name as it was
+  EXPECT_EQ(p.SideInp[2], "");     // no ";" leaves it as it was
+  EXPECT_EQ(p.SideInp[3], "");     // ",,B" becomes ",*,B": the first field is "*"
   EXPECT_EQ(p.SideInp[4], "E5 ");  // the line is trimmed, its fields are not
   EXPECT_EQ(p.SideInp[5], "Side6");
 
@@ -192,9 +192,10 @@ TEST_F(ParameterReader, InchRoundTripKeepsMillimetresInTheFile) {
 TEST_F(ParameterReader, SelectionTablesAndTheSubBlockTableThatOutlivesCalls) {
   TheProcessState().macroBlocks = std::make_unique<BlockDefinitionTable>();
   TheProcessState().operationBlocks.reset();
-  Read("[Panel]\nYesLogic=1\nYesLayer1= CUT \nYesLayer2=\nYesLayer3=NEVER\n"
-       "LavLayer1=nosemicolon\nLavLayer2=L2,1050;\nMcrLayer1=M,,x;\n"
-       "McrBlock1=M1,x,y;p,q,r;(a,b,c)\nOprBlock1=O1;\nSubBlock1=S1,s2,s3;\nSubBlock2=S2;\nSubBlock3=S3;\n");
+  Read(
+      "[Panel]\nYesLogic=1\nYesLayer1= CUT \nYesLayer2=\nYesLayer3=NEVER\n"
+      "LavLayer1=nosemicolon\nLavLayer2=L2,1050;\nMcrLayer1=M,,x;\n"
+      "McrBlock1=M1,x,y;p,q,r;(a,b,c)\nOprBlock1=O1;\nSubBlock1=S1,s2,s3;\nSubBlock2=S2;\nSubBlock3=S3;\n");
   EXPECT_EQ(job_.selection.layers[0], "CUT");
   EXPECT_EQ(job_.selection.layers[1], "");
   EXPECT_EQ(job_.selection.LavLayer[0].layer, "");

@@ -31,15 +31,12 @@ TEST_F(PolylinesAndInserts, ClosedSquareWithBulgesBothWays) {
   // The half circle from (10, 0) to (10, 10) about (10, 5) passes (15, 5);
   // the one from (0, 10) back to (0, 0), clockwise about (0, 5), passes
   // (5, 5). One element, one number; the next entity gets the next one.
-  const std::string expected = Line("INI", "     1", "0.000", "0.000", "SQF1") +
-                               Line("VER", "     1", "10.000", "0.000", "SQF1") +
-                               Line("MED", "     1", "15.000", "5.000", "SQF1") +
-                               Line("VER", "     1", "10.000", "10.000", "SQF1") +
-                               Line("VER", "     1", "0.000", "10.000", "SQF1") +
-                               Line("MED", "     1", "5.000", "5.000", "SQF1") +
-                               Line("FIN", "     1", "0.000", "0.000", "SQF1") +
-                               Line("INI", "     2", "0.000", "0.000", "LF1") +
-                               Line("FIN", "     2", "1.000", "0.000", "LF1");
+  const std::string expected =
+      Line("INI", "     1", "0.000", "0.000", "SQF1") + Line("VER", "     1", "10.000", "0.000", "SQF1") +
+      Line("MED", "     1", "15.000", "5.000", "SQF1") + Line("VER", "     1", "10.000", "10.000", "SQF1") +
+      Line("VER", "     1", "0.000", "10.000", "SQF1") + Line("MED", "     1", "5.000", "5.000", "SQF1") +
+      Line("FIN", "     1", "0.000", "0.000", "SQF1") + Line("INI", "     2", "0.000", "0.000", "LF1") +
+      Line("FIN", "     2", "1.000", "0.000", "LF1");
   EXPECT_EQ(Output(), expected);
 }
 
@@ -54,7 +51,8 @@ TEST_F(PolylinesAndInserts, TheHeavyFormGivesTheSameElements) {
   ASSERT_EQ(Convert(heavy + "0\nLINE\n8\nL\n11\n1\n", kSettings), 1);
   const std::string fromHeavy = Output();
   // An R12 file without HEADER, and the R2000 form with handles and markers.
-  ASSERT_EQ(ConvertFile("0\nSECTION\n2\nENTITIES\n" + heavy + "0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n", kSettings), 1);
+  ASSERT_EQ(ConvertFile("0\nSECTION\n2\nENTITIES\n" + heavy + "0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n", kSettings),
+            1);
   EXPECT_EQ(Output(), fromHeavy);
   ASSERT_EQ(Convert(std::string(kSquareLight) + "0\nLINE\n8\nL\n11\n1\n", kSettings), 1);
   EXPECT_EQ(Output(), fromHeavy);
@@ -83,15 +81,12 @@ TEST_F(PolylinesAndInserts, CodedLayersGiveLoosePieces) {
       "0\nLWPOLYLINE\n8\nCUT\n70\n1\n10\n0\n20\n0\n10\n10\n20\n0\n42\n1\n10\n10\n20\n10\n10\n0\n20\n10\n"
       "0\nPOINT\n8\nQ\n10\n7\n";
   ASSERT_EQ(Convert(square, std::string(kSettings) + "McrLayer1=CUT,1050;\n"), 1);
-  EXPECT_EQ(Output(), Line("INI", "     1", "0.000", "0.000", "CUTF1") +
-                          Line("VER", "     1", "10.000", "0.000", "CUTF1") +
-                          Line("MED", "     1", "15.000", "5.000", "CUTF1") +
-                          Line("FIN", "     1", "10.000", "10.000", "CUTF1") +
-                          Line("INI", "     2", "10.000", "10.000", "CUTF1") +
-                          Line("FIN", "     2", "0.000", "10.000", "CUTF1") +
-                          Line("INI", "     3", "0.000", "10.000", "CUTF1") +
-                          Line("FIN", "     3", "0.000", "0.000", "CUTF1") +
-                          Line("ISO", "     4", "7.000", "0.000", "QF1"));
+  EXPECT_EQ(Output(),
+            Line("INI", "     1", "0.000", "0.000", "CUTF1") + Line("VER", "     1", "10.000", "0.000", "CUTF1") +
+                Line("MED", "     1", "15.000", "5.000", "CUTF1") + Line("FIN", "     1", "10.000", "10.000", "CUTF1") +
+                Line("INI", "     2", "10.000", "10.000", "CUTF1") + Line("FIN", "     2", "0.000", "10.000", "CUTF1") +
+                Line("INI", "     3", "0.000", "10.000", "CUTF1") + Line("FIN", "     3", "0.000", "0.000", "CUTF1") +
+                Line("ISO", "     4", "7.000", "0.000", "QF1"));
 }
 
 TEST_F(PolylinesAndInserts, InsertsOfNamedBlocksAndTheirAttributes) {

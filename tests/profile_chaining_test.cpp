@@ -1,11 +1,12 @@
 // Joining pieces into profiles: hand-worked cases, and the fast chaining
 // against the scan as written down on many random drawings.
+#include "geometry/profile_chaining.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include "geometry/profile_chaining.h"
 #include "support/reference_chaining.h"
 
 namespace dxfelem {
@@ -16,8 +17,8 @@ std::string Describe(const Drawing& drawing) {
   for (const Element& element : drawing.elements()) {
     text += element.layer() + "[";
     for (const ElementNode& node : element.nodes()) {
-      text += std::string(NodeMnemonic(node.code)) + "(" + std::to_string(node.x) + "," + std::to_string(node.y) +
-              "," + std::to_string(node.z) + "#" + std::to_string(node.entity) + ")";
+      text += std::string(NodeMnemonic(node.code)) + "(" + std::to_string(node.x) + "," + std::to_string(node.y) + "," +
+              std::to_string(node.z) + "#" + std::to_string(node.entity) + ")";
     }
     text += "]\n";
   }
@@ -40,23 +41,26 @@ TEST(Chaining, HandWorkedJoins) {
   Segment(drawing, "a", 2, {10, 0, 0}, {10, 5, 0});  // another layer: never joined
   Segment(drawing, "A", 3, {10.0005, 0, 0}, {10, 10, 0});
   Chain(drawing, 0.001, nullptr, false);
-  EXPECT_EQ(Describe(drawing),
-            "A[INI(0.000000,0.000000,0.000000#1)VER(10.000000,0.000000,0.000000#1)FIN(10.000000,10.000000,0.000000#3)]\n"
-            "a[INI(10.000000,0.000000,0.000000#2)FIN(10.000000,5.000000,0.000000#2)]\n");
+  EXPECT_EQ(
+      Describe(drawing),
+      "A[INI(0.000000,0.000000,0.000000#1)VER(10.000000,0.000000,0.000000#1)FIN(10.000000,10.000000,0.000000#3)]\n"
+      "a[INI(10.000000,0.000000,0.000000#2)FIN(10.000000,5.000000,0.000000#2)]\n");
 
   // End to end: the second is reversed. Start to start: the first is.
   drawing.Clear();
   Segment(drawing, "A", 1, {0, 0, 0}, {10, 0, 0});
   Segment(drawing, "A", 2, {20, 0, 0}, {10, 0, 0});
   Chain(drawing, 0.001, nullptr, false);
-  EXPECT_EQ(Describe(drawing),
-            "A[INI(0.000000,0.000000,0.000000#1)VER(10.000000,0.000000,0.000000#1)FIN(20.000000,0.000000,0.000000#2)]\n");
+  EXPECT_EQ(
+      Describe(drawing),
+      "A[INI(0.000000,0.000000,0.000000#1)VER(10.000000,0.000000,0.000000#1)FIN(20.000000,0.000000,0.000000#2)]\n");
   drawing.Clear();
   Segment(drawing, "A", 1, {0, 0, 0}, {10, 0, 0});
   Segment(drawing, "A", 2, {0, 0, 0}, {0, 10, 0});
   Chain(drawing, 0.001, nullptr, false);
-  EXPECT_EQ(Describe(drawing),
-            "A[INI(10.000000,0.000000,0.000000#1)VER(0.000000,0.000000,0.000000#1)FIN(0.000000,10.000000,0.000000#2)]\n");
+  EXPECT_EQ(
+      Describe(drawing),
+      "A[INI(10.000000,0.000000,0.000000#1)VER(0.000000,0.000000,0.000000#1)FIN(0.000000,10.000000,0.000000#2)]\n");
 }
 
 TEST(Chaining, RectangleSidesInAnyOrderKeepTheirGap) {
@@ -90,14 +94,16 @@ TEST(Chaining, RectangleSidesInAnyOrderKeepTheirGap) {
 TEST(Chaining, ClosedArcEndedAndCodedPiecesStayAlone) {
   Drawing drawing("x");
   Element& closed = drawing.elements().emplace_back("A");
-  for (Point3 p : {Point3{0, 0, 0}, Point3{5, 0, 0}, Point3{0, 5, 0}, Point3{0, 0, 0}}) closed.AddNode(MakeNode(kNodeVer, 1, p));
+  for (Point3 p : {Point3{0, 0, 0}, Point3{5, 0, 0}, Point3{0, 5, 0}, Point3{0, 0, 0}})
+    closed.AddNode(MakeNode(kNodeVer, 1, p));
   Element& arc = drawing.elements().emplace_back("A");
   arc.AddNode(MakeNode(kNodeMed, 2, {0, 0, 0}));
   arc.AddNode(MakeNode(kNodeFin, 2, {3, 3, 0}));
   Segment(drawing, "CUT", 3, {0, 0, 0}, {1, 0, 0});
   Segment(drawing, "CUT", 4, {1, 0, 0}, {2, 0, 0});
   const std::string before = Describe(drawing);
-  Chain(drawing, 0.5, [](const std::string& layer) { return layer == "CUT"; }, false);
+  Chain(
+      drawing, 0.5, [](const std::string& layer) { return layer == "CUT"; }, false);
   EXPECT_EQ(Describe(drawing), before);
   ReverseAll(drawing);
   EXPECT_EQ(drawing.elements().front().nodes().front().code, kNodeIni);  // the closed polygon is turned round
@@ -157,9 +163,7 @@ void RandomDrawing(std::mt19937& random, Drawing& drawing, int pieces) {
         element.AddNode(MakeNode(kNodeFin, i, b));
         break;
       }
-      case 3:
-        drawing.AddArc(SegmentTarget::kNewElement, i, a, {a.x + 0.5, a.y + 0.7, 0}, b, layer);
-        break;
+      case 3: drawing.AddArc(SegmentTarget::kNewElement, i, a, {a.x + 0.5, a.y + 0.7, 0}, b, layer); break;
       default: drawing.AddLine(SegmentTarget::kNewElement, i, a, b, layer); break;
     }
   }

@@ -1,5 +1,7 @@
 // The private-profile file: defaults, limits, and writes that never lose
 // the user's file.
+#include "platform/profile_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,7 +9,6 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/profile_file.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {

@@ -14,7 +14,8 @@
 namespace dxfelem {
 namespace {
 
-std::string Line(const char* code, const char* x, const char* y, const char* layer = "L", const char* entity = "     1") {
+std::string Line(const char* code, const char* x, const char* y, const char* layer = "L",
+                 const char* entity = "     1") {
   return test::ElementLine(code, entity, x, y, "0.000", "0.000", layer);
 }
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "geometry/element_builders.h"
 #include "conversion/conversion_job.h"
+#include "geometry/element_builders.h"
 #include "params/parameter_file.h"
 #include "params/selection_lists.h"
 #include "platform/profile_file.h"
@@ -29,7 +29,9 @@ TEST(Selection, LayersMatchAsPrefixesOfTheCutName) {
   for (const char* layer : {"CUT", "CUT2", "CUTZP10", "CUTDN3", "CUTTER"}) {
     EXPECT_TRUE(IsLayerSelected(take, layer)) << layer;
   }
-  for (const char* layer : {"XCUT", "cut", "CU", "", "ZPCUT", "CU" "ZPT"}) {
+  for (const char* layer : {"XCUT", "cut", "CU", "", "ZPCUT",
+                            "CU"
+                            "ZPT"}) {
     EXPECT_FALSE(IsLayerSelected(take, layer)) << layer;
   }
   const SelectionLists leave = Lists(0, {"CUT"});

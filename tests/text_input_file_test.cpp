@@ -1,11 +1,12 @@
 // The line reader must give exactly the lines the C library's fgets gives on
 // a file opened in text mode on the hosts' system.
+#include "platform/text_input_file.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/text_input_file.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {

@@ -22,16 +22,16 @@ struct OutlineTarget {
 
 // What the TEXT and MTEXT reader hands on for one entity.
 struct TextEntity {
-  std::string kind;   // "TEXT" or "MTEXT"
-  std::string text;   // the final chunk of the text value
+  std::string kind;  // "TEXT" or "MTEXT"
+  std::string text;  // the final chunk of the text value
   std::string style;
   Point3 insertion;
-  Point3 direction;   // MTEXT: the direction of the text's x axis
+  Point3 direction;  // MTEXT: the direction of the text's x axis
   double height = 0.0;
   double rotation = 0.0;  // degrees; TEXT only
   std::string layer;      // with the face name
   int face = 0;
-  int faceLayer = 0;      // the layer as read names a face
+  int faceLayer = 0;  // the layer as read names a face
   Frame frame;
 };
 

@@ -18,8 +18,8 @@ ToolRun RunTool(const std::string& arguments, const std::string& environment, co
   ToolRun run;
   TempDir dir;
   const std::string errors = dir.File("stderr");
-  std::string command = environment + (environment.empty() ? "" : " ") + Quoted(DXFELEM_CLI) + " " + arguments +
-                        " 2>" + Quoted(errors);
+  std::string command =
+      environment + (environment.empty() ? "" : " ") + Quoted(DXFELEM_CLI) + " " + arguments + " 2>" + Quoted(errors);
   if (!stdoutTarget.empty()) command += " >" + Quoted(stdoutTarget);
   std::FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;

@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
     std::printf("cannot load %s\n", argv[1]);
     return 3;
   }
-  using DxfCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*,
-                                         ConversionResult*);
+  using DxfCall =
+      int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*, ConversionResult*);
   using ListCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*, int32_t*);
   using TxtCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*, int32_t,
                                          double*, double*, int32_t, ConversionResult*);
