@@ -24,7 +24,8 @@ std::size_t FormatGridNumber(char* out, double value, int decimals) {
   // 0 after them, which is what is written here, without printf.
   std::size_t length = 0;
   if (units < 0) out[length++] = '-';
-  const unsigned long long magnitude = units < 0 ? 0ull - static_cast<unsigned long long>(units) : units;
+  const unsigned long long magnitude =
+      units < 0 ? 0ull - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
   const unsigned long long step = static_cast<unsigned long long>(kGridSteps[decimals - 3]);
   length += FormatInt(out + length, static_cast<int32_t>(magnitude / step));
   out[length++] = '.';

@@ -57,7 +57,7 @@ void PutWord(std::vector<uint8_t>& out, uint16_t value) {
 }
 
 void PutDword(std::vector<uint8_t>& out, std::size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
+  for (std::size_t i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 bool IsOn(const FT_Outline& outline, int point) { return (FT_CURVE_TAG(outline.tags[point]) == FT_CURVE_TAG_ON); }

@@ -21,8 +21,10 @@ struct Expected {
 // Node counts follow from the entity counts of SOURCES.md with the built-in
 // settings (every layer taken, RadiusMin 0, no block named): a LINE is two
 // nodes, a POINT one, a CIRCLE a three-node full arc, a 3DFACE a closed path
-// of five, a polyline without bulges one node per vertex. Texts add none
-// yet; -1 where the count was not worked out.
+// of five, a polyline without bulges one node per vertex (and one more to
+// close it). Texts add none yet. -1: only the outcome is checked, where the
+// count depends on the curve sampling (the partial ellipses are pinned by
+// ShortenedEllipseArcsOfARealDrawing, the bulges by the polyline tests).
 const Expected kExpected[] = {
     {"r12-all-polyline-types.dxf", 0, 5},         // 1 3DFACE; the polylines' extrusion is oblique
     {"r12-cad-export-lines.dxf", 0, 904},         // 452 LINE
