@@ -12,6 +12,7 @@
 #include "geometry/element_sink.h"
 #include "params/parameter_record.h"
 #include "params/selection_lists.h"
+#include "text/glyph_cache.h"
 #include "text/text_style_table.h"
 
 namespace dxfelem {
@@ -34,7 +35,7 @@ class ConversionJob {
   ElementSink Sink() { return ElementSink{drawing.get(), &selection}; }
   // What the DXF readers may touch, with the elements going to `sink`.
   EntityContext ReadingContext(ElementSink& sink) {
-    return EntityContext{parameters, selection, textStyles, reading, sink, elementCounter};
+    return EntityContext{parameters, selection, textStyles, reading, sink, elementCounter, glyphs};
   }
 
   SelectionLists selection;  // YesLogic, name lists, LavLayer and McrLayer
@@ -45,6 +46,7 @@ class ConversionJob {
   std::string dxfFileName;
   int32_t elementCounter = 0;
   DxfReadingState reading;
+  GlyphCache glyphs;  // the fonts of the texts, opened once per call
 };
 
 }  // namespace dxfelem

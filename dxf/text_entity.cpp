@@ -52,7 +52,9 @@ bool ReadText(EntityContext& context, DxfLineReader& reader, Token firstCode, co
   if (p.Testo == 0) return true;
   text.layer = common.layer;
   context.NextElementNumber();
-  ConvertTextToOutlines({context.parameters, context.textStyles, context.sink, context.elementCounter}, text);
+  ConvertTextToOutlines(
+      {context.parameters, context.selection, context.textStyles, context.sink, context.elementCounter, context.glyphs},
+      text);
   return true;
 }
 

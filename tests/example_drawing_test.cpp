@@ -39,7 +39,8 @@ TEST(ExampleDrawing, ConvertsToTheHandWorkedElementFile) {
   // arc. The hinge block is named by McrBlock1: a macro element at the
   // insertion point and a placement element with the scale factors (the
   // missing z scale is 1) and the rotation, both with one number. The
-  // label's number is taken, though the text makes no element yet.
+  // label's letters follow: closed outlines on its layer, whose digits the
+  // font decides.
   const std::string expected = Line("INI", "     1", "0.000", "0.000", "0.000", panel) +
                                Line("VER", "     1", "560.000", "0.000", "0.000", panel) +
                                Line("MED", "     1", "588.280", "11.720", "0.000", panel) +
@@ -60,7 +61,18 @@ TEST(ExampleDrawing, ConvertsToTheHandWorkedElementFile) {
                                Line("FIN", "     8", "280.000", "200.000", "0.000", holes) +
                                Line("MCR", "     9", "22.500", "300.000", "0.000", holes, "0.000", "HINGE") +
                                Line("APL", "     9", "1.000", "1.000", "0.000", holes, "1.000", "HINGE");
-  EXPECT_EQ(test::ReadFileBytes(out), expected);
+  const std::string written = test::ReadFileBytes(out);
+  ASSERT_EQ(written.substr(0, expected.size()), expected);
+  // "DXFELEM": one closed outline per letter, and the D's counter.
+  const std::string label = written.substr(expected.size());
+  std::size_t profiles = 0;
+  for (std::size_t at = 0; at < label.size(); at = label.find('\n', at) + 1) {
+    const std::string code = label.substr(at, 3);
+    EXPECT_TRUE(code == "INI" || code == "VER" || code == "MED" || code == "FIN") << code;
+    EXPECT_EQ(label.compare(at + 63, 10, "LABELSide1"), 0) << label.substr(at, 80);
+    profiles += code == "INI";
+  }
+  EXPECT_EQ(profiles, 8u);
 }
 
 }  // namespace

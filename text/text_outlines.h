@@ -7,17 +7,22 @@
 #include "geometry/element_sink.h"
 #include "geometry/extrusion_frame.h"
 #include "params/parameter_record.h"
+#include "params/selection_lists.h"
+#include "text/glyph_cache.h"
 #include "text/text_style_table.h"
 
 namespace dxfelem {
 
-// What the outlines of a text need of the conversion: its settings, the
-// drawing's text styles, where the elements go and their numbers.
+// What the outlines of a text need of the conversion: its settings and
+// selection, the drawing's text styles, where the elements go and their
+// numbers.
 struct OutlineTarget {
   const ParameterRecord& parameters;
+  const SelectionLists& selection;
   const TextStyleTable& styles;
   ElementSink& sink;
   int32_t& elementCounter;
+  GlyphCache& glyphs;  // the fonts of the whole conversion
 };
 
 // What the TEXT and MTEXT reader hands on for one entity.
@@ -35,8 +40,11 @@ struct TextEntity {
   Frame frame;
 };
 
-// Adds the outlines of the text's glyphs to the sink, advancing the element
-// counter once per element. Failures are silent.
+// Adds the outlines of the text's glyphs to the sink: every closed contour
+// of every glyph one path element of segments and three-point arcs, the
+// counter advanced once per element. Failures are silent: a text whose font
+// cannot be had yields nothing, a character without an outline only moves
+// the pen.
 void ConvertTextToOutlines(const OutlineTarget& target, const TextEntity& text);
 
 }  // namespace dxfelem
