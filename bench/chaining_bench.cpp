@@ -48,8 +48,11 @@ void Fill(dxfelem::Drawing& drawing, const std::vector<Piece>& pieces) {
 
 // Times one joining of the pieces; filling and clearing the drawing are not timed.
 template <typename Joining>
-void TimeJoining(benchmark::State& state, Joining join) {
-  const std::vector<Piece> pieces = Pieces(static_cast<int>(state.range(0)));
+void TimeJoining(benchmark::State& state, Joining join, bool farPiece = false) {
+  std::vector<Piece> pieces = Pieces(static_cast<int>(state.range(0)));
+  // A stray entity far from the part, as in real drawings: it must not
+  // change how the rest is found.
+  if (farPiece) pieces.push_back({{1e9, 0, 0}, {1e9 + 1, 0, 0}});
   for (auto _ : state) {
     state.PauseTiming();
     dxfelem::Drawing drawing("bench");
@@ -65,7 +68,10 @@ void TimeJoining(benchmark::State& state, Joining join) {
 }
 
 void BM_Chain(benchmark::State& state) { TimeJoining(state, dxfelem::Chain); }
-BENCHMARK(BM_Chain)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Chain)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void BM_ChainWithAFarPiece(benchmark::State& state) { TimeJoining(state, dxfelem::Chain, true); }
+BENCHMARK(BM_ChainWithAFarPiece)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_ReferenceScan(benchmark::State& state) { TimeJoining(state, dxfelem::test::ReferenceChain); }
 BENCHMARK(BM_ReferenceScan)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -6,48 +6,40 @@
 namespace dxfelem {
 namespace {
 
-// Cells per axis at most: indices stay small whatever the coordinates.
-constexpr double kMostCells = 1 << 20;
+// The rounding of a coordinate's sums stays below this fraction of it; a
+// cell is never smaller than that slack a hundred times over.
+constexpr double kRelativeCell = 1e-13;
+// Cell indices are held to this, far beyond any finite coordinate's.
+constexpr double kLargestIndex = 4.0e18;
 
 }  // namespace
 
 std::size_t EndpointGrid::KeyHash::operator()(const Key& key) const {
-  uint64_t h = (static_cast<uint64_t>(key.x) << 32) ^ key.y;
-  h ^= static_cast<uint64_t>(key.layer) * 0x9E3779B97F4A7C15ull;
+  uint64_t h = static_cast<uint64_t>(key.x) * 0x9E3779B97F4A7C15ull;
+  h ^= static_cast<uint64_t>(key.y) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
+  h ^= static_cast<uint64_t>(key.layer) * 0xC2B2AE3D27D4EB4Full;
   h ^= h >> 31;
   h *= 0xBF58476D1CE4E5B9ull;
   return static_cast<std::size_t>(h ^ (h >> 29));
 }
 
 EndpointGrid::EndpointGrid(const std::vector<Point3>& points, double tolerance) : tolerance_(tolerance) {
-  double minX = 0.0, maxX = 0.0, minY = 0.0, maxY = 0.0;
-  if (!points.empty()) {
-    minX = maxX = points.front().x;
-    minY = maxY = points.front().y;
-  }
-  for (const Point3& p : points) {
-    minX = std::min(minX, p.x);
-    maxX = std::max(maxX, p.x);
-    minY = std::min(minY, p.y);
-    maxY = std::max(maxY, p.y);
-  }
-  originX_ = minX;
-  originY_ = minY;
-  const double extent = std::max(maxX - minX, maxY - minY);
-  cellSize_ = std::max(tolerance, extent / kMostCells);
-  // Everything in one spot, or a tolerance of 0: any size will do.
-  if (!(cellSize_ > 0.0)) cellSize_ = 1.0;
+  double largest = 0.0;
+  for (const Point3& p : points) largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
+  cellSize_ = std::max(tolerance, largest * kRelativeCell);
+  // Everything at the origin with a tolerance of 0: any size will do.
+  if (!(cellSize_ > 0.0) || !std::isfinite(cellSize_)) cellSize_ = 1.0;
 }
 
-uint32_t EndpointGrid::CellIndex(double coordinate, double origin) const {
-  const double index = std::floor((coordinate - origin) / cellSize_);
-  if (!(index > 0.0)) return 0;  // also for a NaN from infinite extents
-  if (index >= kMostCells) return static_cast<uint32_t>(kMostCells);
-  return static_cast<uint32_t>(index);
+int64_t EndpointGrid::CellIndex(double coordinate) const {
+  const double index = std::floor(coordinate / cellSize_);
+  if (!(index > -kLargestIndex)) return static_cast<int64_t>(-kLargestIndex);  // also for a NaN
+  if (index > kLargestIndex) return static_cast<int64_t>(kLargestIndex);
+  return static_cast<int64_t>(index);
 }
 
 void EndpointGrid::Add(uint32_t layer, uint32_t sequence, const Point3& point) {
-  entries_.push_back({Key{layer, CellIndex(point.x, originX_), CellIndex(point.y, originY_)}, sequence, point});
+  entries_.push_back({Key{layer, CellIndex(point.x), CellIndex(point.y)}, sequence, point});
 }
 
 void EndpointGrid::Seal() {
@@ -109,15 +101,15 @@ uint32_t EndpointGrid::FirstWithin(uint32_t layer, const Point3& point, const st
   if (!sealed_) Seal();
   // A little beyond the tolerance, so that no rounding of the sums can
   // leave out a cell holding an entry that passes the distance test.
-  const double reachX = tolerance_ * (1.0 + 1e-12) + (std::fabs(point.x) + std::fabs(originX_)) * 1e-15;
-  const double reachY = tolerance_ * (1.0 + 1e-12) + (std::fabs(point.y) + std::fabs(originY_)) * 1e-15;
-  const uint32_t x0 = CellIndex(point.x - reachX, originX_);
-  const uint32_t x1 = CellIndex(point.x + reachX, originX_);
-  const uint32_t y0 = CellIndex(point.y - reachY, originY_);
-  const uint32_t y1 = CellIndex(point.y + reachY, originY_);
+  const double reachX = tolerance_ * (1.0 + 1e-12) + std::fabs(point.x) * 1e-15;
+  const double reachY = tolerance_ * (1.0 + 1e-12) + std::fabs(point.y) * 1e-15;
+  const int64_t x0 = CellIndex(point.x - reachX);
+  const int64_t x1 = CellIndex(point.x + reachX);
+  const int64_t y0 = CellIndex(point.y - reachY);
+  const int64_t y1 = CellIndex(point.y + reachY);
   uint32_t best = kNone;
-  for (uint32_t x = x0; x <= x1; ++x) {
-    for (uint32_t y = y0; y <= y1; ++y) {
+  for (int64_t x = x0; x <= x1; ++x) {
+    for (int64_t y = y0; y <= y1; ++y) {
       if (Cell* cell = FindCell(Key{layer, x, y})) best = std::min(best, FirstInCell(*cell, point, alive));
     }
   }

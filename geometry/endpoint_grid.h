@@ -18,8 +18,11 @@ class EndpointGrid {
   static constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
 
   // `points` are every point that will be added or asked about, to size the
-  // cells: never smaller than the tolerance, so that a query looks at no
-  // more than 3 x 3 cells, and few enough per axis for any coordinates.
+  // cells: as large as the tolerance, so that a query looks at no more than
+  // 3 x 3 cells, and never so small that the rounding of the largest
+  // coordinate reaches past a neighbouring cell. The size does not follow
+  // the drawing's extent: one entity far away must not put every other end
+  // point into one cell.
   EndpointGrid(const std::vector<Point3>& points, double tolerance);
 
   // Entries must be added in increasing sequence numbers, all of them
@@ -33,8 +36,8 @@ class EndpointGrid {
  private:
   struct Key {
     uint32_t layer;
-    uint32_t x;
-    uint32_t y;
+    int64_t x;
+    int64_t y;
     bool operator==(const Key& other) const = default;
     auto operator<=>(const Key& other) const = default;
   };
@@ -56,7 +59,7 @@ class EndpointGrid {
     std::size_t operator()(const Key& key) const;
   };
 
-  uint32_t CellIndex(double coordinate, double origin) const;
+  int64_t CellIndex(double coordinate) const;
   uint32_t FirstInCell(Cell& cell, const Point3& point, const std::vector<uint8_t>& alive);
   Cell* FindCell(const Key& key);
   // Sorts the entries into their cells before the first query.
@@ -64,8 +67,6 @@ class EndpointGrid {
 
   double tolerance_;
   double cellSize_;
-  double originX_;
-  double originY_;
   std::vector<Entry> entries_;
   std::vector<Cell> cells_;  // a power of two of slots
   bool sealed_ = false;

@@ -188,6 +188,33 @@ TEST(Chaining, FastChainingEqualsTheScanOnRandomDrawings) {
   }
 }
 
+// The cells follow the tolerance, not the drawing's extent: a piece far
+// away, coordinates of every size, and tolerances far below the rounding of
+// large coordinates all join as the scan joins them.
+TEST(Chaining, FastChainingEqualsTheScanWhateverTheExtent) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 600; ++round) {
+    const double scales[] = {1.0, 1e-6, 1e6, 1e12};
+    const double scale = scales[random() % 4];
+    const double tolerances[] = {0.0, 0.3, 1e-9, 2.0};
+    const double tolerance = tolerances[random() % 4] * scale;
+    Drawing fast("x");
+    RandomDrawing(random, fast, 2 + static_cast<int>(random() % 40));
+    for (Element& element : fast.elements()) {
+      for (std::size_t i = 0; i < element.nodes().size(); ++i) {
+        element.nodes()[i].x *= scale;
+        element.nodes()[i].y *= scale;
+      }
+    }
+    if (random() % 2 == 0) Segment(fast, "A", 999, {1e9, 0, 0}, {1e9 + 1, 0, 0});
+    Drawing reference("x");
+    for (const Element& element : fast.elements()) reference.elements().push_back(element);
+    Chain(fast, tolerance, nullptr, false);
+    test::ReferenceChain(reference, tolerance, nullptr, false);
+    ASSERT_EQ(Describe(fast), Describe(reference)) << "round " << round << " scale " << scale;
+  }
+}
+
 TEST(Chaining, PathologicalInputsStayBounded) {
   // Every end in one of two spots: each piece a candidate for every other.
   // Each piece takes the next one and is closed by it.
