@@ -14,10 +14,14 @@ constexpr double kLargestIndex = 4.0e18;
 
 }  // namespace
 
+uint64_t EndpointGrid::CellOf(int64_t x, int64_t y) {
+  uint64_t h = static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull;
+  h ^= static_cast<uint64_t>(y) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
+  return h;
+}
+
 std::size_t EndpointGrid::KeyHash::operator()(const Key& key) const {
-  uint64_t h = static_cast<uint64_t>(key.x) * 0x9E3779B97F4A7C15ull;
-  h ^= static_cast<uint64_t>(key.y) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
-  h ^= static_cast<uint64_t>(key.layer) * 0xC2B2AE3D27D4EB4Full;
+  uint64_t h = key.cell ^ static_cast<uint64_t>(key.layer) * 0xC2B2AE3D27D4EB4Full;
   h ^= h >> 31;
   h *= 0xBF58476D1CE4E5B9ull;
   return static_cast<std::size_t>(h ^ (h >> 29));
@@ -26,7 +30,9 @@ std::size_t EndpointGrid::KeyHash::operator()(const Key& key) const {
 EndpointGrid::EndpointGrid(const std::vector<Point3>& points, double tolerance) : tolerance_(tolerance) {
   double largest = 0.0;
   for (const Point3& p : points) largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
-  cellSize_ = std::max(tolerance, largest * kRelativeCell);
+  // Twice the tolerance: the square of reach around a point then touches at
+  // most 2 x 2 cells, where cells of one tolerance would need 3 x 3.
+  cellSize_ = std::max(2.0 * tolerance, largest * kRelativeCell);
   // Everything at the origin with a tolerance of 0: any size will do.
   if (!(cellSize_ > 0.0) || !std::isfinite(cellSize_)) cellSize_ = 1.0;
 }
@@ -39,22 +45,27 @@ int64_t EndpointGrid::CellIndex(double coordinate) const {
 }
 
 void EndpointGrid::Add(uint32_t layer, uint32_t sequence, const Point3& point) {
-  entries_.push_back({Key{layer, CellIndex(point.x), CellIndex(point.y)}, sequence, point});
+  entries_.push_back({CellOf(CellIndex(point.x), CellIndex(point.y)), layer, sequence, point});
 }
 
 void EndpointGrid::Seal() {
   sealed_ = true;
-  // Stable: within a cell the entries keep their increasing sequence numbers.
-  std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
+  // Within a cell the entries keep their increasing sequence numbers.
+  std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+    if (a.layer != b.layer) return a.layer < b.layer;
+    if (a.cell != b.cell) return a.cell < b.cell;
+    return a.sequence < b.sequence;
+  });
   std::size_t slots = 16;
   while (slots < entries_.size() * 2) slots *= 2;
-  cells_.assign(slots, Cell{Key{}, 0, 0, false});
+  cells_.assign(slots, Cell{0, 0, 0, 0, false});
   for (uint32_t i = 0; i < entries_.size();) {
     uint32_t end = i + 1;
-    while (end < entries_.size() && entries_[end].key == entries_[i].key) ++end;
-    std::size_t slot = KeyHash{}(entries_[i].key) & (slots - 1);
+    const Key key = entries_[i].key();
+    while (end < entries_.size() && entries_[end].key() == key) ++end;
+    std::size_t slot = KeyHash{}(key) & (slots - 1);
     while (cells_[slot].filled) slot = (slot + 1) & (slots - 1);
-    cells_[slot] = Cell{entries_[i].key, i, end, true};
+    cells_[slot] = Cell{key.cell, key.layer, i, end, true};
     i = end;
   }
 }
@@ -66,7 +77,7 @@ EndpointGrid::Cell* EndpointGrid::FindCell(const Key& key) {
     // A slot that was never filled ends the probe; a cell whose entries are
     // all dead stays filled, so that the probes through it go on.
     if (!cell.filled) return nullptr;
-    if (cell.key == key) return &cell;
+    if (cell.cell == key.cell && cell.layer == key.layer) return &cell;
   }
 }
 
@@ -110,7 +121,7 @@ uint32_t EndpointGrid::FirstWithin(uint32_t layer, const Point3& point, const st
   uint32_t best = kNone;
   for (int64_t x = x0; x <= x1; ++x) {
     for (int64_t y = y0; y <= y1; ++y) {
-      if (Cell* cell = FindCell(Key{layer, x, y})) best = std::min(best, FirstInCell(*cell, point, alive));
+      if (Cell* cell = FindCell(Key{CellOf(x, y), layer})) best = std::min(best, FirstInCell(*cell, point, alive));
     }
   }
   return best;

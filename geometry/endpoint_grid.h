@@ -18,8 +18,8 @@ class EndpointGrid {
   static constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
 
   // `points` are every point that will be added or asked about, to size the
-  // cells: as large as the tolerance, so that a query looks at no more than
-  // 3 x 3 cells, and never so small that the rounding of the largest
+  // cells: twice the tolerance, so that a query looks at no more than 2 x 2
+  // cells (3 x 3 where rounding reaches over an edge), and never so small that the rounding of the largest
   // coordinate reaches past a neighbouring cell. The size does not follow
   // the drawing's extent: one entity far away must not put every other end
   // point into one cell.
@@ -34,32 +34,39 @@ class EndpointGrid {
   uint32_t FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
 
  private:
+  // A cell of a layer. The cell's two 64-bit indices are folded into one
+  // number: two cells that fold alike are searched as one, which costs a
+  // few distance tests and changes no answer.
   struct Key {
+    uint64_t cell;
     uint32_t layer;
-    int64_t x;
-    int64_t y;
     bool operator==(const Key& other) const = default;
     auto operator<=>(const Key& other) const = default;
   };
   struct Entry {
-    Key key;
+    uint64_t cell;
+    uint32_t layer;
     uint32_t sequence;
     Point3 point;
+    Key key() const { return Key{cell, layer}; }
   };
   // A cell's entries lie together in entries_, in increasing sequence
   // numbers; neighbouring cells lie near each other. The cells themselves
   // sit in an open-addressed table: one memory access finds most of them.
   struct Cell {
-    Key key;
+    uint64_t cell;
+    uint32_t layer;
     uint32_t front;  // entries before it are all dead
     uint32_t end;
     bool filled;  // false for a slot no cell took
+    Key key() const { return Key{cell, layer}; }
   };
   struct KeyHash {
     std::size_t operator()(const Key& key) const;
   };
 
   int64_t CellIndex(double coordinate) const;
+  static uint64_t CellOf(int64_t x, int64_t y);
   uint32_t FirstInCell(Cell& cell, const Point3& point, const std::vector<uint8_t>& alive);
   Cell* FindCell(const Key& key);
   // Sorts the entries into their cells before the first query.
