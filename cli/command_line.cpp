@@ -6,11 +6,12 @@ namespace dxfelem::cli {
 
 const char* const kUsage =
     "usage: dxfelem convert IN.dxf OUT.txt [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
-    "                       [--summary]\n"
+    "                       [--summary] [--preview FILE.svg]\n"
     "       dxfelem layers IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "       dxfelem blocks IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "       dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
     "                       [--params FILE.ini --section NAME] [--done FILE] [--json] [--force]\n"
+    "       dxfelem preview FILE.txt [-o FILE.svg]\n"
     "       dxfelem --help | --version\n"
     "\n"
     "convert   turns a DXF drawing into an element file. The settings come from\n"
@@ -30,6 +31,9 @@ const char* const kUsage =
     "          The element file is written with DecimaliTxt of --params/--section.\n"
     "          A file with a line that is not an element line is refused unless\n"
     "          --force is given; directions leaves the file as it is.\n"
+    "preview   draws an element file as SVG: every layer in its colour, arcs\n"
+    "          as arcs, holes as circles, open profiles dashed, the start of\n"
+    "          every profile an arrow along its direction.\n"
     "\n"
     "--done FILE  writes the completion file \"1\" as the host expects\n"
     "--json       prints the whole result record as JSON\n"
@@ -92,6 +96,9 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
     } else if (argument == "--layer" && command == Command::kRewrite) {
       if (!value(options.layer)) return false;
       hasLayer = true;
+    } else if ((argument == "-o" && command == Command::kPreview) ||
+               (argument == "--preview" && command == Command::kConvert)) {
+      if (!value(options.preview)) return false;
     } else if (argument == "--force" && command == Command::kRewrite) {
       options.force = true;
     } else if (argument == "--op" && command == Command::kRewrite) {
@@ -126,6 +133,9 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
     case Command::kBlocks:
       if (options.files.empty() || options.files.size() > 2) error = arguments[0] + " needs the DXF file";
       break;
+    case Command::kPreview:
+      if (options.files.size() != 1) error = "preview needs the element file";
+      break;
     case Command::kRewrite:
       if (options.files.size() != 1) error = "rewrite needs the element file";
       else if (!hasLayer || !hasOperation) error = "rewrite needs --layer and --op";
@@ -157,6 +167,7 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
   else if (command == "layers") line.command = Command::kLayers;
   else if (command == "blocks") line.command = Command::kBlocks;
   else if (command == "rewrite") line.command = Command::kRewrite;
+  else if (command == "preview") line.command = Command::kPreview;
   else {
     error = "unknown command " + command;
     return false;

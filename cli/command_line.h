@@ -7,7 +7,7 @@
 
 namespace dxfelem::cli {
 
-enum class Command { kHelp, kVersion, kConvert, kLayers, kBlocks, kRewrite };
+enum class Command { kHelp, kVersion, kConvert, kLayers, kBlocks, kRewrite, kPreview };
 
 struct Options {
   std::vector<std::string> files;  // the positional arguments
@@ -21,7 +21,8 @@ struct Options {
   int32_t operation = 0;
   double a = 0.0;
   double b = 0.0;
-  bool force = false;  // rewrite a file that does not read as an element file
+  bool force = false;   // rewrite a file that does not read as an element file
+  std::string preview;  // preview: the SVG to write (empty: standard output); convert: also draw the result
 };
 
 struct CommandLine {

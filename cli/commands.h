@@ -2,6 +2,8 @@
 // exit status and prints data on standard output, messages on standard error.
 #pragma once
 
+#include <string>
+
 #include "cli/command_line.h"
 
 namespace dxfelem::cli {
@@ -9,5 +11,8 @@ namespace dxfelem::cli {
 int RunConvert(const Options& options);
 int RunListing(const Options& options, bool blocks);
 int RunRewrite(const Options& options);
+int RunPreview(const Options& options);
+// Writes the SVG picture of an element file; false, with a message, when it cannot.
+bool WritePreview(const std::string& elementFile, const std::string& svgFile);
 
 }  // namespace dxfelem::cli

@@ -24,6 +24,10 @@ int RunConvert(const Options& options) {
                                     outputFile.c_str(), options.completionFile.c_str(), &record);
   if (options.json) PrintData(ResultJson(returned, record) + "\n");
   if (options.summary && returned == 1) PrintData(SummarizeElementFile(outputFile));
+  if (!options.preview.empty() && returned == 1 && !WritePreview(outputFile, options.preview)) {
+    Tell(ConversionMessage(returned, record, dxfFile, outputFile));
+    return FinishOutput(kExitFailed);
+  }
   Tell(ConversionMessage(returned, record, dxfFile, outputFile));
   return FinishOutput(returned == 1 ? kExitSuccess : kExitFailed);
 }
