@@ -1,5 +1,4 @@
 // dxfelem: the command-line tool over the library's entry points.
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,8 +12,8 @@ int main(int argc, char** argv) {
   CommandLine line;
   std::string error;
   if (!ParseCommandLine(arguments, line, error)) {
-    Tell(error);
-    std::fputs(kUsage, stderr);
+    // One line, not a page: the mistake, and where the commands are told.
+    Tell(error + " (dxfelem --help lists the commands and options)");
     return kExitUsage;
   }
   switch (line.command) {

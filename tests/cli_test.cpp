@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -32,7 +33,8 @@ TEST(Cli, HelpVersionAndUsageErrors) {
         "convert a.dxf b.txt --section S", "convert a.dxf b.txt --done", "convert a.dxf b.txt --fast"}) {
     run = RunTool(wrong);
     EXPECT_EQ(run.exitStatus, 2) << wrong;
-    EXPECT_TRUE(Contains(run.output, "usage:")) << wrong;
+    EXPECT_TRUE(Contains(run.err, "dxfelem --help")) << wrong;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << "one line: " << run.err;
   }
 }
 
