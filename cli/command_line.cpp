@@ -12,6 +12,7 @@ const char* const kUsage =
     "       dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
     "                       [--params FILE.ini --section NAME] [--done FILE] [--json] [--force]\n"
     "       dxfelem preview FILE.txt [-o FILE.svg]\n"
+    "       dxfelem info IN.dxf [--params FILE.ini --section NAME] [--json]\n"
     "       dxfelem --help | --version\n"
     "\n"
     "convert   turns a DXF drawing into an element file. The settings come from\n"
@@ -31,6 +32,9 @@ const char* const kUsage =
     "          The element file is written with DecimaliTxt of --params/--section.\n"
     "          A file with a line that is not an element line is refused unless\n"
     "          --force is given; directions leaves the file as it is.\n"
+    "info      tells what a drawing holds (version, units, extents, layers,\n"
+    "          entities per kind and layer, blocks and their inserts) and what a\n"
+    "          conversion with the settings would skip, and why.\n"
     "preview   draws an element file as SVG: every layer in its colour, arcs\n"
     "          as arcs, holes as circles, open profiles dashed, the start of\n"
     "          every profile an arrow along its direction.\n"
@@ -136,6 +140,9 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
     case Command::kPreview:
       if (options.files.size() != 1) error = "preview needs the element file";
       break;
+    case Command::kInfo:
+      if (options.files.size() != 1) error = "info needs the DXF file";
+      break;
     case Command::kRewrite:
       if (options.files.size() != 1) error = "rewrite needs the element file";
       else if (!hasLayer || !hasOperation) error = "rewrite needs --layer and --op";
@@ -168,6 +175,7 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
   else if (command == "blocks") line.command = Command::kBlocks;
   else if (command == "rewrite") line.command = Command::kRewrite;
   else if (command == "preview") line.command = Command::kPreview;
+  else if (command == "info") line.command = Command::kInfo;
   else {
     error = "unknown command " + command;
     return false;

@@ -7,7 +7,7 @@
 
 namespace dxfelem::cli {
 
-enum class Command { kHelp, kVersion, kConvert, kLayers, kBlocks, kRewrite, kPreview };
+enum class Command { kHelp, kVersion, kConvert, kLayers, kBlocks, kRewrite, kPreview, kInfo };
 
 struct Options {
   std::vector<std::string> files;  // the positional arguments

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     case Command::kBlocks: return RunListing(line.options, true);
     case Command::kRewrite: return RunRewrite(line.options);
     case Command::kPreview: return RunPreview(line.options);
+    case Command::kInfo: return RunInfo(line.options);
   }
   return kExitFailed;
 }

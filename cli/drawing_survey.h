@@ -1,0 +1,38 @@
+// What a person wants to know of a drawing before converting it: its
+// version and units, its extents, its entities per kind and per layer, its
+// layers and blocks, and what a conversion would leave out and why. The
+// drawing is read here in strict pairs of group code and value, as the DXF
+// reference lays it out (the library reads as the hosts read).
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace dxfelem::cli {
+
+struct DrawingSurvey {
+  bool readable = false;
+  bool binary = false;   // a binary DXF, which neither the hosts nor the library read
+  std::string problem;   // why the reading stopped early, with the line number
+  std::string version;   // $ACADVER
+  int insUnits = -1;     // $INSUNITS, -1 when absent
+  int measurement = -1;  // $MEASUREMENT
+  bool hasExtents = false;
+  double extents[4] = {0, 0, 0, 0};            // $EXTMIN x, y, $EXTMAX x, y
+  std::vector<std::string> layers;             // the LAYER table, in order
+  std::vector<std::string> blocks;             // the block definitions, in order
+  std::map<std::string, long> insertsOfBlock;  // INSERTs of the ENTITIES section per block
+  std::map<std::string, long> kinds;           // entities of the ENTITIES section per kind
+  std::map<std::string, long> entitiesOfLayer;
+  long meshes = 0;   // POLYLINEs that are polygon or polyface meshes
+  long oblique = 0;  // entities whose extrusion is along no axis
+  long texts = 0;    // TEXT and MTEXT
+};
+
+DrawingSurvey SurveyDrawing(const std::string& path);
+
+// The kinds of entity that a conversion never turns into elements.
+bool IsConvertedKind(const std::string& kind);
+
+}  // namespace dxfelem::cli

@@ -1,0 +1,198 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/drawing_survey.h"
+#include "cli/tool_output.h"
+#include "platform/ini_text.h"
+
+namespace dxfelem::cli {
+namespace {
+
+std::string VersionName(const std::string& version) {
+  static const std::pair<const char*, const char*> kNames[] = {
+      {"AC1009", "R12"},   {"AC1012", "R13"},   {"AC1014", "R14"},   {"AC1015", "R2000"}, {"AC1018", "R2004"},
+      {"AC1021", "R2007"}, {"AC1024", "R2010"}, {"AC1027", "R2013"}, {"AC1032", "R2018"}};
+  for (const auto& [code, name] : kNames) {
+    if (version == code) return version + " (" + name + ")";
+  }
+  return version.empty() ? "not given" : version;
+}
+
+std::string UnitName(int units) {
+  switch (units) {
+    case -1: return "not given";
+    case 0: return "0 (unitless)";
+    case 1: return "1 (inches)";
+    case 2: return "2 (feet)";
+    case 4: return "4 (millimetres)";
+    case 5: return "5 (centimetres)";
+    case 6: return "6 (metres)";
+    default: return std::to_string(units);
+  }
+}
+
+std::string Json(const std::string& text) {
+  std::string json = "\"";
+  for (const char c : text) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') json += std::string("\\") + c;
+    else if (byte < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+      json += escaped;
+    } else if (byte >= 0x80) {
+      json += "\\u00" + std::string(1, "0123456789abcdef"[byte >> 4]) + "0123456789abcdef"[byte & 15];
+    } else {
+      json += c;
+    }
+  }
+  return json + "\"";
+}
+
+// The settings a skip depends on: the section's, the INI defaults when the
+// key is missing, the built-in ones without a parameter file.
+struct Settings {
+  int testo = 1;
+  int altezza3D = 0;
+};
+
+Settings ReadSettings(const Options& options) {
+  Settings settings;
+  if (options.parameterFile.empty()) return settings;
+  std::FILE* file = std::fopen(options.parameterFile.c_str(), "rb");
+  if (file == nullptr) return settings;
+  std::string text;
+  char chunk[65536];
+  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, file)) text.append(chunk, n);
+  std::fclose(file);
+  std::string value;
+  if (FindIniValue(text, options.section, "Testo", value) && !value.empty()) settings.testo = std::atoi(value.c_str());
+  if (FindIniValue(text, options.section, "Altezza3D", value) && !value.empty()) {
+    settings.altezza3D = std::atoi(value.c_str());
+  }
+  return settings;
+}
+
+struct Skip {
+  long count;
+  std::string what;
+  std::string why;
+};
+
+std::vector<Skip> Skips(const DrawingSurvey& survey, const Settings& settings) {
+  std::vector<Skip> skips;
+  for (const auto& [kind, count] : survey.kinds) {
+    if (!IsConvertedKind(kind)) skips.push_back({count, kind, "this kind is not converted"});
+  }
+  if (survey.meshes > 0) skips.push_back({survey.meshes, "POLYLINE meshes", "meshes are surfaces: they make nothing"});
+  if (survey.oblique > 0 && settings.altezza3D == 0) {
+    skips.push_back({survey.oblique, "entities with an oblique extrusion", "kept only when Altezza3D is not 0"});
+  }
+  if (survey.texts > 0 && settings.testo == 0) skips.push_back({survey.texts, "TEXT and MTEXT", "Testo is 0"});
+  return skips;
+}
+
+void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips) {
+  char line[256];
+  std::string out = "drawing    " + dxf + "\nversion    " + VersionName(survey.version) + "\nunits      $INSUNITS " +
+                    UnitName(survey.insUnits) + ", $MEASUREMENT " +
+                    (survey.measurement < 0 ? std::string("not given")
+                                            : std::to_string(survey.measurement) +
+                                                  (survey.measurement == 1 ? " (metric)" : " (imperial)")) +
+                    "\n";
+  if (survey.hasExtents) {
+    std::snprintf(line, sizeof line, "extents    (%g, %g) to (%g, %g)\n", survey.extents[0], survey.extents[1],
+                  survey.extents[2], survey.extents[3]);
+    out += line;
+  }
+  out += "layers     " + std::to_string(survey.layers.size()) + " in the LAYER table\n";
+  for (const std::string& layer : survey.layers) out += "           " + layer + "\n";
+  out += "entities\n";
+  for (const auto& [kind, count] : survey.kinds) {
+    std::snprintf(line, sizeof line, "  %-24s %9ld\n", kind.c_str(), count);
+    out += line;
+  }
+  out += "entities per layer\n";
+  for (const auto& [layer, count] : survey.entitiesOfLayer) {
+    std::snprintf(line, sizeof line, "  %-24s %9ld\n", layer.c_str(), count);
+    out += line;
+  }
+  out += "blocks     " + std::to_string(survey.blocks.size()) + " defined; inserts\n";
+  for (const std::string& block : survey.blocks) {
+    const auto inserts = survey.insertsOfBlock.find(block);
+    std::snprintf(line, sizeof line, "  %-24s %9ld\n", block.c_str(),
+                  inserts == survey.insertsOfBlock.end() ? 0L : inserts->second);
+    out += line;
+  }
+  out += skips.empty() ? "a conversion with these settings skips nothing it reads\n"
+                       : "a conversion with these settings skips\n";
+  for (const Skip& skip : skips) {
+    std::snprintf(line, sizeof line, "  %9ld %s: %s\n", skip.count, skip.what.c_str(), skip.why.c_str());
+    out += line;
+  }
+  PrintData(out);
+}
+
+void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips) {
+  std::string json = "{\"drawing\": " + Json(dxf) + ", \"version\": " + Json(survey.version) +
+                     ", \"insunits\": " + std::to_string(survey.insUnits) +
+                     ", \"measurement\": " + std::to_string(survey.measurement);
+  if (survey.hasExtents) {
+    char extents[160];
+    std::snprintf(extents, sizeof extents, ", \"extents\": [%.17g, %.17g, %.17g, %.17g]", survey.extents[0],
+                  survey.extents[1], survey.extents[2], survey.extents[3]);
+    json += extents;
+  }
+  json += ", \"layers\": [";
+  for (std::size_t i = 0; i < survey.layers.size(); ++i) json += (i ? ", " : "") + Json(survey.layers[i]);
+  json += "], \"entities\": {";
+  bool first = true;
+  for (const auto& [kind, count] : survey.kinds) {
+    json += (first ? "" : ", ") + Json(kind) + ": " + std::to_string(count);
+    first = false;
+  }
+  json += "}, \"entitiesPerLayer\": {";
+  first = true;
+  for (const auto& [layer, count] : survey.entitiesOfLayer) {
+    json += (first ? "" : ", ") + Json(layer) + ": " + std::to_string(count);
+    first = false;
+  }
+  json += "}, \"blocks\": {";
+  first = true;
+  for (const std::string& block : survey.blocks) {
+    const auto inserts = survey.insertsOfBlock.find(block);
+    json += (first ? "" : ", ") + Json(block) + ": " +
+            std::to_string(inserts == survey.insertsOfBlock.end() ? 0L : inserts->second);
+    first = false;
+  }
+  json += "}, \"skipped\": [";
+  for (std::size_t i = 0; i < skips.size(); ++i) {
+    json += std::string(i ? ", " : "") + "{\"count\": " + std::to_string(skips[i].count) +
+            ", \"what\": " + Json(skips[i].what) + ", \"why\": " + Json(skips[i].why) + "}";
+  }
+  PrintData(json + "]}\n");
+}
+
+}  // namespace
+
+int RunInfo(const Options& options) {
+  const std::string& dxf = options.files[0];
+  const DrawingSurvey survey = SurveyDrawing(dxf);
+  if (!survey.readable) {
+    Tell("cannot read " + dxf);
+    return kExitFailed;
+  }
+  if (survey.binary) {
+    Tell(dxf + " is a binary DXF: only DXF in text form is converted; save it as ASCII DXF");
+    return kExitFailed;
+  }
+  if (!survey.problem.empty()) Warn(dxf + ": " + survey.problem + "; what follows it was not read");
+  const std::vector<Skip> skips = Skips(survey, ReadSettings(options));
+  if (options.json) PrintJson(dxf, survey, skips);
+  else PrintText(dxf, survey, skips);
+  return FinishOutput(kExitSuccess);
+}
+
+}  // namespace dxfelem::cli

@@ -1,0 +1,77 @@
+// dxfelem info on real drawings: counts checked against the counts of
+// SOURCES.md (made with another reader), and the reasons a conversion
+// would skip entities.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/temp_dir.h"
+#include "support/tool_run.h"
+
+namespace dxfelem {
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::string Info(const std::string& drawing, const std::string& more = "") {
+  const test::ToolRun run =
+      test::RunTool("info " + test::Quoted(std::string(DXFELEM_TEST_DATA "/corpus/") + drawing) + more);
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  return run.out;
+}
+
+TEST(Info, CountsKindsLayersAndBlocksOfRealDrawings) {
+  std::string out = Info("r2000-architecture-metres.dxf");
+  EXPECT_TRUE(Contains(out, "version    AC1015 (R2000)")) << out;
+  EXPECT_TRUE(Contains(out, "$INSUNITS 6 (metres), $MEASUREMENT 1 (metric)"));
+  EXPECT_TRUE(Contains(out, "layers     13 in the LAYER table"));
+  for (const char* row : {"  LINE                           628\n", "  INSERT                          29\n",
+                          "  CIRCLE                          18\n", "  MTEXT                           12\n",
+                          "  ARC                              9\n", "  DIMENSION                        6\n",
+                          "  HATCH                            4\n", "  POINT                            4\n",
+                          "  LWPOLYLINE                       1\n", "  SOFA                            10\n"}) {
+    EXPECT_TRUE(Contains(out, row)) << row << out;
+  }
+  EXPECT_TRUE(Contains(out, "          6 DIMENSION: this kind is not converted\n"));
+  EXPECT_TRUE(Contains(out, "          4 HATCH: this kind is not converted\n"));
+
+  out = Info("r2000-polyface-inches.dxf");
+  EXPECT_TRUE(Contains(out, "  VERTEX                        2058\n")) << out;
+  EXPECT_TRUE(Contains(out, "          4 POLYLINE meshes: meshes are surfaces: they make nothing\n"));
+  out = Info("r12-all-polyline-types.dxf");
+  EXPECT_TRUE(Contains(out, "         30 entities with an oblique extrusion: kept only when Altezza3D is not 0\n"))
+      << out;
+}
+
+TEST(Info, SkipsFollowTheSettingsAndJsonIsData) {
+  test::TempDir dir;
+  const std::string ini = dir.Write("p.ini", "[S]\nTesto=0\nAltezza3D=1\n");
+  std::string out = Info("r2013-nested-inserts.dxf", " --params " + test::Quoted(ini) + " --section S");
+  EXPECT_TRUE(Contains(out, "         12 TEXT and MTEXT: Testo is 0\n")) << out;
+  out = Info("r12-all-polyline-types.dxf", " --params " + test::Quoted(ini) + " --section S");
+  EXPECT_FALSE(Contains(out, "oblique")) << out;
+  out = Info("r2018-text-mtext-attrib-extrusion-minus1.dxf", " --json");
+  EXPECT_EQ(out.substr(0, 12), "{\"drawing\": ");
+  EXPECT_TRUE(Contains(out, "\"TEXT\": 62, \"VIEWPORT\": 2}")) << out;
+  EXPECT_TRUE(Contains(out, "{\"count\": 4, \"what\": \"ATTDEF\", \"why\": \"this kind is not converted\"}"));
+  EXPECT_EQ(out.substr(out.size() - 3), "]}\n");
+}
+
+TEST(Info, UnreadableAndBinaryDrawingsAreNamed) {
+  test::TempDir dir;
+  test::ToolRun run = test::RunTool("info " + test::Quoted(dir.File("missing.dxf")));
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.err, "cannot read")) << run.err;
+  const std::string binary = dir.Write("b.dxf", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) + "\x01\x02");
+  run = test::RunTool("info " + test::Quoted(binary));
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.err, "is a binary DXF")) << run.err;
+  const std::string cut = dir.Write("c.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nA\nnot a code\nx\n0\nLINE\n");
+  run = test::RunTool("info " + test::Quoted(cut));
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(Contains(run.err, "line 9: \"not a code\" is not a group code")) << run.err;
+  EXPECT_TRUE(Contains(run.out, "  LINE                             1\n")) << run.out;
+}
+
+}  // namespace
+}  // namespace dxfelem
