@@ -6,7 +6,7 @@ namespace dxfelem::cli {
 
 const char* const kUsage =
     "usage: dxfelem convert IN.dxf OUT.txt [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
-    "                       [--summary] [--preview FILE.svg]\n"
+    "                       [--summary] [--preview FILE.svg] [--quiet]\n"
     "       dxfelem layers IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "       dxfelem blocks IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "       dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
@@ -18,7 +18,9 @@ const char* const kUsage =
     "convert   turns a DXF drawing into an element file. The settings come from\n"
     "          the section NAME of FILE.ini (which receives some settings back\n"
     "          at the end); without --params the built-in settings are used and\n"
-    "          no file but OUT.txt is written.\n"
+    "          no file but OUT.txt is written. What the conversion left out\n"
+    "          (kinds it never converts, meshes, ...) is told on standard error\n"
+    "          unless --quiet.\n"
     "layers    lists the layers of the drawing's LAYER table, one per line, into\n"
     "          LIST.txt, or on standard output without it.\n"
     "blocks    lists the block name of every INSERT of the drawing's entities.\n"
@@ -95,6 +97,8 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
       if (!value(options.completionFile)) return false;
     } else if (argument == "--json") {
       options.json = true;
+    } else if (argument == "--quiet" && command == Command::kConvert) {
+      options.quiet = true;
     } else if (argument == "--summary" && command == Command::kConvert) {
       options.summary = true;
     } else if (argument == "--layer" && command == Command::kRewrite) {

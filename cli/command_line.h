@@ -16,6 +16,7 @@ struct Options {
   std::string completionFile;  // empty: no completion file is written
   bool json = false;
   bool summary = false;  // convert: elements and nodes per layer
+  bool quiet = false;    // convert: no word of what was skipped
   // rewrite
   std::string layer;
   int32_t operation = 0;

@@ -1,8 +1,12 @@
+#include <cstdio>
+
 #include "cli/commands.h"
+#include "cli/drawing_survey.h"
 #include "cli/element_summary.h"
 #include "cli/file_checks.h"
 #include "cli/outcome_message.h"
 #include "cli/result_json.h"
+#include "cli/skip_summary.h"
 #include "cli/tool_output.h"
 #include "dxfelem/dxfelem.h"
 
@@ -29,6 +33,13 @@ int RunConvert(const Options& options) {
     return FinishOutput(kExitFailed);
   }
   Tell(ConversionMessage(returned, record, dxfFile, outputFile));
+  // What the drawing holds that the conversion left out, so that nothing
+  // vanishes without a word.
+  if (!options.quiet) {
+    const DrawingSurvey survey = SurveyDrawing(dxfFile);
+    const std::vector<Skip> skips = survey.binary ? std::vector<Skip>{} : SkipsOf(survey, options);
+    if (!skips.empty()) std::fputs(("dxfelem: skipped\n" + SkipLines(skips)).c_str(), stderr);
+  }
   return FinishOutput(returned == 1 ? kExitSuccess : kExitFailed);
 }
 

@@ -4,8 +4,8 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_survey.h"
+#include "cli/skip_summary.h"
 #include "cli/tool_output.h"
-#include "platform/ini_text.h"
 
 namespace dxfelem::cli {
 namespace {
@@ -51,49 +51,6 @@ std::string Json(const std::string& text) {
   return json + "\"";
 }
 
-// The settings a skip depends on: the section's, the INI defaults when the
-// key is missing, the built-in ones without a parameter file.
-struct Settings {
-  int testo = 1;
-  int altezza3D = 0;
-};
-
-Settings ReadSettings(const Options& options) {
-  Settings settings;
-  if (options.parameterFile.empty()) return settings;
-  std::FILE* file = std::fopen(options.parameterFile.c_str(), "rb");
-  if (file == nullptr) return settings;
-  std::string text;
-  char chunk[65536];
-  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, file)) text.append(chunk, n);
-  std::fclose(file);
-  std::string value;
-  if (FindIniValue(text, options.section, "Testo", value) && !value.empty()) settings.testo = std::atoi(value.c_str());
-  if (FindIniValue(text, options.section, "Altezza3D", value) && !value.empty()) {
-    settings.altezza3D = std::atoi(value.c_str());
-  }
-  return settings;
-}
-
-struct Skip {
-  long count;
-  std::string what;
-  std::string why;
-};
-
-std::vector<Skip> Skips(const DrawingSurvey& survey, const Settings& settings) {
-  std::vector<Skip> skips;
-  for (const auto& [kind, count] : survey.kinds) {
-    if (!IsConvertedKind(kind)) skips.push_back({count, kind, "this kind is not converted"});
-  }
-  if (survey.meshes > 0) skips.push_back({survey.meshes, "POLYLINE meshes", "meshes are surfaces: they make nothing"});
-  if (survey.oblique > 0 && settings.altezza3D == 0) {
-    skips.push_back({survey.oblique, "entities with an oblique extrusion", "kept only when Altezza3D is not 0"});
-  }
-  if (survey.texts > 0 && settings.testo == 0) skips.push_back({survey.texts, "TEXT and MTEXT", "Testo is 0"});
-  return skips;
-}
-
 void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips) {
   char line[256];
   std::string out = "drawing    " + dxf + "\nversion    " + VersionName(survey.version) + "\nunits      $INSUNITS " +
@@ -128,10 +85,7 @@ void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::v
   }
   out += skips.empty() ? "a conversion with these settings skips nothing it reads\n"
                        : "a conversion with these settings skips\n";
-  for (const Skip& skip : skips) {
-    std::snprintf(line, sizeof line, "  %9ld %s: %s\n", skip.count, skip.what.c_str(), skip.why.c_str());
-    out += line;
-  }
+  out += SkipLines(skips);
   PrintData(out);
 }
 
@@ -189,7 +143,7 @@ int RunInfo(const Options& options) {
     return kExitFailed;
   }
   if (!survey.problem.empty()) Warn(dxf + ": " + survey.problem + "; what follows it was not read");
-  const std::vector<Skip> skips = Skips(survey, ReadSettings(options));
+  const std::vector<Skip> skips = SkipsOf(survey, options);
   if (options.json) PrintJson(dxf, survey, skips);
   else PrintText(dxf, survey, skips);
   return FinishOutput(kExitSuccess);

@@ -57,6 +57,18 @@ TEST(Info, SkipsFollowTheSettingsAndJsonIsData) {
   EXPECT_EQ(out.substr(out.size() - 3), "]}\n");
 }
 
+// A conversion says on standard error what it left out, unless told not to.
+TEST(Info, ConvertTellsWhatItSkipped) {
+  test::TempDir dir;
+  const std::string dxf = test::Quoted(DXFELEM_TEST_DATA "/corpus/r2000-architecture-metres.dxf");
+  test::ToolRun run = test::RunTool("convert " + dxf + " " + test::Quoted(dir.File("a.txt")));
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(Contains(run.err, "dxfelem: skipped\n          6 DIMENSION: this kind is not converted\n")) << run.err;
+  EXPECT_EQ(run.out, "");
+  run = test::RunTool("convert " + dxf + " " + test::Quoted(dir.File("a.txt")) + " --quiet");
+  EXPECT_FALSE(Contains(run.err, "skipped")) << run.err;
+}
+
 TEST(Info, UnreadableAndBinaryDrawingsAreNamed) {
   test::TempDir dir;
   test::ToolRun run = test::RunTool("info " + test::Quoted(dir.File("missing.dxf")));

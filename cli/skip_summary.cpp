@@ -1,0 +1,61 @@
+#include "cli/skip_summary.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/ini_text.h"
+
+namespace dxfelem::cli {
+namespace {
+
+// The settings a skip depends on: the section's, the INI defaults when the
+// key is missing, the built-in ones without a parameter file.
+struct Settings {
+  int testo = 1;
+  int altezza3D = 0;
+};
+
+Settings ReadSettings(const Options& options) {
+  Settings settings;
+  if (options.parameterFile.empty()) return settings;
+  std::FILE* file = std::fopen(options.parameterFile.c_str(), "rb");
+  if (file == nullptr) return settings;
+  std::string text;
+  char chunk[65536];
+  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, file)) text.append(chunk, n);
+  std::fclose(file);
+  std::string value;
+  if (FindIniValue(text, options.section, "Testo", value) && !value.empty()) settings.testo = std::atoi(value.c_str());
+  if (FindIniValue(text, options.section, "Altezza3D", value) && !value.empty()) {
+    settings.altezza3D = std::atoi(value.c_str());
+  }
+  return settings;
+}
+
+}  // namespace
+
+std::vector<Skip> SkipsOf(const DrawingSurvey& survey, const Options& options) {
+  const Settings settings = ReadSettings(options);
+  std::vector<Skip> skips;
+  for (const auto& [kind, count] : survey.kinds) {
+    if (!IsConvertedKind(kind)) skips.push_back({count, kind, "this kind is not converted"});
+  }
+  if (survey.meshes > 0) skips.push_back({survey.meshes, "POLYLINE meshes", "meshes are surfaces: they make nothing"});
+  if (survey.oblique > 0 && settings.altezza3D == 0) {
+    skips.push_back({survey.oblique, "entities with an oblique extrusion", "kept only when Altezza3D is not 0"});
+  }
+  if (survey.texts > 0 && settings.testo == 0) skips.push_back({survey.texts, "TEXT and MTEXT", "Testo is 0"});
+  return skips;
+}
+
+std::string SkipLines(const std::vector<Skip>& skips) {
+  std::string lines;
+  char line[256];
+  for (const Skip& skip : skips) {
+    std::snprintf(line, sizeof line, "  %9ld %s: %s\n", skip.count, skip.what.c_str(), skip.why.c_str());
+    lines += line;
+  }
+  return lines;
+}
+
+}  // namespace dxfelem::cli
