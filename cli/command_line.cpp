@@ -7,8 +7,8 @@ namespace dxfelem::cli {
 const char* const kUsage =
     "usage: dxfelem convert IN.dxf OUT.txt [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "                       [--summary] [--preview FILE.svg] [--quiet]\n"
-    "       dxfelem layers IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
-    "       dxfelem blocks IN.dxf [LIST.txt] [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
+    "       dxfelem layers IN.dxf [LIST.txt] [--json] [--host [--params FILE.ini --section NAME] [--done FILE]]\n"
+    "       dxfelem blocks IN.dxf [LIST.txt] [--json] [--host [--params FILE.ini --section NAME] [--done FILE]]\n"
     "       dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
     "                       [--params FILE.ini --section NAME] [--done FILE] [--json] [--force]\n"
     "       dxfelem preview FILE.txt [-o FILE.svg]\n"
@@ -23,7 +23,9 @@ const char* const kUsage =
     "          unless --quiet.\n"
     "layers    lists the layers of the drawing's LAYER table, one per line, into\n"
     "          LIST.txt, or on standard output without it.\n"
-    "blocks    lists the block name of every INSERT of the drawing's entities.\n"
+    "blocks    lists the drawing's blocks, each with the number of its INSERTs.\n"
+    "          With --host both write what the hosts' listing calls write (a\n"
+    "          layer lister that does not pair group codes; one line per INSERT).\n"
     "rewrite   changes the profiles of one layer of an element file in place:\n"
     "          --op extend-start   lengthens each profile by --a before its start\n"
     "               extend-end     by --b after its end\n"
@@ -97,6 +99,8 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
       if (!value(options.completionFile)) return false;
     } else if (argument == "--json") {
       options.json = true;
+    } else if (argument == "--host" && (command == Command::kLayers || command == Command::kBlocks)) {
+      options.host = true;
     } else if (argument == "--quiet" && command == Command::kConvert) {
       options.quiet = true;
     } else if (argument == "--summary" && command == Command::kConvert) {

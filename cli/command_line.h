@@ -17,6 +17,7 @@ struct Options {
   bool json = false;
   bool summary = false;  // convert: elements and nodes per layer
   bool quiet = false;    // convert: no word of what was skipped
+  bool host = false;     // layers, blocks: the list the hosts' listing calls write
   // rewrite
   std::string layer;
   int32_t operation = 0;

@@ -129,17 +129,17 @@ DrawingSurvey SurveyDrawing(const std::string& path) {
     } else if (section == "TABLES") {
       if (table == "?" && code == 2) table = word;
       else if (entry == "LAYER" && code == 2) {
-        survey.layers.push_back(value);
+        survey.layers.push_back(word);
         entry.clear();
       }
     } else if (section == "BLOCKS") {
       if (entry == "BLOCK" && code == 2) {
-        survey.blocks.push_back(value);
+        survey.blocks.push_back(word);
         entry.clear();
       }
     } else if (section == "ENTITIES") {
       if (code == 8) entity.layer = value;
-      else if (code == 2) entity.block = value;
+      else if (code == 2) entity.block = word;
       else if (code == 70) entity.flags = static_cast<int>(Number(word));
       else if (code >= 210 && code <= 230 && code % 10 == 0) entity.extrusion[(code - 210) / 10] = Number(word);
     }

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_survey.h"
+#include "cli/json_text.h"
 #include "cli/skip_summary.h"
 #include "cli/tool_output.h"
 
@@ -31,24 +32,6 @@ std::string UnitName(int units) {
     case 6: return "6 (metres)";
     default: return std::to_string(units);
   }
-}
-
-std::string Json(const std::string& text) {
-  std::string json = "\"";
-  for (const char c : text) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') json += std::string("\\") + c;
-    else if (byte < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-      json += escaped;
-    } else if (byte >= 0x80) {
-      json += "\\u00" + std::string(1, "0123456789abcdef"[byte >> 4]) + "0123456789abcdef"[byte & 15];
-    } else {
-      json += c;
-    }
-  }
-  return json + "\"";
 }
 
 void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips) {
@@ -90,7 +73,7 @@ void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::v
 }
 
 void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips) {
-  std::string json = "{\"drawing\": " + Json(dxf) + ", \"version\": " + Json(survey.version) +
+  std::string json = "{\"drawing\": " + JsonText(dxf) + ", \"version\": " + JsonText(survey.version) +
                      ", \"insunits\": " + std::to_string(survey.insUnits) +
                      ", \"measurement\": " + std::to_string(survey.measurement);
   if (survey.hasExtents) {
@@ -100,31 +83,31 @@ void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::v
     json += extents;
   }
   json += ", \"layers\": [";
-  for (std::size_t i = 0; i < survey.layers.size(); ++i) json += (i ? ", " : "") + Json(survey.layers[i]);
+  for (std::size_t i = 0; i < survey.layers.size(); ++i) json += (i ? ", " : "") + JsonText(survey.layers[i]);
   json += "], \"entities\": {";
   bool first = true;
   for (const auto& [kind, count] : survey.kinds) {
-    json += (first ? "" : ", ") + Json(kind) + ": " + std::to_string(count);
+    json += (first ? "" : ", ") + JsonText(kind) + ": " + std::to_string(count);
     first = false;
   }
   json += "}, \"entitiesPerLayer\": {";
   first = true;
   for (const auto& [layer, count] : survey.entitiesOfLayer) {
-    json += (first ? "" : ", ") + Json(layer) + ": " + std::to_string(count);
+    json += (first ? "" : ", ") + JsonText(layer) + ": " + std::to_string(count);
     first = false;
   }
   json += "}, \"blocks\": {";
   first = true;
   for (const std::string& block : survey.blocks) {
     const auto inserts = survey.insertsOfBlock.find(block);
-    json += (first ? "" : ", ") + Json(block) + ": " +
+    json += (first ? "" : ", ") + JsonText(block) + ": " +
             std::to_string(inserts == survey.insertsOfBlock.end() ? 0L : inserts->second);
     first = false;
   }
   json += "}, \"skipped\": [";
   for (std::size_t i = 0; i < skips.size(); ++i) {
     json += std::string(i ? ", " : "") + "{\"count\": " + std::to_string(skips[i].count) +
-            ", \"what\": " + Json(skips[i].what) + ", \"why\": " + Json(skips[i].why) + "}";
+            ", \"what\": " + JsonText(skips[i].what) + ", \"why\": " + JsonText(skips[i].why) + "}";
   }
   PrintData(json + "]}\n");
 }

@@ -1,11 +1,14 @@
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
 #include "cli/commands.h"
+#include "cli/drawing_survey.h"
 #include "cli/file_checks.h"
+#include "cli/json_text.h"
 #include "cli/outcome_message.h"
 #include "cli/result_json.h"
 #include "cli/tool_output.h"
@@ -37,7 +40,65 @@ void PrintList(const std::string& listFile) {
 
 }  // namespace
 
+// The drawing's own lists, read in pairs: the LAYER table's names, or the
+// block definitions (and blocks inserted without one) with the number of
+// INSERTs of each. Names of the drawing's own spaces ("*Model_Space",
+// "$PAPER_SPACE", anonymous "*D1" blocks) are no blocks a user places.
+int ListTruly(const Options& options, bool blocks) {
+  const std::string& dxfFile = options.files[0];
+  std::string reason;
+  if (options.files.size() == 2 && !CheckOutputName(options.files[1], "list file", dxfFile, "", reason)) {
+    Tell(reason);
+    return kExitFailed;
+  }
+  const DrawingSurvey survey = SurveyDrawing(dxfFile);
+  if (!survey.readable || survey.binary) {
+    Tell(survey.binary ? dxfFile + " is a binary DXF: only DXF in text form is read" : "cannot read " + dxfFile);
+    return kExitFailed;
+  }
+  if (!survey.problem.empty()) Warn(dxfFile + ": " + survey.problem + "; what follows it was not read");
+  std::string list;
+  std::string json = blocks ? "{" : "[";
+  auto add = [&](const std::string& line, const std::string& item) {
+    list += line + "\n";
+    json += (json.size() > 1 ? ", " : "") + item;
+  };
+  if (!blocks) {
+    for (const std::string& layer : survey.layers) add(layer, JsonText(layer));
+  } else {
+    std::vector<std::string> names;
+    for (const std::string& block : survey.blocks) {
+      if (!block.empty() && block[0] != '*' && block[0] != '$') names.push_back(block);
+    }
+    for (const auto& [block, count] : survey.insertsOfBlock) {
+      if (std::find(names.begin(), names.end(), block) == names.end()) names.push_back(block);
+    }
+    for (const std::string& block : names) {
+      const auto inserts = survey.insertsOfBlock.find(block);
+      const std::string count = std::to_string(inserts == survey.insertsOfBlock.end() ? 0L : inserts->second);
+      add(block + "\t" + count, JsonText(block) + ": " + count);
+    }
+  }
+  json += blocks ? "}" : "]";
+  if (options.files.size() == 2) {
+    std::FILE* file = std::fopen(options.files[1].c_str(), "wb");
+    bool written = file != nullptr && std::fwrite(list.data(), 1, list.size(), file) == list.size();
+    if (file != nullptr) written = std::fclose(file) == 0 && written;
+    if (!written) {
+      Tell("cannot write " + options.files[1]);
+      return kExitFailed;
+    }
+  } else if (!options.json) {
+    PrintData(list);
+  }
+  if (options.json) PrintData(json + "\n");
+  const std::size_t count = list.empty() ? 0 : static_cast<std::size_t>(std::count(list.begin(), list.end(), '\n'));
+  Tell("listed " + std::to_string(count) + (blocks ? " blocks of " : " layers of ") + dxfFile);
+  return FinishOutput(kExitSuccess);
+}
+
 int RunListing(const Options& options, bool blocks) {
+  if (!options.host) return ListTruly(options, blocks);
   const std::string& dxfFile = options.files[0];
   const bool toStandardOutput = options.files.size() == 1;
   std::string reason;

@@ -93,12 +93,19 @@ TEST(Cli, ListingsAndRewriting) {
   ToolRun run = RunTool("layers '" + dxf + "'");
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(Contains(run.output, "0\nWALLS\n")) << run.output;
-  run = RunTool("blocks '" + dxf + "' '" + dir.File("blocks.txt") + "'");
+  // The hosts' block list: one line per INSERT, written by the library.
+  run = RunTool("blocks '" + dxf + "' '" + dir.File("blocks.txt") + "' --host");
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_EQ(test::ReadFileBytes(dir.File("blocks.txt")), "A\r\nB\r\n");
-  run = RunTool("layers '" + dir.File("missing.dxf") + "'");
+  // The drawing's own: no block is defined, each inserted once.
+  run = RunTool("blocks '" + dxf + "' --json");
+  EXPECT_EQ(run.out, "{\"A\": 1, \"B\": 1}\n");
+  run = RunTool("layers '" + dir.File("missing.dxf") + "' --host");
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_TRUE(Contains(run.output, "(code 8)")) << run.output;
+  run = RunTool("layers '" + dir.File("missing.dxf") + "'");
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.err, "cannot read")) << run.output;
 
   ASSERT_EQ(RunTool("convert '" + dxf + "' '" + dir.File("a.txt") + "'").exitStatus, 0);
   run = RunTool("rewrite '" + dir.File("a.txt") + "' --layer L --op directions");

@@ -57,6 +57,27 @@ TEST(Info, SkipsFollowTheSettingsAndJsonIsData) {
   EXPECT_EQ(out.substr(out.size() - 3), "]}\n");
 }
 
+// The true layer list of every real drawing is its LAYER table, in order;
+// the hosts' listing runs into group codes and other tables.
+TEST(Info, LayerListsAreTheLayerTables) {
+  const std::pair<const char*, const char*> expected[] = {
+      {"r2000-architecture-metres.dxf",
+       "0\nwall high\nwall low\ntexture\nequipment\nnivel\ndoorswindows\nprojection\nnames\nDefpoints\n"
+       "topography\nplants\nCeco.NET 53\n"},
+      {"r2013-nested-inserts.dxf", "0\nDefpoints\n"},
+      {"r2018-text-mtext-attrib-extrusion-minus1.dxf", "0\nDefpoints\n"},
+  };
+  for (const auto& [drawing, layers] : expected) {
+    const std::string path = test::Quoted(std::string(DXFELEM_TEST_DATA "/corpus/") + drawing);
+    EXPECT_EQ(test::RunTool("layers " + path).out, layers) << drawing;
+    EXPECT_NE(test::RunTool("layers " + path + " --host").out, layers) << drawing;
+  }
+  const test::ToolRun blocks =
+      test::RunTool("blocks " + test::Quoted(DXFELEM_TEST_DATA "/corpus/r2000-architecture-metres.dxf"));
+  EXPECT_TRUE(Contains(blocks.out, "SOFA\t10\n")) << blocks.out;
+  EXPECT_FALSE(Contains(blocks.out, "*Model_Space")) << blocks.out;
+}
+
 // A conversion says on standard error what it left out, unless told not to.
 TEST(Info, ConvertTellsWhatItSkipped) {
   test::TempDir dir;

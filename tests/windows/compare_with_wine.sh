@@ -48,7 +48,7 @@ for dxf in examples/panel.dxf tests/data/corpus/*.dxf; do
   fi
   same_text "$work/linux/$name.ini" "$work/windows/$name.ini" || differ "parameter file after $name"
   for list in layers blocks; do
-    build/dxfelem "$list" "$dxf" "$work/linux/$name.$list" >/dev/null 2>&1 || true
+    build/dxfelem "$list" "$dxf" "$work/linux/$name.$list" --host >/dev/null 2>&1 || true
     runner "$list" "$(winpath "$work/windows/$name.ini")" Panel "$(winpath "$top/$dxf")" \
       "$(winpath "$work/windows/$name.$list")" >/dev/null
     if [ -f "$work/linux/$name.$list" ]; then
