@@ -13,6 +13,7 @@ const char* const kUsage =
     "                       [--params FILE.ini --section NAME] [--done FILE] [--json] [--force]\n"
     "       dxfelem preview FILE.txt [-o FILE.svg]\n"
     "       dxfelem info IN.dxf [--params FILE.ini --section NAME] [--json]\n"
+    "       dxfelem todxf FILE.txt [-o OUT.dxf]\n"
     "       dxfelem --help | --version\n"
     "\n"
     "convert   turns a DXF drawing into an element file. The settings come from\n"
@@ -39,6 +40,8 @@ const char* const kUsage =
     "info      tells what a drawing holds (version, units, extents, layers,\n"
     "          entities per kind and layer, blocks and their inserts) and what a\n"
     "          conversion with the settings would skip, and why.\n"
+    "todxf     writes an element file back as a plain DXF (LINE, ARC, CIRCLE,\n"
+    "          POINT, INSERT on the elements' layers) for any CAD program.\n"
     "preview   draws an element file as SVG: every layer in its colour, arcs\n"
     "          as arcs, holes as circles, open profiles dashed, the start of\n"
     "          every profile an arrow along its direction.\n"
@@ -108,7 +111,7 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
     } else if (argument == "--layer" && command == Command::kRewrite) {
       if (!value(options.layer)) return false;
       hasLayer = true;
-    } else if ((argument == "-o" && command == Command::kPreview) ||
+    } else if ((argument == "-o" && (command == Command::kPreview || command == Command::kToDxf)) ||
                (argument == "--preview" && command == Command::kConvert)) {
       if (!value(options.preview)) return false;
     } else if (argument == "--force" && command == Command::kRewrite) {
@@ -151,6 +154,9 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
     case Command::kInfo:
       if (options.files.size() != 1) error = "info needs the DXF file";
       break;
+    case Command::kToDxf:
+      if (options.files.size() != 1) error = "todxf needs the element file";
+      break;
     case Command::kRewrite:
       if (options.files.size() != 1) error = "rewrite needs the element file";
       else if (!hasLayer || !hasOperation) error = "rewrite needs --layer and --op";
@@ -184,6 +190,7 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
   else if (command == "rewrite") line.command = Command::kRewrite;
   else if (command == "preview") line.command = Command::kPreview;
   else if (command == "info") line.command = Command::kInfo;
+  else if (command == "todxf") line.command = Command::kToDxf;
   else {
     error = "unknown command " + command;
     return false;

@@ -7,7 +7,7 @@
 
 namespace dxfelem::cli {
 
-enum class Command { kHelp, kVersion, kConvert, kLayers, kBlocks, kRewrite, kPreview, kInfo };
+enum class Command { kHelp, kVersion, kConvert, kLayers, kBlocks, kRewrite, kPreview, kInfo, kToDxf };
 
 struct Options {
   std::vector<std::string> files;  // the positional arguments
@@ -24,7 +24,7 @@ struct Options {
   double a = 0.0;
   double b = 0.0;
   bool force = false;   // rewrite a file that does not read as an element file
-  std::string preview;  // preview: the SVG to write (empty: standard output); convert: also draw the result
+  std::string preview;  // preview, todxf: the file to write (empty: standard output); convert: also draw the result
 };
 
 struct CommandLine {

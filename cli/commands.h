@@ -13,6 +13,7 @@ int RunListing(const Options& options, bool blocks);
 int RunRewrite(const Options& options);
 int RunPreview(const Options& options);
 int RunInfo(const Options& options);
+int RunToDxf(const Options& options);
 // Writes the SVG picture of an element file; false, with a message, when it cannot.
 bool WritePreview(const std::string& elementFile, const std::string& svgFile);
 

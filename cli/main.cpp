@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     case Command::kRewrite: return RunRewrite(line.options);
     case Command::kPreview: return RunPreview(line.options);
     case Command::kInfo: return RunInfo(line.options);
+    case Command::kToDxf: return RunToDxf(line.options);
   }
   return kExitFailed;
 }
