@@ -1,12 +1,14 @@
 #include "cli/command_line.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace dxfelem::cli {
 
 const char* const kUsage =
     "usage: dxfelem convert IN.dxf OUT.txt [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
     "                       [--summary] [--preview FILE.svg] [--quiet]\n"
+    "       dxfelem convert A.dxf B.dxf ... --out-dir DIR [-j N] [--params FILE.ini --section NAME]\n"
     "       dxfelem layers IN.dxf [LIST.txt] [--json] [--host [--params FILE.ini --section NAME] [--done FILE]]\n"
     "       dxfelem blocks IN.dxf [LIST.txt] [--json] [--host [--params FILE.ini --section NAME] [--done FILE]]\n"
     "       dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
@@ -21,7 +23,9 @@ const char* const kUsage =
     "          at the end); without --params the built-in settings are used and\n"
     "          no file but OUT.txt is written. What the conversion left out\n"
     "          (kinds it never converts, meshes, ...) is told on standard error\n"
-    "          unless --quiet.\n"
+    "          unless --quiet. With --out-dir, every drawing is converted into\n"
+    "          DIR/NAME.txt in a process of its own, N at once; the parameter\n"
+    "          file is read by each from a copy and not written back.\n"
     "layers    lists the layers of the drawing's LAYER table, one per line, into\n"
     "          LIST.txt, or on standard output without it.\n"
     "blocks    lists the drawing's blocks, each with the number of its INSERTs.\n"
@@ -104,6 +108,16 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
       options.json = true;
     } else if (argument == "--host" && (command == Command::kLayers || command == Command::kBlocks)) {
       options.host = true;
+    } else if (argument == "--out-dir" && command == Command::kConvert) {
+      if (!value(options.outDir)) return false;
+    } else if (argument == "-j" && command == Command::kConvert) {
+      if (!value(text)) return false;
+      double jobs = 0.0;
+      if (!ParseNumber(text, jobs) || jobs < 1 || jobs > 64 || jobs != std::floor(jobs)) {
+        error = "-j needs a number of conversions from 1 to 64, not " + text;
+        return false;
+      }
+      options.jobs = static_cast<int>(jobs);
     } else if (argument == "--quiet" && command == Command::kConvert) {
       options.quiet = true;
     } else if (argument == "--summary" && command == Command::kConvert) {
@@ -142,7 +156,14 @@ bool ParseOptions(Command command, const std::vector<std::string>& arguments, Op
   }
   switch (command) {
     case Command::kConvert:
-      if (options.files.size() != 2) error = "convert needs the DXF file and the element file to write";
+      if (!options.outDir.empty()) {
+        if (options.files.empty()) error = "convert --out-dir needs the DXF files";
+        else if (!options.preview.empty() || options.json || options.summary) {
+          error = "a batch (--out-dir) takes no --preview, --json or --summary";
+        }
+      } else if (options.files.size() != 2) {
+        error = "convert needs the DXF file and the element file to write (or --out-dir for several)";
+      }
       break;
     case Command::kLayers:
     case Command::kBlocks:

@@ -18,6 +18,8 @@ struct Options {
   bool summary = false;  // convert: elements and nodes per layer
   bool quiet = false;    // convert: no word of what was skipped
   bool host = false;     // layers, blocks: the list the hosts' listing calls write
+  std::string outDir;    // convert: a batch, every drawing into this folder
+  int jobs = 1;          // convert: conversions at once in a batch
   // rewrite
   std::string layer;
   int32_t operation = 0;

@@ -9,6 +9,8 @@
 namespace dxfelem::cli {
 
 int RunConvert(const Options& options);
+// Several drawings into a folder, each in a process of its own.
+int RunBatch(const Options& options);
 int RunListing(const Options& options, bool blocks);
 int RunRewrite(const Options& options);
 int RunPreview(const Options& options);

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     case Command::kVersion:
       PrintData(std::string("dxfelem ") + DXFELEM_VERSION + "\n");
       return FinishOutput(kExitSuccess);
-    case Command::kConvert: return RunConvert(line.options);
+    case Command::kConvert: return line.options.outDir.empty() ? RunConvert(line.options) : RunBatch(line.options);
     case Command::kLayers: return RunListing(line.options, false);
     case Command::kBlocks: return RunListing(line.options, true);
     case Command::kRewrite: return RunRewrite(line.options);
