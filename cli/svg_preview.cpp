@@ -74,8 +74,18 @@ std::string PathOf(const FileElement& element, const Page& page, const char* col
   }
   const bool closed =
       nodes.size() > 1 && std::hypot(nodes.front().x - nodes.back().x, nodes.front().y - nodes.back().y) < 1e-6;
+  // A profile smaller on the page than its arrow (a letter of a small
+  // text) gets none: the arrows would hide the drawing.
+  double left = nodes[0].x, right = nodes[0].x, bottom = nodes[0].y, top = nodes[0].y;
+  for (const FileNode& node : nodes) {
+    left = std::min(left, node.x);
+    right = std::max(right, node.x);
+    bottom = std::min(bottom, node.y);
+    top = std::max(top, node.y);
+  }
+  const bool marked = std::max(right - left, top - bottom) * page.scale >= 16.0;
   return std::string("<path d=\"") + d + "\" stroke=\"" + colour + "\"" + (closed ? "" : " stroke-dasharray=\"6 3\"") +
-         " marker-start=\"url(#start)\"/>\n";
+         (marked ? " marker-start=\"url(#start)\"" : "") + "/>\n";
 }
 
 // Holes as circles of their diameter; blocks, placements and attributes as
