@@ -197,6 +197,7 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
   for (const std::string& argument : arguments) {
     if (argument == "--help" || argument == "-h") {
       line.command = Command::kHelp;
+      if (arguments[0] != argument) line.helpTopic = arguments[0];
       return true;
     }
   }

@@ -31,6 +31,7 @@ struct Options {
 
 struct CommandLine {
   Command command = Command::kHelp;
+  std::string helpTopic;  // kHelp: the command asked about, empty for all
   Options options;
 };
 

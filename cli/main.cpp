@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_help.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/tool_output.h"
@@ -17,7 +18,11 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   switch (line.command) {
-    case Command::kHelp: PrintData(kUsage); return FinishOutput(kExitSuccess);
+    case Command::kHelp: {
+      const std::string help = CommandHelp(line.helpTopic);
+      PrintData(help.empty() ? kUsage : help);
+      return FinishOutput(kExitSuccess);
+    }
     case Command::kVersion:
       PrintData(std::string("dxfelem ") + DXFELEM_VERSION + "\n");
       return FinishOutput(kExitSuccess);

@@ -22,8 +22,14 @@ TEST(Cli, HelpVersionAndUsageErrors) {
   ToolRun run = RunTool("--help");
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(Contains(run.output, "usage: dxfelem convert")) << run.output;
-  run = RunTool("convert --help");
-  EXPECT_EQ(run.exitStatus, 0);
+  // A command's own help: its usage and an example, not the whole page.
+  for (const char* command : {"convert", "layers", "blocks", "rewrite", "info", "preview", "todxf"}) {
+    run = RunTool(std::string(command) + " --help");
+    EXPECT_EQ(run.exitStatus, 0) << command;
+    EXPECT_EQ(run.out.rfind(std::string("usage: dxfelem ") + command, 0), 0u) << run.out;
+    EXPECT_TRUE(Contains(run.out, std::string("example: dxfelem ") + command)) << run.out;
+    EXPECT_FALSE(Contains(run.out, "Exit status")) << command;
+  }
   run = RunTool("--version");
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(Contains(run.output, "dxfelem 0.")) << run.output;

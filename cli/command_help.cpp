@@ -1,0 +1,69 @@
+#include "cli/command_help.h"
+
+namespace dxfelem::cli {
+namespace {
+
+struct Help {
+  const char* command;
+  const char* text;
+};
+
+constexpr Help kHelp[] = {
+    {"convert",
+     "usage: dxfelem convert IN.dxf OUT.txt [--params FILE.ini --section NAME] [--done FILE] [--json]\n"
+     "                       [--summary] [--preview FILE.svg] [--quiet]\n"
+     "       dxfelem convert A.dxf B.dxf ... --out-dir DIR [-j N] [--params FILE.ini --section NAME]\n\n"
+     "Turns a DXF drawing (text form) into an element file, with the settings of\n"
+     "section NAME of FILE.ini, which receives some settings back as the host\n"
+     "expects; without --params the built-in settings are used. What was left out\n"
+     "is told on standard error unless --quiet. --summary prints elements and nodes\n"
+     "per layer, --json the result record, --preview draws the result as SVG.\n"
+     "With --out-dir every drawing goes into DIR/NAME.txt, N at once.\n\n"
+     "example: dxfelem convert panel.dxf panel.txt --params cam.ini --section Panel --preview panel.svg\n"},
+    {"layers",
+     "usage: dxfelem layers IN.dxf [LIST.txt] [--json] [--host [--params FILE.ini --section NAME] [--done FILE]]\n\n"
+     "Lists the names of the drawing's LAYER table, in order, on standard output or\n"
+     "into LIST.txt. --host writes what the hosts' listing call writes instead.\n\n"
+     "example: dxfelem layers panel.dxf\n"},
+    {"blocks",
+     "usage: dxfelem blocks IN.dxf [LIST.txt] [--json] [--host [--params FILE.ini --section NAME] [--done FILE]]\n\n"
+     "Lists the drawing's blocks, each with the number of its INSERTs (a tab\n"
+     "between). --host writes what the hosts' listing call writes: one line per INSERT.\n\n"
+     "example: dxfelem blocks panel.dxf --json\n"},
+    {"rewrite",
+     "usage: dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
+     "                       [--params FILE.ini --section NAME] [--done FILE] [--json] [--force]\n\n"
+     "Changes the profiles of one layer of an element file in place. OPERATION is\n"
+     "extend-start (--a), extend-end (--b), extend-both, directions (printed; the\n"
+     "file stays as it is), lead-in or lead-out (a tangent arc to the end moved by\n"
+     "--a, --b). A file that is not an element file is refused unless --force.\n\n"
+     "example: dxfelem rewrite panel.txt --layer GROOVESide1 --op extend-both --a 5 --b 5\n"},
+    {"info",
+     "usage: dxfelem info IN.dxf [--params FILE.ini --section NAME] [--json]\n\n"
+     "Tells what a drawing holds (version, units, extents, layers, entities per\n"
+     "kind and layer, blocks and their inserts) and what a conversion with the\n"
+     "settings would skip, and why.\n\n"
+     "example: dxfelem info panel.dxf --params cam.ini --section Panel\n"},
+    {"preview",
+     "usage: dxfelem preview FILE.txt [-o FILE.svg]\n\n"
+     "Draws an element file as SVG (on standard output without -o): every layer in\n"
+     "its colour, arcs as arcs, holes as circles, open profiles dashed, an arrow at\n"
+     "the start of every profile along its direction.\n\n"
+     "example: dxfelem preview panel.txt -o panel.svg\n"},
+    {"todxf",
+     "usage: dxfelem todxf FILE.txt [-o OUT.dxf]\n\n"
+     "Writes an element file back as a plain DXF: LINE, ARC, CIRCLE, POINT and\n"
+     "INSERT on the elements' layers, for any CAD program.\n\n"
+     "example: dxfelem todxf panel.txt -o panel-result.dxf\n"},
+};
+
+}  // namespace
+
+std::string CommandHelp(const std::string& command) {
+  for (const Help& help : kHelp) {
+    if (command == help.command) return help.text;
+  }
+  return {};
+}
+
+}  // namespace dxfelem::cli
