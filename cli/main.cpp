@@ -6,6 +6,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/tool_output.h"
+#include "dxfelem/dxfelem.h"
 
 int main(int argc, char** argv) {
   using namespace dxfelem::cli;
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
       return FinishOutput(kExitSuccess);
     }
     case Command::kVersion:
-      PrintData(std::string("dxfelem ") + DXFELEM_VERSION + "\n");
+      PrintData(std::string("dxfelem ") + DXFELEM_VERSION_STRING + "\n");
       return FinishOutput(kExitSuccess);
     case Command::kConvert: return line.options.outDir.empty() ? RunConvert(line.options) : RunBatch(line.options);
     case Command::kLayers: return RunListing(line.options, false);

@@ -16,6 +16,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "dxfelem/dxfelem_version.h"
+
 /* The hosts call the 32-bit Windows DLL with the standard calling convention
  * (the callee removes the arguments). Everywhere else there is only one
  * convention and the macro is empty. */
