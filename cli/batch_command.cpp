@@ -62,13 +62,13 @@ pid_t Start(const Options& options, const Job& job, const std::string& settings)
   _exit(127);
 }
 
-std::string LastLine(const fs::path& file) {
+// The worker's first message says how its conversion ended; the details
+// follow it.
+std::string FirstLine(const fs::path& file) {
   std::ifstream in(file);
   std::string line;
   std::string last;
-  while (std::getline(in, line)) {
-    if (!line.empty()) last = line;
-  }
+  while (last.empty() && std::getline(in, line)) last = line;
   // The worker's message already names the tool.
   if (last.rfind("dxfelem: ", 0) == 0) last.erase(0, 9);
   return last;
@@ -133,7 +133,7 @@ int RunBatch(const Options& options) {
     running.erase(found);
     ++done;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      const std::string said = LastLine(job.folder / "messages");
+      const std::string said = FirstLine(job.folder / "messages");
       failures.push_back(job.drawing + ": " + (said.empty() ? "the conversion did not end" : said));
     }
     if (terminal) {

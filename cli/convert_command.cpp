@@ -33,9 +33,18 @@ int RunConvert(const Options& options) {
     return FinishOutput(kExitFailed);
   }
   Tell(ConversionMessage(returned, record, dxfFile, outputFile));
+  // A drawing that could not be read is read again in pairs, to say where
+  // it breaks; a binary DXF is called one.
+  const bool unreadable = record.errorCode == DXFELEM_E_NOT_DXF || record.errorCode == DXFELEM_E_SECTIONS ||
+                          record.errorCode == DXFELEM_E_MEMORY_OR_ENTITIES;
+  if (returned != 1 && unreadable) {
+    const DrawingSurvey survey = SurveyDrawing(dxfFile);
+    if (survey.binary) Tell(dxfFile + " is a binary DXF: save it as DXF in text form (ASCII)");
+    else if (!survey.problem.empty()) Tell(dxfFile + ", " + survey.problem);
+  }
   // What the drawing holds that the conversion left out, so that nothing
   // vanishes without a word.
-  if (!options.quiet) {
+  if (!options.quiet && (returned == 1 || record.errorCode == DXFELEM_E_NO_ELEMENTS)) {
     const DrawingSurvey survey = SurveyDrawing(dxfFile);
     const std::vector<Skip> skips = survey.binary ? std::vector<Skip>{} : SkipsOf(survey, options);
     if (!skips.empty()) std::fputs(("dxfelem: skipped\n" + SkipLines(skips)).c_str(), stderr);

@@ -88,6 +88,18 @@ TEST(Info, ConvertTellsWhatItSkipped) {
   EXPECT_EQ(run.out, "");
   run = test::RunTool("convert " + dxf + " " + test::Quoted(dir.File("a.txt")) + " --quiet");
   EXPECT_FALSE(Contains(run.err, "skipped")) << run.err;
+  // Nothing became an element: the skips say why.
+  run = test::RunTool("convert " + test::Quoted(DXFELEM_TEST_DATA "/corpus/r2000-polyface-inches.dxf") + " " +
+                      test::Quoted(dir.File("b.txt")));
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.err, "(code 41)")) << run.err;
+  EXPECT_TRUE(Contains(run.err, "4 POLYLINE meshes: meshes are surfaces")) << run.err;
+  // A broken drawing: where it breaks.
+  const std::string cut = dir.Write("cut.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nL\n10\n");
+  run = test::RunTool("convert " + test::Quoted(cut) + " " + test::Quoted(dir.File("c.txt")));
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.err, "(code 4)")) << run.err;
+  EXPECT_TRUE(Contains(run.err, cut + ", line 9: a group code without its value")) << run.err;
 }
 
 TEST(Info, UnreadableAndBinaryDrawingsAreNamed) {
