@@ -67,11 +67,11 @@ pid_t Start(const Options& options, const Job& job, const std::string& settings)
 std::string FirstLine(const fs::path& file) {
   std::ifstream in(file);
   std::string line;
-  std::string last;
-  while (last.empty() && std::getline(in, line)) last = line;
+  std::string first;
+  while (first.empty() && std::getline(in, line)) first = line;
   // The worker's message already names the tool.
-  if (last.rfind("dxfelem: ", 0) == 0) last.erase(0, 9);
-  return last;
+  if (first.rfind("dxfelem: ", 0) == 0) first.erase(0, 9);
+  return first;
 }
 
 }  // namespace
