@@ -27,7 +27,10 @@ int RunConvert(const Options& options) {
   const int32_t returned = DxfToTxt(options.parameterFile.c_str(), options.section.c_str(), dxfFile.c_str(),
                                     outputFile.c_str(), options.completionFile.c_str(), &record);
   if (options.json) PrintData(ResultJson(returned, record) + "\n");
-  if (options.summary && returned == 1) PrintData(SummarizeElementFile(outputFile));
+  if (options.summary && returned == 1) {
+    PrintData(SummarizeElementFile(outputFile));
+    PrintData(SkipsPerLayer(SurveyDrawing(dxfFile), options));
+  }
   if (!options.preview.empty() && returned == 1 && !WritePreview(outputFile, options.preview)) {
     Tell(ConversionMessage(returned, record, dxfFile, outputFile));
     return FinishOutput(kExitFailed);
@@ -46,7 +49,7 @@ int RunConvert(const Options& options) {
   // vanishes without a word.
   if (!options.quiet && (returned == 1 || record.errorCode == DXFELEM_E_NO_ELEMENTS)) {
     const DrawingSurvey survey = SurveyDrawing(dxfFile);
-    const std::vector<Skip> skips = survey.binary ? std::vector<Skip>{} : SkipsOf(survey, options);
+    const std::vector<Skip> skips = survey.binary ? std::vector<Skip>{} : SkipsOf(survey.all, options);
     if (!skips.empty()) std::fputs(("dxfelem: skipped\n" + SkipLines(skips)).c_str(), stderr);
   }
   return FinishOutput(returned == 1 ? kExitSuccess : kExitFailed);

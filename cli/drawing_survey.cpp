@@ -46,15 +46,22 @@ bool AlongAnAxis(const double* n) {
   return ones == 1 && zeros == 2;
 }
 
+void Tally(EntityTally& tally, const Entity& entity) {
+  ++tally.kinds[entity.kind];
+  if (entity.kind == "POLYLINE" && (entity.flags & (16 | 32 | 64)) != 0) ++tally.meshes;
+  if (entity.kind == "TEXT" || entity.kind == "MTEXT") ++tally.texts;
+  if (entity.kind != "VERTEX" && entity.kind != "SEQEND" && !AlongAnAxis(entity.extrusion)) ++tally.oblique;
+}
+
 void Count(DrawingSurvey& survey, const Entity& entity) {
   if (entity.kind.empty()) return;
-  ++survey.kinds[entity.kind];
+  Tally(survey.all, entity);
   // Vertices and sequence ends belong to their polyline.
-  if (entity.kind != "VERTEX" && entity.kind != "SEQEND") ++survey.entitiesOfLayer[entity.layer];
+  if (entity.kind != "VERTEX" && entity.kind != "SEQEND") {
+    ++survey.entitiesOfLayer[entity.layer];
+    Tally(survey.ofLayer[entity.layer], entity);
+  }
   if (entity.kind == "INSERT") ++survey.insertsOfBlock[entity.block];
-  if (entity.kind == "POLYLINE" && (entity.flags & (16 | 32 | 64)) != 0) ++survey.meshes;
-  if (entity.kind == "TEXT" || entity.kind == "MTEXT") ++survey.texts;
-  if (entity.kind != "VERTEX" && entity.kind != "SEQEND" && !AlongAnAxis(entity.extrusion)) ++survey.oblique;
 }
 
 }  // namespace

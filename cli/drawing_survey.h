@@ -11,6 +11,14 @@
 
 namespace dxfelem::cli {
 
+// What a conversion would make of a set of entities, counted.
+struct EntityTally {
+  std::map<std::string, long> kinds;  // entities per kind
+  long meshes = 0;                    // POLYLINEs that are polygon or polyface meshes
+  long oblique = 0;                   // entities whose extrusion is along no axis
+  long texts = 0;                     // TEXT and MTEXT
+};
+
 struct DrawingSurvey {
   bool readable = false;
   bool binary = false;   // a binary DXF, which neither the hosts nor the library read
@@ -23,11 +31,9 @@ struct DrawingSurvey {
   std::vector<std::string> layers;             // the LAYER table, in order
   std::vector<std::string> blocks;             // the block definitions, in order
   std::map<std::string, long> insertsOfBlock;  // INSERTs of the ENTITIES section per block
-  std::map<std::string, long> kinds;           // entities of the ENTITIES section per kind
+  EntityTally all;                             // the ENTITIES section
+  std::map<std::string, EntityTally> ofLayer;  // the same per layer
   std::map<std::string, long> entitiesOfLayer;
-  long meshes = 0;   // POLYLINEs that are polygon or polyface meshes
-  long oblique = 0;  // entities whose extrusion is along no axis
-  long texts = 0;    // TEXT and MTEXT
 };
 
 DrawingSurvey SurveyDrawing(const std::string& path);

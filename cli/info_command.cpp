@@ -50,7 +50,7 @@ void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::v
   out += "layers     " + std::to_string(survey.layers.size()) + " in the LAYER table\n";
   for (const std::string& layer : survey.layers) out += "           " + layer + "\n";
   out += "entities\n";
-  for (const auto& [kind, count] : survey.kinds) {
+  for (const auto& [kind, count] : survey.all.kinds) {
     std::snprintf(line, sizeof line, "  %-24s %9ld\n", kind.c_str(), count);
     out += line;
   }
@@ -86,7 +86,7 @@ void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::v
   for (std::size_t i = 0; i < survey.layers.size(); ++i) json += (i ? ", " : "") + JsonText(survey.layers[i]);
   json += "], \"entities\": {";
   bool first = true;
-  for (const auto& [kind, count] : survey.kinds) {
+  for (const auto& [kind, count] : survey.all.kinds) {
     json += (first ? "" : ", ") + JsonText(kind) + ": " + std::to_string(count);
     first = false;
   }
@@ -126,7 +126,7 @@ int RunInfo(const Options& options) {
     return kExitFailed;
   }
   if (!survey.problem.empty()) Warn(dxf + ": " + survey.problem + "; what follows it was not read");
-  const std::vector<Skip> skips = SkipsOf(survey, options);
+  const std::vector<Skip> skips = SkipsOf(survey.all, options);
   if (options.json) PrintJson(dxf, survey, skips);
   else PrintText(dxf, survey, skips);
   return FinishOutput(kExitSuccess);

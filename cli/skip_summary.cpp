@@ -34,7 +34,7 @@ Settings ReadSettings(const Options& options) {
 
 }  // namespace
 
-std::vector<Skip> SkipsOf(const DrawingSurvey& survey, const Options& options) {
+std::vector<Skip> SkipsOf(const EntityTally& survey, const Options& options) {
   const Settings settings = ReadSettings(options);
   std::vector<Skip> skips;
   for (const auto& [kind, count] : survey.kinds) {
@@ -46,6 +46,15 @@ std::vector<Skip> SkipsOf(const DrawingSurvey& survey, const Options& options) {
   }
   if (survey.texts > 0 && settings.testo == 0) skips.push_back({survey.texts, "TEXT and MTEXT", "Testo is 0"});
   return skips;
+}
+
+std::string SkipsPerLayer(const DrawingSurvey& survey, const Options& options) {
+  std::string text;
+  for (const auto& [layer, tally] : survey.ofLayer) {
+    const std::vector<Skip> skips = SkipsOf(tally, options);
+    if (!skips.empty()) text += (layer.empty() ? std::string("(no layer)") : layer) + "\n" + SkipLines(skips);
+  }
+  return text.empty() ? text : "skipped, per layer of the drawing\n" + text;
 }
 
 std::string SkipLines(const std::vector<Skip>& skips) {

@@ -19,7 +19,11 @@ struct Skip {
 // The skips of a conversion with the settings of the options' parameter
 // file and section (the INI defaults for missing keys, the built-in ones
 // without a file).
-std::vector<Skip> SkipsOf(const DrawingSurvey& survey, const Options& options);
+std::vector<Skip> SkipsOf(const EntityTally& tally, const Options& options);
+
+// The skips layer by layer, for the element summary: "LAYER" lines, each
+// followed by its skips.
+std::string SkipsPerLayer(const DrawingSurvey& survey, const Options& options);
 
 // One line per reason: "  COUNT WHAT: WHY".
 std::string SkipLines(const std::vector<Skip>& skips);

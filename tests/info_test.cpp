@@ -88,6 +88,12 @@ TEST(Info, ConvertTellsWhatItSkipped) {
   EXPECT_EQ(run.out, "");
   run = test::RunTool("convert " + dxf + " " + test::Quoted(dir.File("a.txt")) + " --quiet");
   EXPECT_FALSE(Contains(run.err, "skipped")) << run.err;
+  // With the summary, the skips per layer follow the elements per layer.
+  run = test::RunTool("convert " + dxf + " " + test::Quoted(dir.File("a.txt")) + " --summary --quiet");
+  EXPECT_TRUE(Contains(run.out,
+                       "skipped, per layer of the drawing\nCeco.NET 53\n          4 HATCH: this kind is not "
+                       "converted\ntexture\n          6 DIMENSION"))
+      << run.out;
   // Nothing became an element: the skips say why.
   run = test::RunTool("convert " + test::Quoted(DXFELEM_TEST_DATA "/corpus/r2000-polyface-inches.dxf") + " " +
                       test::Quoted(dir.File("b.txt")));
