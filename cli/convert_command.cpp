@@ -27,28 +27,30 @@ int RunConvert(const Options& options) {
   const int32_t returned = DxfToTxt(options.parameterFile.c_str(), options.section.c_str(), dxfFile.c_str(),
                                     outputFile.c_str(), options.completionFile.c_str(), &record);
   if (options.json) PrintData(ResultJson(returned, record) + "\n");
+  // The drawing read in pairs, once, for whatever below tells of it.
+  const bool unreadable = record.errorCode == DXFELEM_E_NOT_DXF || record.errorCode == DXFELEM_E_SECTIONS ||
+                          record.errorCode == DXFELEM_E_MEMORY_OR_ENTITIES;
+  const bool tellSkips = !options.quiet && (returned == 1 || record.errorCode == DXFELEM_E_NO_ELEMENTS);
+  const bool surveyed = (returned != 1 && unreadable) || tellSkips || (options.summary && returned == 1);
+  const DrawingSurvey survey = surveyed ? SurveyDrawing(dxfFile) : DrawingSurvey{};
   if (options.summary && returned == 1) {
     PrintData(SummarizeElementFile(outputFile));
-    PrintData(SkipsPerLayer(SurveyDrawing(dxfFile), options));
+    PrintData(SkipsPerLayer(survey, options));
   }
   if (!options.preview.empty() && returned == 1 && !WritePreview(outputFile, options.preview)) {
     Tell(ConversionMessage(returned, record, dxfFile, outputFile));
     return FinishOutput(kExitFailed);
   }
   Tell(ConversionMessage(returned, record, dxfFile, outputFile));
-  // A drawing that could not be read is read again in pairs, to say where
-  // it breaks; a binary DXF is called one.
-  const bool unreadable = record.errorCode == DXFELEM_E_NOT_DXF || record.errorCode == DXFELEM_E_SECTIONS ||
-                          record.errorCode == DXFELEM_E_MEMORY_OR_ENTITIES;
+  // A drawing that could not be read: where it breaks, read in pairs; a
+  // binary DXF is called one.
   if (returned != 1 && unreadable) {
-    const DrawingSurvey survey = SurveyDrawing(dxfFile);
     if (survey.binary) Tell(dxfFile + " is a binary DXF: save it as DXF in text form (ASCII)");
     else if (!survey.problem.empty()) Tell(dxfFile + ", " + survey.problem);
   }
   // What the drawing holds that the conversion left out, so that nothing
   // vanishes without a word.
-  if (!options.quiet && (returned == 1 || record.errorCode == DXFELEM_E_NO_ELEMENTS)) {
-    const DrawingSurvey survey = SurveyDrawing(dxfFile);
+  if (tellSkips) {
     const std::vector<Skip> skips = survey.binary ? std::vector<Skip>{} : SkipsOf(survey.all, options);
     if (!skips.empty()) std::fputs(("dxfelem: skipped\n" + SkipLines(skips)).c_str(), stderr);
   }

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "geometry/arc_record.h"
+
 namespace dxfelem {
 namespace {
 
@@ -40,17 +42,7 @@ bool CircleThrough(const Point3& s, const Point3& m, const Point3& e, Circle& ce
     centre = {(s.x + m.x) / 2.0, (s.y + m.y) / 2.0};
     return true;
   }
-  // On the perpendicular bisectors of s-m and m-e.
-  const double ax = m.x - s.x;
-  const double ay = m.y - s.y;
-  const double bx = e.x - m.x;
-  const double by = e.y - m.y;
-  const double determinant = 2.0 * (ax * by - ay * bx);
-  if (determinant == 0.0) return false;
-  const double a = ax * (s.x + m.x) + ay * (s.y + m.y);
-  const double b = bx * (m.x + e.x) + by * (m.y + e.y);
-  centre = {(a * by - b * ay) / determinant, (ax * b - bx * a) / determinant};
-  return std::isfinite(centre.x) && std::isfinite(centre.y);
+  return CircleCentreThrough(s, m, e, centre.x, centre.y);
 }
 
 // The sweep from s to e about the centre in the sense that passes m; a full
