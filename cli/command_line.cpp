@@ -1,7 +1,8 @@
 #include "cli/command_line.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
-#include <cmath>
+#include <utility>
 
 namespace dxfelem::cli {
 
@@ -80,144 +81,159 @@ bool ParseOperation(const std::string& text, int32_t& operation) {
   return result.ec == std::errc() && result.ptr == end;
 }
 
-bool ParseOptions(Command command, const std::vector<std::string>& arguments, Options& options, std::string& error) {
-  bool hasParams = false;
-  bool hasSection = false;
-  bool hasLayer = false;
-  bool hasOperation = false;
-  for (std::size_t i = 1; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    auto value = [&](std::string& target) {
-      if (i + 1 >= arguments.size()) {
-        error = argument + " needs a value";
-        return false;
-      }
-      target = arguments[++i];
-      return true;
-    };
-    std::string text;
-    if (argument == "--params") {
-      if (!value(options.parameterFile)) return false;
-      hasParams = true;
-    } else if (argument == "--section") {
-      if (!value(options.section)) return false;
-      hasSection = true;
-    } else if (argument == "--done") {
-      if (!value(options.completionFile)) return false;
-    } else if (argument == "--json") {
-      options.json = true;
-    } else if (argument == "--host" && (command == Command::kLayers || command == Command::kBlocks)) {
-      options.host = true;
-    } else if (argument == "--out-dir" && command == Command::kConvert) {
-      if (!value(options.outDir)) return false;
-    } else if (argument == "-j" && command == Command::kConvert) {
-      if (!value(text)) return false;
-      double jobs = 0.0;
-      if (!ParseNumber(text, jobs) || jobs < 1 || jobs > 64 || jobs != std::floor(jobs)) {
-        error = "-j needs a number of conversions from 1 to 64, not " + text;
-        return false;
-      }
-      options.jobs = static_cast<int>(jobs);
-    } else if (argument == "--quiet" && command == Command::kConvert) {
-      options.quiet = true;
-    } else if (argument == "--summary" && command == Command::kConvert) {
-      options.summary = true;
-    } else if (argument == "--layer" && command == Command::kRewrite) {
-      if (!value(options.layer)) return false;
-      hasLayer = true;
-    } else if ((argument == "-o" && (command == Command::kPreview || command == Command::kToDxf)) ||
-               (argument == "--preview" && command == Command::kConvert)) {
-      if (!value(options.preview)) return false;
-    } else if (argument == "--force" && command == Command::kRewrite) {
-      options.force = true;
-    } else if (argument == "--op" && command == Command::kRewrite) {
-      if (!value(text)) return false;
-      if (!ParseOperation(text, options.operation)) {
-        error = "unknown operation " + text;
-        return false;
-      }
-      hasOperation = true;
-    } else if ((argument == "--a" || argument == "--b") && command == Command::kRewrite) {
-      if (!value(text)) return false;
-      if (!ParseNumber(text, argument == "--a" ? options.a : options.b)) {
-        error = argument + " needs a number, not " + text;
-        return false;
-      }
-    } else if (argument.size() > 1 && argument[0] == '-') {
-      error = "unknown option " + argument;
-      return false;
-    } else {
-      options.files.push_back(argument);
-    }
+// The options every command reading settings takes.
+void AddSettings(CLI::App& command, Options& options) {
+  command.add_option("--params", options.parameterFile, "the parameter file (INI)");
+  command.add_option("--section", options.section, "its section with the settings");
+}
+
+// The values CLI11 leaves as text: numbers are read with from_chars, exact
+// and whatever the locale, and operations by name.
+struct RewriteTexts {
+  std::string operation;
+  std::string a;
+  std::string b;
+};
+
+struct Commands {
+  CLI::App* convert;
+  CLI::App* layers;
+  CLI::App* blocks;
+  CLI::App* rewrite;
+  CLI::App* preview;
+  CLI::App* info;
+  CLI::App* todxf;
+};
+
+Commands DeclareCommands(CLI::App& app, Options& options, RewriteTexts& texts) {
+  Commands commands{};
+  commands.convert = app.add_subcommand("convert", "a DXF drawing into an element file");
+  CLI::App& convert = *commands.convert;
+  convert.add_option("files", options.files, "IN.dxf OUT.txt, or the drawings of a batch");
+  AddSettings(convert, options);
+  convert.add_option("--done", options.completionFile);
+  convert.add_flag("--json", options.json);
+  convert.add_flag("--summary", options.summary);
+  convert.add_flag("--quiet", options.quiet);
+  convert.add_option("--preview", options.preview);
+  convert.add_option("--out-dir", options.outDir);
+  convert.add_option("-j", options.jobs)->check(CLI::Range(1, 64));
+
+  auto listing = [&](const char* name, const char* description) {
+    CLI::App* command = app.add_subcommand(name, description);
+    command->add_option("files", options.files, "IN.dxf [LIST.txt]");
+    AddSettings(*command, options);
+    command->add_option("--done", options.completionFile);
+    command->add_flag("--json", options.json);
+    command->add_flag("--host", options.host);
+    return command;
+  };
+  commands.layers = listing("layers", "the layers of a drawing");
+  commands.blocks = listing("blocks", "the blocks of a drawing and their inserts");
+
+  commands.rewrite = app.add_subcommand("rewrite", "changes the profiles of a layer of an element file");
+  CLI::App& rewrite = *commands.rewrite;
+  rewrite.add_option("files", options.files, "FILE.txt");
+  AddSettings(rewrite, options);
+  rewrite.add_option("--done", options.completionFile);
+  rewrite.add_flag("--json", options.json);
+  rewrite.add_flag("--force", options.force);
+  rewrite.add_option("--layer", options.layer)->required();
+  rewrite.add_option("--op", texts.operation)->required();
+  rewrite.add_option("--a", texts.a);
+  rewrite.add_option("--b", texts.b);
+
+  commands.info = app.add_subcommand("info", "what a drawing holds and what a conversion skips");
+  commands.info->add_option("files", options.files, "IN.dxf");
+  AddSettings(*commands.info, options);
+  commands.info->add_flag("--json", options.json);
+
+  commands.preview = app.add_subcommand("preview", "an element file drawn as SVG");
+  commands.preview->add_option("files", options.files, "FILE.txt");
+  commands.preview->add_option("-o", options.preview);
+  commands.todxf = app.add_subcommand("todxf", "an element file as a plain DXF");
+  commands.todxf->add_option("files", options.files, "FILE.txt");
+  commands.todxf->add_option("-o", options.preview);
+  return commands;
+}
+
+// What CLI11 cannot say by itself: how many files each command takes, and
+// the options that only make sense together.
+std::string CheckCombination(Command command, Options& options, const RewriteTexts& texts) {
+  if (options.parameterFile.empty() != options.section.empty()) {
+    return "--params and --section go together: the settings are a section of the parameter file";
   }
-  if (hasParams != hasSection) {
-    error = "--params and --section go together: the settings are a section of the parameter file";
-    return false;
-  }
+  const std::size_t files = options.files.size();
   switch (command) {
     case Command::kConvert:
       if (!options.outDir.empty()) {
-        if (options.files.empty()) error = "convert --out-dir needs the DXF files";
-        else if (!options.preview.empty() || options.json || options.summary) {
-          error = "a batch (--out-dir) takes no --preview, --json or --summary";
+        if (files == 0) return "convert --out-dir needs the DXF files";
+        if (!options.preview.empty() || options.json || options.summary) {
+          return "a batch (--out-dir) takes no --preview, --json or --summary";
         }
-      } else if (options.files.size() != 2) {
-        error = "convert needs the DXF file and the element file to write (or --out-dir for several)";
+      } else if (files != 2) {
+        return "convert needs the DXF file and the element file to write (or --out-dir for several)";
       }
-      break;
+      return {};
     case Command::kLayers:
-    case Command::kBlocks:
-      if (options.files.empty() || options.files.size() > 2) error = arguments[0] + " needs the DXF file";
-      break;
-    case Command::kPreview:
-      if (options.files.size() != 1) error = "preview needs the element file";
-      break;
-    case Command::kInfo:
-      if (options.files.size() != 1) error = "info needs the DXF file";
-      break;
-    case Command::kToDxf:
-      if (options.files.size() != 1) error = "todxf needs the element file";
-      break;
+    case Command::kBlocks: return files == 0 || files > 2 ? std::string("the listing needs the DXF file") : "";
+    case Command::kPreview: return files != 1 ? "preview needs the element file" : "";
+    case Command::kInfo: return files != 1 ? "info needs the DXF file" : "";
+    case Command::kToDxf: return files != 1 ? "todxf needs the element file" : "";
     case Command::kRewrite:
-      if (options.files.size() != 1) error = "rewrite needs the element file";
-      else if (!hasLayer || !hasOperation) error = "rewrite needs --layer and --op";
-      break;
-    default: break;
+      if (files != 1) return "rewrite needs the element file";
+      if (!ParseOperation(texts.operation, options.operation)) return "unknown operation " + texts.operation;
+      if (!texts.a.empty() && !ParseNumber(texts.a, options.a)) return "--a needs a number, not " + texts.a;
+      if (!texts.b.empty() && !ParseNumber(texts.b, options.b)) return "--b needs a number, not " + texts.b;
+      return {};
+    default: return {};
   }
-  return error.empty();
 }
 
 }  // namespace
 
 bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& line, std::string& error) {
-  if (arguments.empty()) {
-    error = "no command given";
+  CLI::App app{"dxfelem converts DXF drawings into element files", "dxfelem"};
+  Options& options = line.options;
+  RewriteTexts texts;
+  bool version = false;
+  app.add_flag("--version", version);
+  const Commands commands = DeclareCommands(app, options, texts);
+  const std::pair<CLI::App*, Command> named[] = {
+      {commands.convert, Command::kConvert}, {commands.layers, Command::kLayers},   {commands.blocks, Command::kBlocks},
+      {commands.rewrite, Command::kRewrite}, {commands.preview, Command::kPreview}, {commands.info, Command::kInfo},
+      {commands.todxf, Command::kToDxf}};
+  // CLI11 takes the arguments last first.
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    line.command = Command::kHelp;
+    for (const CLI::App* command : app.get_subcommands()) line.helpTopic = command->get_name();
+    return true;
+  } catch (const CLI::ParseError& failure) {
+    for (const CLI::App* command : app.get_subcommands()) line.helpTopic = command->get_name();
+    if (!arguments.empty() && !arguments[0].empty() && arguments[0][0] != '-' && app.get_subcommands().empty()) {
+      error = "unknown command " + arguments[0];
+    } else {
+      error = failure.what();
+    }
     return false;
   }
-  for (const std::string& argument : arguments) {
-    if (argument == "--help" || argument == "-h") {
-      line.command = Command::kHelp;
-      if (arguments[0] != argument) line.helpTopic = arguments[0];
-      return true;
-    }
-  }
-  const std::string& command = arguments[0];
-  if (command == "--version") {
+  if (version) {
     line.command = Command::kVersion;
     return true;
   }
-  if (command == "convert") line.command = Command::kConvert;
-  else if (command == "layers") line.command = Command::kLayers;
-  else if (command == "blocks") line.command = Command::kBlocks;
-  else if (command == "rewrite") line.command = Command::kRewrite;
-  else if (command == "preview") line.command = Command::kPreview;
-  else if (command == "info") line.command = Command::kInfo;
-  else if (command == "todxf") line.command = Command::kToDxf;
-  else {
-    error = "unknown command " + command;
+  if (app.get_subcommands().empty()) {
+    error = "no command given";
     return false;
   }
-  return ParseOptions(line.command, arguments, line.options, error);
+  for (const auto& [command, kind] : named) {
+    if (command->parsed()) line.command = kind;
+  }
+  line.helpTopic = app.get_subcommands().front()->get_name();
+  error = CheckCombination(line.command, options, texts);
+  return error.empty();
 }
 
 }  // namespace dxfelem::cli

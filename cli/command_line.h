@@ -31,7 +31,7 @@ struct Options {
 
 struct CommandLine {
   Command command = Command::kHelp;
-  std::string helpTopic;  // kHelp: the command asked about, empty for all
+  std::string helpTopic;  // the command asked about (kHelp) or misused; empty for none
   Options options;
 };
 

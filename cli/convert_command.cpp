@@ -26,7 +26,7 @@ int RunConvert(const Options& options) {
   // completion file (a file that cannot be created is ignored).
   const int32_t returned = DxfToTxt(options.parameterFile.c_str(), options.section.c_str(), dxfFile.c_str(),
                                     outputFile.c_str(), options.completionFile.c_str(), &record);
-  if (options.json) PrintData(ResultJson(returned, record) + "\n");
+  if (options.json) PrintData(ResultJson(returned, record));
   // The drawing read in pairs, once, for whatever below tells of it.
   const bool unreadable = record.errorCode == DXFELEM_E_NOT_DXF || record.errorCode == DXFELEM_E_SECTIONS ||
                           record.errorCode == DXFELEM_E_MEMORY_OR_ENTITIES;

@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_survey.h"
-#include "cli/json_text.h"
+#include "cli/json_document.h"
 #include "cli/skip_summary.h"
 #include "cli/tool_output.h"
 
@@ -73,43 +73,30 @@ void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::v
 }
 
 void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips) {
-  std::string json = "{\"drawing\": " + JsonText(dxf) + ", \"version\": " + JsonText(survey.version) +
-                     ", \"insunits\": " + std::to_string(survey.insUnits) +
-                     ", \"measurement\": " + std::to_string(survey.measurement);
+  Json json;
+  json["drawing"] = Utf8Text(dxf);
+  json["version"] = Utf8Text(survey.version);
+  json["insunits"] = survey.insUnits;
+  json["measurement"] = survey.measurement;
   if (survey.hasExtents) {
-    char extents[160];
-    std::snprintf(extents, sizeof extents, ", \"extents\": [%.17g, %.17g, %.17g, %.17g]", survey.extents[0],
-                  survey.extents[1], survey.extents[2], survey.extents[3]);
-    json += extents;
+    json["extents"] = {survey.extents[0], survey.extents[1], survey.extents[2], survey.extents[3]};
   }
-  json += ", \"layers\": [";
-  for (std::size_t i = 0; i < survey.layers.size(); ++i) json += (i ? ", " : "") + JsonText(survey.layers[i]);
-  json += "], \"entities\": {";
-  bool first = true;
-  for (const auto& [kind, count] : survey.all.kinds) {
-    json += (first ? "" : ", ") + JsonText(kind) + ": " + std::to_string(count);
-    first = false;
-  }
-  json += "}, \"entitiesPerLayer\": {";
-  first = true;
-  for (const auto& [layer, count] : survey.entitiesOfLayer) {
-    json += (first ? "" : ", ") + JsonText(layer) + ": " + std::to_string(count);
-    first = false;
-  }
-  json += "}, \"blocks\": {";
-  first = true;
+  json["layers"] = Json::array();
+  for (const std::string& layer : survey.layers) json["layers"].push_back(Utf8Text(layer));
+  json["entities"] = Json::object();
+  for (const auto& [kind, count] : survey.all.kinds) json["entities"][Utf8Text(kind)] = count;
+  json["entitiesPerLayer"] = Json::object();
+  for (const auto& [layer, count] : survey.entitiesOfLayer) json["entitiesPerLayer"][Utf8Text(layer)] = count;
+  json["blocks"] = Json::object();
   for (const std::string& block : survey.blocks) {
     const auto inserts = survey.insertsOfBlock.find(block);
-    json += (first ? "" : ", ") + JsonText(block) + ": " +
-            std::to_string(inserts == survey.insertsOfBlock.end() ? 0L : inserts->second);
-    first = false;
+    json["blocks"][Utf8Text(block)] = inserts == survey.insertsOfBlock.end() ? 0L : inserts->second;
   }
-  json += "}, \"skipped\": [";
-  for (std::size_t i = 0; i < skips.size(); ++i) {
-    json += std::string(i ? ", " : "") + "{\"count\": " + std::to_string(skips[i].count) +
-            ", \"what\": " + JsonText(skips[i].what) + ", \"why\": " + JsonText(skips[i].why) + "}";
+  json["skipped"] = Json::array();
+  for (const Skip& skip : skips) {
+    json["skipped"].push_back({{"count", skip.count}, {"what", Utf8Text(skip.what)}, {"why", Utf8Text(skip.why)}});
   }
-  PrintData(json + "]}\n");
+  PrintData(JsonDocument(json));
 }
 
 }  // namespace

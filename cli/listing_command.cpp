@@ -8,7 +8,7 @@
 #include "cli/commands.h"
 #include "cli/drawing_survey.h"
 #include "cli/file_checks.h"
-#include "cli/json_text.h"
+#include "cli/json_document.h"
 #include "cli/outcome_message.h"
 #include "cli/result_json.h"
 #include "cli/tool_output.h"
@@ -58,13 +58,13 @@ int ListTruly(const Options& options, bool blocks) {
   }
   if (!survey.problem.empty()) Warn(dxfFile + ": " + survey.problem + "; what follows it was not read");
   std::string list;
-  std::string json = blocks ? "{" : "[";
-  auto add = [&](const std::string& line, const std::string& item) {
-    list += line + "\n";
-    json += (json.size() > 1 ? ", " : "") + item;
-  };
+  // Layers as an array in table order; blocks as an object of insert counts.
+  Json json = blocks ? Json::object() : Json::array();
   if (!blocks) {
-    for (const std::string& layer : survey.layers) add(layer, JsonText(layer));
+    for (const std::string& layer : survey.layers) {
+      list += layer + "\n";
+      json.push_back(Utf8Text(layer));
+    }
   } else {
     std::vector<std::string> names;
     for (const std::string& block : survey.blocks) {
@@ -75,11 +75,11 @@ int ListTruly(const Options& options, bool blocks) {
     }
     for (const std::string& block : names) {
       const auto inserts = survey.insertsOfBlock.find(block);
-      const std::string count = std::to_string(inserts == survey.insertsOfBlock.end() ? 0L : inserts->second);
-      add(block + "\t" + count, JsonText(block) + ": " + count);
+      const long count = inserts == survey.insertsOfBlock.end() ? 0L : inserts->second;
+      list += block + "\t" + std::to_string(count) + "\n";
+      json[Utf8Text(block)] = count;
     }
   }
-  json += blocks ? "}" : "]";
   if (options.files.size() == 2) {
     std::FILE* file = std::fopen(options.files[1].c_str(), "wb");
     bool written = file != nullptr && std::fwrite(list.data(), 1, list.size(), file) == list.size();
@@ -91,7 +91,7 @@ int ListTruly(const Options& options, bool blocks) {
   } else if (!options.json) {
     PrintData(list);
   }
-  if (options.json) PrintData(json + "\n");
+  if (options.json) PrintData(JsonDocument(json));
   const std::size_t count = list.empty() ? 0 : static_cast<std::size_t>(std::count(list.begin(), list.end(), '\n'));
   Tell("listed " + std::to_string(count) + (blocks ? " blocks of " : " layers of ") + dxfFile);
   return FinishOutput(kExitSuccess);
@@ -132,7 +132,7 @@ int RunListing(const Options& options, bool blocks) {
     PrintList(listFile);
     std::remove(listFile.c_str());
   }
-  if (options.json) PrintData(ResultJson(returned, record) + "\n");
+  if (options.json) PrintData(ResultJson(returned, record));
   Tell(ListingMessage(returned, record, dxfFile));
   return FinishOutput(returned == 1 ? kExitSuccess : kExitFailed);
 }

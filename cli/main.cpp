@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
   std::string error;
   if (!ParseCommandLine(arguments, line, error)) {
     // One line, not a page: the mistake, and where the commands are told.
-    Tell(error + " (dxfelem --help lists the commands and options)");
+    const std::string options = line.helpTopic.empty() ? "" : "; dxfelem " + line.helpTopic + " --help its options";
+    Tell(error + " (dxfelem --help lists the commands" + options + ")");
     return kExitUsage;
   }
   switch (line.command) {

@@ -7,9 +7,9 @@
 
 namespace dxfelem::cli {
 
-// Every field of the record and the value the call returned. Texts are
-// written as the bytes the record holds (the file names the tool was given),
-// with quotes, backslashes and control characters escaped.
+// Every field of the record and the value the call returned, as a JSON
+// document (with its final newline). Texts are the bytes the record holds,
+// made valid UTF-8.
 std::string ResultJson(int32_t returned, const ConversionResult& record);
 
 }  // namespace dxfelem::cli

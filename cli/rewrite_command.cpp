@@ -93,7 +93,7 @@ int RunRewrite(const Options& options) {
     std::snprintf(line, sizeof line, "start %.6f end %.6f\n", a, b);
     PrintData(line);
   }
-  if (options.json) PrintData(ResultJson(returned, record) + "\n");
+  if (options.json) PrintData(ResultJson(returned, record));
   Tell(RewriteMessage(returned, record, elementFile));
   return FinishOutput(returned == 1 ? kExitSuccess : kExitFailed);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -61,10 +62,11 @@ TEST(Cli, FailedConversionsExitWithOneAndSaySo) {
   const std::string done = dir.File("done");
   run = RunTool("convert '" + empty + "' '" + out + "' --done '" + done + "' --json");
   EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_TRUE(Contains(run.output, "(code 41)")) << run.output;
-  EXPECT_TRUE(Contains(run.output, "\"status\": 541")) << run.output;
-  EXPECT_TRUE(Contains(run.output, "\"errorCode\": 41")) << run.output;
-  EXPECT_TRUE(Contains(run.output, "\"returned\": 0")) << run.output;
+  EXPECT_TRUE(Contains(run.err, "(code 41)")) << run.output;
+  const nlohmann::json record = nlohmann::json::parse(run.out);
+  EXPECT_EQ(record["status"], 541);
+  EXPECT_EQ(record["errorCode"], 41);
+  EXPECT_EQ(record["returned"], 0);
   EXPECT_EQ(test::ReadFileBytes(done), "1");
 }
 
@@ -81,12 +83,34 @@ TEST(Cli, WithoutParametersNoFileOfTheUserIsWritten) {
   EXPECT_EQ(files, 1u);  // the drawing alone
 }
 
-TEST(Cli, JsonEscapesNames) {
+// Names with quotes and backslashes, and names in a drawing's code page
+// (not UTF-8), still make valid JSON that gives the names back.
+TEST(Cli, JsonStaysValidForEveryName) {
   test::TempDir dir;
   ToolRun run = RunTool("convert '" + dir.File("a\"b\\c.dxf") + "' x.txt --json");
   EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_TRUE(Contains(run.output, "a\\\"b\\\\c.dxf\"")) << run.output;
-  EXPECT_TRUE(Contains(run.output, "\"hasFileName\": 1")) << run.output;
+  const nlohmann::json record = nlohmann::json::parse(run.out);
+  EXPECT_EQ(record["fileName"], dir.File("a\"b\\c.dxf"));
+  EXPECT_EQ(record["hasFileName"], 1);
+
+  // "Küche" in Latin-1 (one byte 0xFC) and "Bäder" in UTF-8.
+  const std::string dxf = dir.Write("names.dxf",
+                                    "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nK\xFC"
+                                    "che\n70\n0\n"
+                                    "0\nLAYER\n2\nB\xC3\xA4"
+                                    "der\n70\n0\n0\nENDTAB\n0\nENDSEC\n0\nEOF\n");
+  run = RunTool("layers '" + dxf + "' --json");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json({"K\xC3\xBC"
+                                                            "che",
+                                                            "B\xC3\xA4"
+                                                            "der"}))
+      << run.out;
+  run = RunTool("info '" + dxf + "' --json");
+  EXPECT_EQ(nlohmann::json::parse(run.out)["layers"][0],
+            "K\xC3\xBC"
+            "che")
+      << run.out;
 }
 
 TEST(Cli, ListingsAndRewriting) {
@@ -105,7 +129,7 @@ TEST(Cli, ListingsAndRewriting) {
   EXPECT_EQ(test::ReadFileBytes(dir.File("blocks.txt")), "A\r\nB\r\n");
   // The drawing's own: no block is defined, each inserted once.
   run = RunTool("blocks '" + dxf + "' --json");
-  EXPECT_EQ(run.out, "{\"A\": 1, \"B\": 1}\n");
+  EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json({{"A", 1}, {"B", 1}})) << run.out;
   run = RunTool("layers '" + dir.File("missing.dxf") + "' --host");
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_TRUE(Contains(run.output, "(code 8)")) << run.output;
