@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and builds two consumers of the
 # installed library, one with find_package(dxfelem) and one with pkg-config,
-# then runs them and the installed tool on the example drawing.
+# then runs them, the installed tool and the Python module's tests.
 #   tests/install/check_install.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$1
@@ -36,4 +36,9 @@ cmp "$work/a.txt" "$work/b.txt"
 "$prefix/bin/dxfelem" --version
 "$prefix/bin/dxfelem" convert "$source/examples/panel.dxf" "$work/c.txt" --quiet 2>/dev/null
 cmp "$work/a.txt" "$work/c.txt"
-echo "check_install: installed, found by find_package and pkg-config, and run"
+# The Python module, from the prefix, finds the library relative to itself.
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+PYTHONPATH="$prefix/lib/python3/dist-packages" "$python" -m unittest discover -q -s "$source/python/tests" 2>"$work/python.txt" ||
+  { cat "$work/python.txt"; echo "check_install: the Python tests fail against the installed module"; exit 1; }
+echo "check_install: installed, found by find_package and pkg-config, run, and called from Python"
