@@ -1,16 +1,23 @@
 // The references in docs/ against the code: every INI key the parameter
 // reader, the selection reader and the write-back use is in the parameter
-// reference, and every node mnemonic of the writer in the element file
-// reference.
+// reference, every node mnemonic of the writer in the element file
+// reference; every command of the CLI guide runs, and the C example is the
+// program the install check builds.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "geometry/element_node.h"
+#include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 namespace dxfelem {
 namespace {
@@ -46,6 +53,52 @@ TEST(Docs, EveryNodeMnemonicIsInTheReference) {
     const std::string mnemonic(NodeMnemonic(code));
     EXPECT_NE(reference.find("`" + mnemonic + "`"), std::string::npos) << mnemonic;
   }
+}
+
+// The shell lines ("$ ...") of the fenced sh blocks, in order.
+std::vector<std::string> GuideCommands(const std::string& guide) {
+  std::vector<std::string> commands;
+  std::istringstream lines(guide);
+  bool inShell = false;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("```", 0) == 0) inShell = !inShell && line == "```sh";
+    else if (inShell && line.rfind("$ ", 0) == 0) commands.push_back(line.substr(2));
+  }
+  return commands;
+}
+
+TEST(Docs, EveryCommandOfTheCliGuideRuns) {
+  const std::vector<std::string> commands = GuideCommands(Read(DXFELEM_SOURCE_DIR "/docs/cli.md"));
+  ASSERT_GE(commands.size(), 12u);
+  test::TempDir dir;
+  std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.dxf", dir.File("panel.dxf"));
+  std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.ini", dir.File("cam.ini"));
+  const std::string tool = std::filesystem::path(DXFELEM_CLI).parent_path();
+  for (const std::string& command : commands) {
+    const std::string line = "cd " + test::Quoted(dir.path()) + " && PATH=" + test::Quoted(tool) + ":\"$PATH\" " +
+                             command + " >/dev/null 2>" + test::Quoted(dir.File("messages"));
+    const int status = std::system(line.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command << "\n"
+                                                               << test::ReadFileBytes(dir.File("messages"));
+  }
+  // What the guide says the commands make.
+  for (const char* made : {"panel.txt", "panel.svg", "panel-again.svg", "panel-result.dxf", "panel-layers.txt",
+                           "built-in.done", "elements/left.txt", "elements/right.txt"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir.File(made))) << made;
+  }
+}
+
+// The program of the C interface reference is the one ./test builds
+// against the installed library.
+TEST(Docs, TheCExampleIsTheProgramTheInstallCheckBuilds) {
+  const std::string reference = Read(DXFELEM_SOURCE_DIR "/docs/c-interface.md");
+  const std::size_t start = reference.find("```c\n");
+  ASSERT_NE(start, std::string::npos);
+  const std::size_t end = reference.find("```", start + 5);
+  const std::string example = reference.substr(start + 5, end - start - 5);
+  const std::string program = Read(DXFELEM_SOURCE_DIR "/tests/install/consumer/main.c");
+  ASSERT_NE(program.find("#include"), std::string::npos);
+  EXPECT_EQ(program.substr(program.find("#include")), example);
 }
 
 }  // namespace
