@@ -13,6 +13,9 @@ std::list<Element>::iterator Drawing::Erase(std::list<Element>::iterator element
 }
 
 Element& Drawing::NewElement(std::string_view layer) {
+  // The builders only ever add to the latest element: the one before is
+  // finished, and gives back the room its growth left over.
+  if (current_ != nullptr) current_->nodes().shrink_to_fit();
   Element& element = elements_.emplace_back(std::string(layer));
   current_ = &element;
   return element;

@@ -27,14 +27,13 @@ std::size_t EndpointGrid::KeyHash::operator()(const Key& key) const {
   return static_cast<std::size_t>(h ^ (h >> 29));
 }
 
-EndpointGrid::EndpointGrid(const std::vector<Point3>& points, double tolerance) : tolerance_(tolerance) {
-  double largest = 0.0;
-  for (const Point3& p : points) largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
+EndpointGrid::EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries) : tolerance_(tolerance) {
   // Twice the tolerance: the square of reach around a point then touches at
   // most 2 x 2 cells, where cells of one tolerance would need 3 x 3.
-  cellSize_ = std::max(2.0 * tolerance, largest * kRelativeCell);
+  cellSize_ = std::max(2.0 * tolerance, largestCoordinate * kRelativeCell);
   // Everything at the origin with a tolerance of 0: any size will do.
   if (!(cellSize_ > 0.0) || !std::isfinite(cellSize_)) cellSize_ = 1.0;
+  entries_.reserve(entries);
 }
 
 int64_t EndpointGrid::CellIndex(double coordinate) const {
@@ -56,27 +55,31 @@ void EndpointGrid::Seal() {
     if (a.cell != b.cell) return a.cell < b.cell;
     return a.sequence < b.sequence;
   });
+  std::size_t cells = 0;
+  for (std::size_t i = 0; i < entries_.size(); ++i) cells += i == 0 || !(entries_[i].key() == entries_[i - 1].key());
+  cells_.reserve(cells);
   std::size_t slots = 16;
-  while (slots < entries_.size() * 2) slots *= 2;
-  cells_.assign(slots, Cell{0, 0, 0, 0, false});
+  while (slots < cells * 2) slots *= 2;
+  slots_.assign(slots, kEmptySlot);
   for (uint32_t i = 0; i < entries_.size();) {
     uint32_t end = i + 1;
     const Key key = entries_[i].key();
     while (end < entries_.size() && entries_[end].key() == key) ++end;
     std::size_t slot = KeyHash{}(key) & (slots - 1);
-    while (cells_[slot].filled) slot = (slot + 1) & (slots - 1);
-    cells_[slot] = Cell{key.cell, key.layer, i, end, true};
+    while (slots_[slot] != kEmptySlot) slot = (slot + 1) & (slots - 1);
+    slots_[slot] = static_cast<uint32_t>(cells_.size());
+    cells_.push_back(Cell{key.cell, key.layer, i, end});
     i = end;
   }
 }
 
 EndpointGrid::Cell* EndpointGrid::FindCell(const Key& key) {
-  const std::size_t mask = cells_.size() - 1;
+  const std::size_t mask = slots_.size() - 1;
   for (std::size_t slot = KeyHash{}(key)&mask;; slot = (slot + 1) & mask) {
-    Cell& cell = cells_[slot];
-    // A slot that was never filled ends the probe; a cell whose entries are
-    // all dead stays filled, so that the probes through it go on.
-    if (!cell.filled) return nullptr;
+    // An empty slot ends the probe; a cell whose entries are all dead keeps
+    // its slot, so that the probes through it go on.
+    if (slots_[slot] == kEmptySlot) return nullptr;
+    Cell& cell = cells_[slots_[slot]];
     if (cell.cell == key.cell && cell.layer == key.layer) return &cell;
   }
 }

@@ -17,13 +17,14 @@ class EndpointGrid {
  public:
   static constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
 
-  // `points` are every point that will be added or asked about, to size the
-  // cells: twice the tolerance, so that a query looks at no more than 2 x 2
-  // cells (3 x 3 where rounding reaches over an edge), and never so small that the rounding of the largest
-  // coordinate reaches past a neighbouring cell. The size does not follow
-  // the drawing's extent: one entity far away must not put every other end
-  // point into one cell.
-  EndpointGrid(const std::vector<Point3>& points, double tolerance);
+  // Cells are twice the tolerance, so that a query looks at no more than
+  // 2 x 2 cells (3 x 3 where rounding reaches over an edge), and never so
+  // small that the rounding of `largestCoordinate` (the largest |x| or |y|
+  // of any point added or asked about) reaches past a neighbouring cell.
+  // The size does not follow the drawing's extent: one entity far away must
+  // not put every other end point into one cell. `entries` is how many will
+  // be added: the grid takes that much room once.
+  EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries);
 
   // Entries must be added in increasing sequence numbers, all of them
   // before the first query.
@@ -51,16 +52,16 @@ class EndpointGrid {
     Key key() const { return Key{cell, layer}; }
   };
   // A cell's entries lie together in entries_, in increasing sequence
-  // numbers; neighbouring cells lie near each other. The cells themselves
-  // sit in an open-addressed table: one memory access finds most of them.
+  // numbers; neighbouring cells lie near each other. The cells lie in
+  // cells_, one per cell that holds entries, found through an
+  // open-addressed table of their numbers: one memory access finds most.
   struct Cell {
     uint64_t cell;
     uint32_t layer;
     uint32_t front;  // entries before it are all dead
     uint32_t end;
-    bool filled;  // false for a slot no cell took
-    Key key() const { return Key{cell, layer}; }
   };
+  static constexpr uint32_t kEmptySlot = std::numeric_limits<uint32_t>::max();
   struct KeyHash {
     std::size_t operator()(const Key& key) const;
   };
@@ -75,7 +76,8 @@ class EndpointGrid {
   double tolerance_;
   double cellSize_;
   std::vector<Entry> entries_;
-  std::vector<Cell> cells_;  // a power of two of slots
+  std::vector<Cell> cells_;
+  std::vector<uint32_t> slots_;  // a power of two of them; kEmptySlot where no cell is
   bool sealed_ = false;
 };
 

@@ -58,6 +58,17 @@ void NodeList::reserve_front(std::size_t count) {
   Regrow(front_room, std::min(capacity_ - begin_ - size_, size_ + 1));
 }
 
+void NodeList::shrink_to_fit() {
+  // A few nodes of room cost less than the copy that would free them.
+  if (capacity_ - size_ <= 4 + size_ / 4) return;
+  if (size_ == 0) {
+    storage_.reset();
+    capacity_ = begin_ = 0;
+    return;
+  }
+  Regrow(0, 0);
+}
+
 void NodeList::push_back(const ElementNode& node) {
   reserve_back(1);
   storage_[begin_ + size_] = node;

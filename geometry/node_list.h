@@ -49,6 +49,9 @@ class NodeList {
   // Makes room for count more nodes at the back (and at the front when asked).
   void reserve_back(std::size_t count);
   void reserve_front(std::size_t count);
+  // Gives back the room a list grown node by node left over, when it is
+  // much; a finished element then holds little more than its nodes.
+  void shrink_to_fit();
 
  private:
   void Regrow(std::size_t front_room, std::size_t back_room);

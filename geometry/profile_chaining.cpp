@@ -1,5 +1,7 @@
 #include "geometry/profile_chaining.h"
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -36,29 +38,47 @@ struct NumberedDrawing {
   }
 };
 
-std::vector<Point3> EndPoints(const NumberedDrawing& numbered) {
-  std::vector<Point3> points;
+// The largest |x| or |y| of any end: every point the grid is given or asked about.
+double LargestEndCoordinate(const NumberedDrawing& numbered) {
+  double largest = 0.0;
   for (const auto& element : numbered.elements) {
     if (element->empty()) continue;
-    points.push_back(element->nodes().front().point());
-    points.push_back(element->nodes().back().point());
+    for (const ElementNode* end : {&element->nodes().front(), &element->nodes().back()}) {
+      largest = std::max({largest, std::fabs(end->x), std::fabs(end->y)});
+    }
   }
-  return points;
+  return largest;
+}
+
+// The grid over the ends of the pieces that pass `takesPart`, entered in
+// the drawing's order; `alive` marks them.
+template <typename Test>
+EndpointGrid GridOfEnds(const NumberedDrawing& numbered, double tolerance, std::vector<uint8_t>& alive,
+                        Test takesPart) {
+  const std::size_t count = numbered.elements.size();
+  alive.assign(count, 0);
+  std::size_t taking = 0;
+  for (uint32_t i = 0; i < count; ++i) {
+    if (!takesPart(*numbered.elements[i])) continue;
+    alive[i] = 1;
+    ++taking;
+  }
+  EndpointGrid grid(LargestEndCoordinate(numbered), tolerance, 2 * taking);
+  for (uint32_t i = 0; i < count; ++i) {
+    if (!alive[i]) continue;
+    const Element& element = *numbered.elements[i];
+    grid.Add(numbered.layers[i], i, element.nodes().front().point());
+    grid.Add(numbered.layers[i], i, element.nodes().back().point());
+  }
+  return grid;
 }
 
 void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance, const CodedLayerTest& isCoded) {
   const std::size_t count = numbered.elements.size();
-  EndpointGrid grid(EndPoints(numbered), tolerance);
   // alive: still a candidate for joining; gone: joined away.
-  std::vector<uint8_t> alive(count, 0);
+  std::vector<uint8_t> alive;
   std::vector<uint8_t> gone(count, 0);
-  for (uint32_t i = 0; i < count; ++i) {
-    const Element& element = *numbered.elements[i];
-    if (!IsJoinable(element)) continue;
-    alive[i] = 1;
-    grid.Add(numbered.layers[i], i, element.nodes().front().point());
-    grid.Add(numbered.layers[i], i, element.nodes().back().point());
-  }
+  EndpointGrid grid = GridOfEnds(numbered, tolerance, alive, IsJoinable);
 
   for (uint32_t e = 0; e < count; ++e) {
     if (gone[e]) continue;
@@ -107,15 +127,10 @@ void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance,
 
 void StartPointPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance) {
   const std::size_t count = numbered.elements.size();
-  EndpointGrid grid(EndPoints(numbered), tolerance);
-  std::vector<uint8_t> alive(count, 0);
-  for (uint32_t i = 0; i < count; ++i) {
-    const Element& element = *numbered.elements[i];
-    if (element.NodeCount() < 2 || element.IsClosed()) continue;
-    alive[i] = 1;
-    grid.Add(numbered.layers[i], i, element.nodes().front().point());
-    grid.Add(numbered.layers[i], i, element.nodes().back().point());
-  }
+  std::vector<uint8_t> alive;
+  EndpointGrid grid = GridOfEnds(numbered, tolerance, alive, [](const Element& element) {
+    return element.NodeCount() >= 2 && !element.IsClosed();
+  });
   for (uint32_t p = 0; p < count; ++p) {
     Element& point = *numbered.elements[p];
     if (point.NodeCount() != 1 || point.layer() == kUsedStartPointLayer) continue;
