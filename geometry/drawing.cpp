@@ -12,47 +12,48 @@ std::list<Element>::iterator Drawing::Erase(std::list<Element>::iterator element
   return elements_.erase(element);
 }
 
-Element& Drawing::NewElement(std::string_view layer) {
+Element& Drawing::NewElement(std::string_view layer, std::size_t nodes) {
   // The builders only ever add to the latest element: the one before is
   // finished, and gives back the room its growth left over.
   if (current_ != nullptr) current_->nodes().shrink_to_fit();
   Element& element = elements_.emplace_back(std::string(layer));
+  if (nodes > 0) element.nodes().reserve_exact(nodes);
   current_ = &element;
   return element;
 }
 
 void Drawing::StartPath(int32_t entity, const Point3& p, std::string_view layer) {
-  NewElement(layer).AddNode(MakeNode(kNodeIni, entity, p));
+  NewElement(layer, 0).AddNode(MakeNode(kNodeIni, entity, p));
 }
 
 void Drawing::AddIsolatedPoint(int32_t entity, const Point3& p, double value, std::string_view layer) {
-  NewElement(layer).AddNode(MakeNode(kNodeIso, entity, p, value));
+  NewElement(layer, 1).AddNode(MakeNode(kNodeIso, entity, p, value));
 }
 
 void Drawing::AddMacroCall(int32_t entity, const Point3& p, std::string_view layer, std::string_view blockName) {
-  Element& element = NewElement(layer);
+  Element& element = NewElement(layer, 1);
   element.set_tag(std::string(blockName));
   element.AddNode(MakeNode(kNodeMcr, entity, p));
 }
 
 void Drawing::AddPlacement(int32_t entity, const Point3& p, double value, std::string_view layer,
                            std::string_view blockName) {
-  Element& element = NewElement(layer);
+  Element& element = NewElement(layer, 1);
   element.set_tag(std::string(blockName));
   element.AddNode(MakeNode(kNodeApl, entity, p, value));
 }
 
 void Drawing::AddAttribute(int32_t entity, const Point3& p, std::string_view attributeTag,
                            std::string_view attributeValue) {
-  Element& element = NewElement(attributeTag);
+  Element& element = NewElement(attributeTag, 1);
   element.set_tag(std::string(attributeValue));
   element.AddNode(MakeNode(kNodePar, entity, p));
 }
 
 // An append with no current element is refused: an element outside the list
 // would never be written, and the readers always start a path first.
-Element* Drawing::SegmentElement(SegmentTarget target, std::string_view layer) {
-  if (target == SegmentTarget::kNewElement) return &NewElement(layer);
+Element* Drawing::SegmentElement(SegmentTarget target, std::string_view layer, std::size_t nodes) {
+  if (target == SegmentTarget::kNewElement) return &NewElement(layer, nodes);
   return current_;
 }
 
@@ -66,7 +67,7 @@ void BeginSegment(Element& element, int32_t entity, const Point3& p1) {
 
 void Drawing::AddLine(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2,
                       std::string_view layer) {
-  Element* element = SegmentElement(target, layer);
+  Element* element = SegmentElement(target, layer, 2);
   if (element == nullptr) return;
   BeginSegment(*element, entity, p1);
   element->AddNode(MakeNode(kNodeFin, entity, p2));
@@ -74,7 +75,7 @@ void Drawing::AddLine(SegmentTarget target, int32_t entity, const Point3& p1, co
 
 void Drawing::AddArc(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2, const Point3& p3,
                      std::string_view layer) {
-  Element* element = SegmentElement(target, layer);
+  Element* element = SegmentElement(target, layer, 3);
   if (element == nullptr) return;
   BeginSegment(*element, entity, p1);
   // An arc whose middle point coincides with an end is a straight segment.

@@ -46,8 +46,9 @@ class Drawing {
               std::string_view layer);
 
  private:
-  Element& NewElement(std::string_view layer);
-  Element* SegmentElement(SegmentTarget target, std::string_view layer);
+  // `nodes`: how many the builder will add, when it knows (0 when not).
+  Element& NewElement(std::string_view layer, std::size_t nodes);
+  Element* SegmentElement(SegmentTarget target, std::string_view layer, std::size_t nodes);
 
   std::string name_;
   std::list<Element> elements_;

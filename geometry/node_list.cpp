@@ -69,6 +69,11 @@ void NodeList::shrink_to_fit() {
   Regrow(0, 0);
 }
 
+void NodeList::reserve_exact(std::size_t count) {
+  if (size_ != 0 || capacity_ >= count) return;
+  Regrow(0, count);
+}
+
 void NodeList::push_back(const ElementNode& node) {
   reserve_back(1);
   storage_[begin_ + size_] = node;

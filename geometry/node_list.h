@@ -49,6 +49,9 @@ class NodeList {
   // Makes room for count more nodes at the back (and at the front when asked).
   void reserve_back(std::size_t count);
   void reserve_front(std::size_t count);
+  // Room for exactly `count` nodes in an empty list: what a builder that
+  // knows its element's size takes, instead of the growth's first step.
+  void reserve_exact(std::size_t count);
   // Gives back the room a list grown node by node left over, when it is
   // much; a finished element then holds little more than its nodes.
   void shrink_to_fit();
