@@ -16,7 +16,7 @@ Element& Drawing::NewElement(std::string_view layer, std::size_t nodes) {
   // The builders only ever add to the latest element: the one before is
   // finished, and gives back the room its growth left over.
   if (current_ != nullptr) current_->nodes().shrink_to_fit();
-  Element& element = elements_.emplace_back(std::string(layer));
+  Element& element = elements_.emplace_back(names_.Intern(layer));
   if (nodes > 0) element.nodes().reserve_exact(nodes);
   current_ = &element;
   return element;
@@ -32,21 +32,21 @@ void Drawing::AddIsolatedPoint(int32_t entity, const Point3& p, double value, st
 
 void Drawing::AddMacroCall(int32_t entity, const Point3& p, std::string_view layer, std::string_view blockName) {
   Element& element = NewElement(layer, 1);
-  element.set_tag(std::string(blockName));
+  element.set_tag(names_.Intern(blockName));
   element.AddNode(MakeNode(kNodeMcr, entity, p));
 }
 
 void Drawing::AddPlacement(int32_t entity, const Point3& p, double value, std::string_view layer,
                            std::string_view blockName) {
   Element& element = NewElement(layer, 1);
-  element.set_tag(std::string(blockName));
+  element.set_tag(names_.Intern(blockName));
   element.AddNode(MakeNode(kNodeApl, entity, p, value));
 }
 
 void Drawing::AddAttribute(int32_t entity, const Point3& p, std::string_view attributeTag,
                            std::string_view attributeValue) {
   Element& element = NewElement(attributeTag, 1);
-  element.set_tag(std::string(attributeValue));
+  element.set_tag(names_.Intern(attributeValue));
   element.AddNode(MakeNode(kNodePar, entity, p));
 }
 

@@ -22,6 +22,8 @@ class Drawing {
 
   // The path of the element file this drawing will be written to.
   const std::string& name() const { return name_; }
+  // The layer and tag names of the drawing's elements.
+  NameTable& names() { return names_; }
 
   std::list<Element>& elements() { return elements_; }
   const std::list<Element>& elements() const { return elements_; }
@@ -51,6 +53,7 @@ class Drawing {
   Element* SegmentElement(SegmentTarget target, std::string_view layer, std::size_t nodes);
 
   std::string name_;
+  NameTable names_;  // before the elements, which point into it
   std::list<Element> elements_;
   Element* current_ = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "geometry/element_name.h"
 #include "geometry/node_list.h"
 
 namespace dxfelem {
@@ -11,16 +12,16 @@ namespace dxfelem {
 class Element {
  public:
   Element() = default;
-  explicit Element(std::string layer) : layer_(std::move(layer)) {}
+  explicit Element(ElementName layer) : layer_(layer) {}
   Element(const Element&) = default;
   Element& operator=(const Element&) = default;
   Element(Element&&) noexcept = default;
   Element& operator=(Element&&) noexcept = default;
 
-  const std::string& layer() const { return layer_; }
-  void set_layer(std::string layer) { layer_ = std::move(layer); }
-  const std::string& tag() const { return tag_; }
-  void set_tag(std::string tag) { tag_ = std::move(tag); }
+  const std::string& layer() const { return layer_.text(); }
+  void set_layer(ElementName layer) { layer_ = layer; }
+  const std::string& tag() const { return tag_.text(); }
+  void set_tag(ElementName tag) { tag_ = tag; }
 
   NodeList& nodes() { return nodes_; }
   const NodeList& nodes() const { return nodes_; }
@@ -49,8 +50,8 @@ class Element {
  private:
   bool CanJoin(const Element& other) const;
 
-  std::string layer_;
-  std::string tag_ = "*";
+  ElementName layer_;
+  ElementName tag_ = ElementName::Star();
   NodeList nodes_;
 };
 

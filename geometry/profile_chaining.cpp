@@ -131,6 +131,7 @@ void StartPointPhase(Drawing& drawing, NumberedDrawing& numbered, double toleran
   EndpointGrid grid = GridOfEnds(numbered, tolerance, alive, [](const Element& element) {
     return element.NodeCount() >= 2 && !element.IsClosed();
   });
+  const ElementName usedStartPoint = drawing.names().Intern(kUsedStartPointLayer);
   for (uint32_t p = 0; p < count; ++p) {
     Element& point = *numbered.elements[p];
     if (point.NodeCount() != 1 || point.layer() == kUsedStartPointLayer) continue;
@@ -141,7 +142,7 @@ void StartPointPhase(Drawing& drawing, NumberedDrawing& numbered, double toleran
     if (f == EndpointGrid::kNone) continue;
     Element& profile = *numbered.elements[f];
     if (ChainDistance(s, profile.nodes().back().point()) <= tolerance) profile.Reverse();
-    point.set_layer(kUsedStartPointLayer);
+    point.set_layer(usedStartPoint);
   }
   for (auto it = drawing.elements().begin(); it != drawing.elements().end();) {
     it = it->NodeCount() <= 1 && it->layer() == kUsedStartPointLayer ? drawing.Erase(it) : std::next(it);

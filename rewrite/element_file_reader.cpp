@@ -67,8 +67,8 @@ bool ReadElementFile(Drawing& drawing) {
     node.z = number(4);
     node.value = number(5);
     element.AddNode(node);
-    element.set_layer(NameOf(fields, 6));
-    element.set_tag(NameOf(fields, 7));
+    element.set_layer(drawing.names().Intern(NameOf(fields, 6)));
+    element.set_tag(drawing.names().Intern(NameOf(fields, 7)));
     if (EndsElement(node.code)) {
       drawing.elements().push_back(std::move(element));
       element = Element();

@@ -147,7 +147,7 @@ TEST(ElementFile, CodesWithoutMnemonicAndEmptyDrawings) {
   EXPECT_EQ(WriteAndRead(drawing, 5), "");  // created or truncated
   drawing.StartPath(1, {0, 0, 0}, "0");
   drawing.current()->nodes()[0].code = 12;
-  drawing.elements().emplace_back("empty");  // an element without nodes writes nothing
+  drawing.elements().emplace_back(drawing.names().Intern("empty"));  // an element without nodes writes nothing
   EXPECT_EQ(WriteAndRead(drawing, 3).substr(0, 10), "NUL,     1");
   EXPECT_EQ(NodeMnemonic(11), "NUL");
   EXPECT_EQ(NodeMnemonic(-1), "NUL");

@@ -22,8 +22,14 @@ std::string Describe(const Element& element) {
   return text;
 }
 
+// The names of the elements these tests make; they live as long as the tests.
+NameTable& TestNames() {
+  static NameTable* const names = new NameTable();
+  return *names;
+}
+
 Element Path(std::initializer_list<ElementNode> nodes) {
-  Element element("L");
+  Element element(TestNames().Intern("L"));
   for (const ElementNode& node : nodes) element.AddNode(node);
   return element;
 }
@@ -93,7 +99,7 @@ TEST(Element, AppendAndPrependKeepTheReceiversJoint) {
   // Refusals change nothing: standalone ends on either side, an empty F.
   const std::string kept = Describe(receiver);
   Element point = Path({N(kNodeIso, 5, 10)});
-  Element empty("L");
+  Element empty(TestNames().Intern("L"));
   EXPECT_FALSE(receiver.Append(point));
   EXPECT_FALSE(receiver.Prepend(point));
   EXPECT_FALSE(receiver.Append(empty));
@@ -127,7 +133,7 @@ TEST(Element, ReverseTurnsPathsRoundAndKeepsInnerCodes) {
 }
 
 TEST(NodeList, GrowsAtBothEndsAndCopiesDeeply) {
-  Element element("L");
+  Element element(TestNames().Intern("L"));
   element.AddNode(N(kNodeIni, 0, 0));
   for (int i = 1; i <= 1000; ++i) {
     Element piece = Path({N(kNodeIni, i - 1, 0), N(kNodeFin, i, 0)});

@@ -93,10 +93,10 @@ TEST(Chaining, RectangleSidesInAnyOrderKeepTheirGap) {
 
 TEST(Chaining, ClosedArcEndedAndCodedPiecesStayAlone) {
   Drawing drawing("x");
-  Element& closed = drawing.elements().emplace_back("A");
+  Element& closed = drawing.elements().emplace_back(drawing.names().Intern("A"));
   for (Point3 p : {Point3{0, 0, 0}, Point3{5, 0, 0}, Point3{0, 5, 0}, Point3{0, 0, 0}})
     closed.AddNode(MakeNode(kNodeVer, 1, p));
-  Element& arc = drawing.elements().emplace_back("A");
+  Element& arc = drawing.elements().emplace_back(drawing.names().Intern("A"));
   arc.AddNode(MakeNode(kNodeMed, 2, {0, 0, 0}));
   arc.AddNode(MakeNode(kNodeFin, 2, {3, 3, 0}));
   Segment(drawing, "CUT", 3, {0, 0, 0}, {1, 0, 0});
@@ -127,7 +127,7 @@ TEST(Chaining, CleanRemovesShortPiecesAndCloseVertices) {
   Drawing drawing("x");
   Segment(drawing, "A", 1, {0, 0, 0}, {0.0099999, 0, 0});
   Segment(drawing, "A", 2, {0, 0, 0}, {0.0100001, 0, 0});
-  Element& path = drawing.elements().emplace_back("A");
+  Element& path = drawing.elements().emplace_back(drawing.names().Intern("A"));
   path.AddNode(MakeNode(kNodeIni, 3, {0, 0, 0}));
   path.AddNode(MakeNode(kNodeVer, 3, {1, 0, 0}));
   path.AddNode(MakeNode(kNodeVer, 3, {1.005, 0, 0}));
@@ -158,7 +158,7 @@ void RandomDrawing(std::mt19937& random, Drawing& drawing, int pieces) {
       case 0: drawing.AddIsolatedPoint(i, a, 0.001, layer); break;
       case 1: drawing.AddMacroCall(i, a, layer, "M"); break;
       case 2: {
-        Element& element = drawing.elements().emplace_back(layer);
+        Element& element = drawing.elements().emplace_back(drawing.names().Intern(layer));
         element.AddNode(MakeNode(random() % 2 ? kNodeMed : kNodeIni, i, a));
         element.AddNode(MakeNode(kNodeFin, i, b));
         break;

@@ -65,7 +65,7 @@ void ReferenceChain(Drawing& drawing, double tolerance, const CodedLayerTest& is
       const double d2 = Distance(s, fe);
       if (d1 <= tolerance || d2 <= tolerance) {
         if (d2 <= tolerance) f.Reverse();
-        p.set_layer(kUsedStartPointLayer);
+        p.set_layer(drawing.names().Intern(kUsedStartPointLayer));
         break;
       }
     }
