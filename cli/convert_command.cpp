@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <string>
 
 #include "cli/commands.h"
 #include "cli/drawing_survey.h"
@@ -32,7 +33,7 @@ int RunConvert(const Options& options) {
                           record.errorCode == DXFELEM_E_MEMORY_OR_ENTITIES;
   const bool tellSkips = !options.quiet && (returned == 1 || record.errorCode == DXFELEM_E_NO_ELEMENTS);
   const bool surveyed = (returned != 1 && unreadable) || tellSkips || (options.summary && returned == 1);
-  const DrawingSurvey survey = surveyed ? SurveyDrawing(dxfFile) : DrawingSurvey{};
+  const DrawingSurvey survey = surveyed ? SurveyDrawing(dxfFile, SplineToleranceOf(options)) : DrawingSurvey{};
   if (options.summary && returned == 1) {
     PrintData(SummarizeElementFile(outputFile));
     PrintData(SkipsPerLayer(survey, options));
@@ -53,6 +54,9 @@ int RunConvert(const Options& options) {
   if (tellSkips) {
     const std::vector<Skip> skips = survey.binary ? std::vector<Skip>{} : SkipsOf(survey.all, options);
     if (!skips.empty()) std::fputs(("dxfelem: skipped\n" + SkipLines(skips)).c_str(), stderr);
+    if (survey.all.splinesFollowed > 0) {
+      Tell(std::to_string(survey.all.splinesFollowed) + " SPLINEs followed by arcs within SplineToll");
+    }
   }
   return FinishOutput(returned == 1 ? kExitSuccess : kExitFailed);
 }

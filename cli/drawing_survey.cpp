@@ -5,6 +5,8 @@
 #include <fstream>
 #include <set>
 
+#include "geometry/spline_arcs.h"
+
 namespace dxfelem::cli {
 namespace {
 
@@ -34,6 +36,7 @@ struct Entity {
   std::string block;
   double extrusion[3] = {0.0, 0.0, 1.0};
   int flags = 0;
+  SplineGroups spline;  // a SPLINE's own groups
 };
 
 bool AlongAnAxis(const double* n) {
@@ -46,20 +49,30 @@ bool AlongAnAxis(const double* n) {
   return ones == 1 && zeros == 2;
 }
 
-void Tally(EntityTally& tally, const Entity& entity) {
+// What a conversion with SplineArchi 1 would make of a spline: arcs, or why not.
+void TallySpline(EntityTally& tally, const std::string& problem) {
+  if (problem.empty()) ++tally.splinesFollowed;
+  else ++tally.splineProblems[problem];
+}
+
+void Tally(EntityTally& tally, const Entity& entity, const std::string* splineProblem) {
   ++tally.kinds[entity.kind];
+  if (splineProblem != nullptr) TallySpline(tally, *splineProblem);
   if (entity.kind == "POLYLINE" && (entity.flags & (16 | 32 | 64)) != 0) ++tally.meshes;
   if (entity.kind == "TEXT" || entity.kind == "MTEXT") ++tally.texts;
   if (entity.kind != "VERTEX" && entity.kind != "SEQEND" && !AlongAnAxis(entity.extrusion)) ++tally.oblique;
 }
 
-void Count(DrawingSurvey& survey, const Entity& entity) {
+void Count(DrawingSurvey& survey, const Entity& entity, double splineTolerance) {
   if (entity.kind.empty()) return;
-  Tally(survey.all, entity);
+  std::string problem;
+  const bool fitted = entity.kind == "SPLINE" && splineTolerance > 0.0;
+  if (fitted) problem = SplineArcs(entity.spline, splineTolerance).problem;
+  Tally(survey.all, entity, fitted ? &problem : nullptr);
   // Vertices and sequence ends belong to their polyline.
   if (entity.kind != "VERTEX" && entity.kind != "SEQEND") {
     ++survey.entitiesOfLayer[entity.layer];
-    Tally(survey.ofLayer[entity.layer], entity);
+    Tally(survey.ofLayer[entity.layer], entity, fitted ? &problem : nullptr);
   }
   if (entity.kind == "INSERT") ++survey.insertsOfBlock[entity.block];
 }
@@ -73,7 +86,7 @@ bool IsConvertedKind(const std::string& kind) {
   return kConverted.count(kind) != 0;
 }
 
-DrawingSurvey SurveyDrawing(const std::string& path) {
+DrawingSurvey SurveyDrawing(const std::string& path, double splineTolerance) {
   DrawingSurvey survey;
   std::ifstream in(path, std::ios::binary);
   if (!in) return survey;
@@ -109,7 +122,7 @@ DrawingSurvey SurveyDrawing(const std::string& path) {
     }
     const std::string word = Trimmed(value);
     if (code == 0) {
-      if (section == "ENTITIES") Count(survey, entity);
+      if (section == "ENTITIES") Count(survey, entity, splineTolerance);
       entity = Entity{};
       entry.clear();
       if (word == "SECTION") section = "?";
@@ -149,9 +162,10 @@ DrawingSurvey SurveyDrawing(const std::string& path) {
       else if (code == 2) entity.block = word;
       else if (code == 70) entity.flags = static_cast<int>(Number(word));
       else if (code >= 210 && code <= 230 && code % 10 == 0) entity.extrusion[(code - 210) / 10] = Number(word);
+      if (entity.kind == "SPLINE" && splineTolerance > 0.0) entity.spline.Take(code, Number(word));
     }
   }
-  if (section == "ENTITIES") Count(survey, entity);
+  if (section == "ENTITIES") Count(survey, entity, splineTolerance);
   return survey;
 }
 

@@ -13,10 +13,12 @@ namespace dxfelem::cli {
 
 // What a conversion would make of a set of entities, counted.
 struct EntityTally {
-  std::map<std::string, long> kinds;  // entities per kind
-  long meshes = 0;                    // POLYLINEs that are polygon or polyface meshes
-  long oblique = 0;                   // entities whose extrusion is along no axis
-  long texts = 0;                     // TEXT and MTEXT
+  std::map<std::string, long> kinds;           // entities per kind
+  long meshes = 0;                             // POLYLINEs that are polygon or polyface meshes
+  long oblique = 0;                            // entities whose extrusion is along no axis
+  long texts = 0;                              // TEXT and MTEXT
+  long splinesFollowed = 0;                    // SPLINEs that become arcs (when asked for)
+  std::map<std::string, long> splineProblems;  // why the other SPLINEs cannot be followed
 };
 
 struct DrawingSurvey {
@@ -36,7 +38,9 @@ struct DrawingSurvey {
   std::map<std::string, long> entitiesOfLayer;
 };
 
-DrawingSurvey SurveyDrawing(const std::string& path);
+// With a spline tolerance above 0, every SPLINE is fitted with it, as a
+// conversion with SplineArchi 1 would; with 0 splines are only counted.
+DrawingSurvey SurveyDrawing(const std::string& path, double splineTolerance = 0.0);
 
 // The kinds of entity that a conversion never turns into elements.
 bool IsConvertedKind(const std::string& kind);

@@ -66,6 +66,9 @@ void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::v
                   inserts == survey.insertsOfBlock.end() ? 0L : inserts->second);
     out += line;
   }
+  if (survey.all.splinesFollowed > 0) {
+    out += "splines    " + std::to_string(survey.all.splinesFollowed) + " followed by arcs within SplineToll\n";
+  }
   out += skips.empty() ? "a conversion with these settings skips nothing it reads\n"
                        : "a conversion with these settings skips\n";
   out += SkipLines(skips);
@@ -92,6 +95,7 @@ void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::v
     const auto inserts = survey.insertsOfBlock.find(block);
     json["blocks"][Utf8Text(block)] = inserts == survey.insertsOfBlock.end() ? 0L : inserts->second;
   }
+  json["splinesFollowed"] = survey.all.splinesFollowed;
   json["skipped"] = Json::array();
   for (const Skip& skip : skips) {
     json["skipped"].push_back({{"count", skip.count}, {"what", Utf8Text(skip.what)}, {"why", Utf8Text(skip.why)}});
@@ -103,7 +107,7 @@ void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::v
 
 int RunInfo(const Options& options) {
   const std::string& dxf = options.files[0];
-  const DrawingSurvey survey = SurveyDrawing(dxf);
+  const DrawingSurvey survey = SurveyDrawing(dxf, SplineToleranceOf(options));
   if (!survey.readable) {
     Tell("cannot read " + dxf);
     return kExitFailed;

@@ -13,6 +13,8 @@ namespace {
 struct Settings {
   int testo = 1;
   int altezza3D = 0;
+  int splineArchi = 0;
+  double splineToll = 0.01;
 };
 
 Settings ReadSettings(const Options& options) {
@@ -29,6 +31,14 @@ Settings ReadSettings(const Options& options) {
   if (FindIniValue(text, options.section, "Altezza3D", value) && !value.empty()) {
     settings.altezza3D = std::atoi(value.c_str());
   }
+  if (FindIniValue(text, options.section, "SplineArchi", value) && !value.empty()) {
+    settings.splineArchi = std::atoi(value.c_str());
+  }
+  // The library's rule: a tolerance out of its range is the default.
+  if (FindIniValue(text, options.section, "SplineToll", value) && !value.empty()) {
+    const double tolerance = std::strtod(value.c_str(), nullptr);
+    if (tolerance > 1e-6 && tolerance <= 10.0) settings.splineToll = tolerance;
+  }
   return settings;
 }
 
@@ -38,7 +48,12 @@ std::vector<Skip> SkipsOf(const EntityTally& survey, const Options& options) {
   const Settings settings = ReadSettings(options);
   std::vector<Skip> skips;
   for (const auto& [kind, count] : survey.kinds) {
-    if (!IsConvertedKind(kind)) skips.push_back({count, kind, "this kind is not converted"});
+    if (kind == "SPLINE" && settings.splineArchi == 1) continue;
+    if (kind == "SPLINE") skips.push_back({count, kind, "this kind is not converted unless SplineArchi is 1"});
+    else if (!IsConvertedKind(kind)) skips.push_back({count, kind, "this kind is not converted"});
+  }
+  for (const auto& [problem, count] : survey.splineProblems) {
+    skips.push_back({count, "SPLINE", "cannot be followed by arcs: " + problem});
   }
   if (survey.meshes > 0) skips.push_back({survey.meshes, "POLYLINE meshes", "meshes are surfaces: they make nothing"});
   if (survey.oblique > 0 && settings.altezza3D == 0) {
@@ -46,6 +61,11 @@ std::vector<Skip> SkipsOf(const EntityTally& survey, const Options& options) {
   }
   if (survey.texts > 0 && settings.testo == 0) skips.push_back({survey.texts, "TEXT and MTEXT", "Testo is 0"});
   return skips;
+}
+
+double SplineToleranceOf(const Options& options) {
+  const Settings settings = ReadSettings(options);
+  return settings.splineArchi == 1 ? settings.splineToll : 0.0;
 }
 
 std::string SkipsPerLayer(const DrawingSurvey& survey, const Options& options) {

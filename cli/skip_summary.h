@@ -25,6 +25,10 @@ std::vector<Skip> SkipsOf(const EntityTally& tally, const Options& options);
 // followed by its skips.
 std::string SkipsPerLayer(const DrawingSurvey& survey, const Options& options);
 
+// The tolerance a conversion with the options' settings follows SPLINEs
+// with (SplineToll); 0 when it skips them (SplineArchi is not 1).
+double SplineToleranceOf(const Options& options);
+
 // One line per reason: "  COUNT WHAT: WHY".
 std::string SkipLines(const std::vector<Skip>& skips);
 

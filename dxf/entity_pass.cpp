@@ -12,8 +12,9 @@ struct EntityKind {
   EntityReader reader;
 };
 
-// The entity kinds that have a reader. Every other entity name (SPLINE,
-// HATCH, VIEWPORT, ...) is unrecognised and scanned over.
+// The entity kinds that have a reader. Every other entity name (HATCH,
+// VIEWPORT, ...) is unrecognised and scanned over; so is SPLINE unless
+// SplineArchi asks for its arcs.
 constexpr EntityKind kEntityKinds[] = {
     {kTokenLine, ReadLineEntity},
     {kToken3dline, ReadLineEntity},
@@ -37,8 +38,23 @@ constexpr EntityKind kEntityKinds[] = {
     {kTokenLwpolyline, ReadLightPolyline},
 };
 
-EntityReader ReaderFor(Token name, bool listingBlocks) {
+// SPLINE is no keyword of the table (the hosts never read it): its name is
+// told by its text, without regard to case like the keywords.
+bool IsSplineName(std::string_view text) {
+  constexpr std::string_view kSpline = "SPLINE";
+  if (text.size() != kSpline.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 'a' + 'A') : text[i];
+    if (c != kSpline[i]) return false;
+  }
+  return true;
+}
+
+EntityReader ReaderFor(Token name, std::string_view text, bool listingBlocks, const ParameterRecord& parameters) {
   if (listingBlocks && (name == kTokenEllipse || name == kTokenMtext)) return nullptr;
+  if (name == kTokenNone && !listingBlocks && parameters.SplineArchi == 1 && IsSplineName(text)) {
+    return ReadSplineEntity;
+  }
   for (const EntityKind& kind : kEntityKinds) {
     if (kind.name == name) return kind.reader;
   }
@@ -70,7 +86,7 @@ bool RunEntityPass(EntityContext& context, DxfLineReader& reader, BlockList* blo
       case PassState::kEntityName: {
         if (token == kTokenEndsec || token == kTokenEndblk || token == kTokenEof) return true;
         if (token == kGroup0) break;
-        const EntityReader entityReader = ReaderFor(token, blockList != nullptr);
+        const EntityReader entityReader = ReaderFor(token, line, blockList != nullptr, context.parameters);
         if (entityReader == nullptr) {
           state = PassState::kScanning;
           break;

@@ -32,5 +32,6 @@ bool ReadInsertEntity(EntityContext& context, DxfLineReader& reader, Token first
 bool ReadAttributeEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);      // ATTRIB
 bool ReadTextEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);           // TEXT
 bool ReadParagraphTextEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);  // MTEXT
+bool ReadSplineEntity(EntityContext& context, DxfLineReader& reader, Token firstCode);         // SPLINE
 
 }  // namespace dxfelem

@@ -7,6 +7,7 @@
 #include "platform/c_number_text.h"
 #include "platform/path_parts.h"
 #include "platform/profile_file.h"
+#include "platform/user_message.h"
 
 namespace dxfelem {
 namespace {
@@ -72,6 +73,19 @@ void ReadPieceVariables(ParameterSource& in, const ProfileFile& settings, Parame
       p.Var[static_cast<std::size_t>(j - 1)] = part;
     }
     return;
+  }
+}
+
+// New keys: a section without them converts exactly as before.
+void ReadSplineSettings(const ParameterSource& in, ParameterRecord& p) {
+  p.splineKeysPresent = !in.Text("SplineArchi").empty() || !in.Text("SplineToll").empty();
+  p.SplineArchi = in.Integer("SplineArchi", 0) == 1 ? 1 : 0;
+  const double tolerance = in.Number("SplineToll", "0.01");
+  p.SplineToll = 0.01;
+  if (tolerance > 1e-6 && tolerance <= 10.0) {
+    p.SplineToll = tolerance;
+  } else if (!in.Text("SplineToll").empty()) {
+    ShowUserMessage("dxfelem", "SplineToll must lie above 0.000001 and at most 10: 0.01 is used");
   }
 }
 
@@ -147,6 +161,7 @@ void ReadParameters(ParameterRecord& p, SelectionLists& selection, ProfileFile& 
   p.InterpSpline = in.Integer("InterpSpline", 0);
   p.TolleTangente = in.Number("TolleTangente", "0.02");
   p.Testo = in.Integer("Testo", 1);
+  ReadSplineSettings(in, p);
 
   std::string altro = in.Text("Altro", {}, 1000);
   if (!altro.empty()) ParseAltro(altro, p);

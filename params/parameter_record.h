@@ -50,6 +50,12 @@ struct ParameterRecord {
   // what 0 (outside 1..6) means to the face choice.
   std::array<int32_t, 6> ScambiaFacce{};
   double TolleTangente = 0.02;
+  // SPLINE as arcs: 0 skips splines as the hosts always have, 1 turns each
+  // into arcs and segments within SplineToll (drawing units) of the curve.
+  // Written back only when the section has them.
+  int32_t SplineArchi = 0;
+  double SplineToll = 0.01;
+  bool splineKeysPresent = false;
   std::array<double, 4> Bordo{50.0, 50.0, 50.0, 50.0};  // Bordo1..Bordo4 of "Altro"
   std::array<AltroRow, 15> AltroRows;
 

@@ -37,6 +37,11 @@ void WriteBackParameters(const ParameterRecord& p, ProfileFile& file, const std:
   file.WriteString(section, "DecimaliTxt", Decimal(p.DecimaliTxt));
   file.WriteString(section, "SpazioFont", Fixed(p.SpazioFont, 5));
   file.WriteString(section, "Testo", Decimal(p.Testo));
+  // A section without the spline keys stays without them.
+  if (p.splineKeysPresent) {
+    file.WriteString(section, "SplineArchi", Decimal(p.SplineArchi));
+    file.WriteString(section, "SplineToll", Fixed(p.SplineToll, 6));
+  }
 }
 
 }  // namespace dxfelem

@@ -1,0 +1,71 @@
+// SPLINEs of a drawing saved by a CAD program, converted with SplineArchi 1
+// and checked against ezdxf's own evaluation of the curves; and what `info`
+// and `convert` tell of splines.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "support/temp_dir.h"
+#include "support/tool_run.h"
+
+namespace dxfelem {
+namespace {
+
+const char* const kDrawing = DXFELEM_TEST_DATA "/splines/qcad-splines.dxf";
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(SplineDrawings, TheArcsFollowTheCurvesAsEzdxfEvaluatesThem) {
+  if (std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "ezdxf (python3-ezdxf) is not installed: the curves were not checked";
+  }
+  test::TempDir dir;
+  for (const char* tolerance : {"0.01", "0.001"}) {
+    const std::string ini =
+        dir.Write("p.ini", std::string("[S]\nConnect=0\nDecimaliTxt=7\nSplineArchi=1\nSplineToll=") + tolerance + "\n");
+    const std::string elements = dir.File("e.txt");
+    const test::ToolRun run = test::RunTool("convert " + test::Quoted(kDrawing) + " " + test::Quoted(elements) +
+                                            " --params " + test::Quoted(ini) + " --section S");
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_TRUE(Contains(run.err, "6 SPLINEs followed by arcs")) << run.err;
+    const std::string check = "/usr/bin/python3 " +
+                              test::Quoted(DXFELEM_SOURCE_DIR "/tests/support/check_spline_arcs.py") + " " +
+                              test::Quoted(kDrawing) + " " + test::Quoted(elements) + " " + tolerance;
+    std::FILE* pipe = popen(check.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char line[256];
+    while (std::fgets(line, sizeof line, pipe) != nullptr) output += line;
+    EXPECT_EQ(pclose(pipe), 0) << output;
+    EXPECT_TRUE(Contains(output, "within\n")) << tolerance << "\n" << output;
+  }
+}
+
+TEST(SplineDrawings, InfoTellsWhichSplinesAreFollowedAndWhyNot) {
+  test::TempDir dir;
+  const std::string on = dir.Write("on.ini", "[S]\nSplineArchi=1\n");
+  test::ToolRun run = test::RunTool("info " + test::Quoted(kDrawing));
+  EXPECT_TRUE(Contains(run.out, "          6 SPLINE: this kind is not converted unless SplineArchi is 1\n")) << run.out;
+  run = test::RunTool("info " + test::Quoted(kDrawing) + " --params " + test::Quoted(on) + " --section S");
+  EXPECT_TRUE(Contains(run.out, "splines    6 followed by arcs within SplineToll\n")) << run.out;
+  EXPECT_FALSE(Contains(run.out, "SPLINE:")) << run.out;
+
+  // Degree 0, and knots running backwards: left out, each with its reason.
+  const std::string broken =
+      dir.Write("broken.dxf",
+                "0\nSECTION\n2\nENTITIES\n"
+                "0\nSPLINE\n8\nA\n71\n0\n40\n0\n40\n1\n10\n0\n20\n0\n"
+                "0\nSPLINE\n8\nA\n71\n1\n40\n0\n40\n0\n40\n2\n40\n1\n10\n0\n20\n0\n10\n1\n20\n1\n"
+                "0\nLINE\n8\nA\n10\n0\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n0\nEOF\n");
+  run = test::RunTool("convert " + test::Quoted(broken) + " " + test::Quoted(dir.File("b.txt")) + " --params " +
+                      test::Quoted(on) + " --section S");
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_TRUE(Contains(run.err, "1 SPLINE: cannot be followed by arcs: degree below 1 or above 10\n")) << run.err;
+  EXPECT_TRUE(Contains(run.err, "1 SPLINE: cannot be followed by arcs: knots that are not non-decreasing\n"))
+      << run.err;
+  EXPECT_FALSE(Contains(test::ReadFileBytes(dir.File("b.txt")), "INI,     2")) << "only the LINE is converted";
+}
+
+}  // namespace
+}  // namespace dxfelem
