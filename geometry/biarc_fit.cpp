@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "geometry/vector3.h"
 
@@ -167,6 +168,28 @@ class Fitter {
   CurveFit& fit_;
 };
 
+// Where a flat curve turns from left to right or back within (t0, t1):
+// a biarc follows a piece that bends one way far better than one that
+// changes its bend. Found where the turn between neighbouring tangents,
+// 32 along the span, changes its sign; curves out of the drawing's plane
+// are split by halving alone.
+std::vector<double> Inflections(const NurbsCurve& curve, double t0, double t1) {
+  constexpr int kSteps = 32;
+  std::vector<double> at;
+  Point3 before = EvaluateCurve(curve, t0).derivative;
+  double turnBefore = 0.0;
+  for (int i = 1; i <= kSteps; ++i) {
+    const double t = t0 + (t1 - t0) * i / kSteps;
+    const Point3 tangent = EvaluateCurve(curve, t, KnotSide::kBefore).derivative;
+    if (tangent.z != 0.0 || before.z != 0.0) return {};
+    const double turn = Cross(before, tangent).z;
+    if (turn * turnBefore < 0.0 && i > 1) at.push_back(t0 + (t1 - t0) * (i - 1) / kSteps);
+    if (turn != 0.0) turnBefore = turn;
+    before = tangent;
+  }
+  return at;
+}
+
 }  // namespace
 
 CurveFit FitArcs(const NurbsCurve& curve, double tolerance) {
@@ -189,15 +212,19 @@ CurveFit FitArcs(const NurbsCurve& curve, double tolerance) {
   double t0 = start;
   Point3 p0 = first;
   for (std::size_t k = static_cast<std::size_t>(curve.degree) + 1; k <= curve.controls.size(); ++k) {
-    const double t1 = curve.knots[k];
-    if (!(t1 > t0)) continue;
-    const Point3 p1 = EvaluateCurve(curve, t1, KnotSide::kBefore).point;
-    if (!fitter.Fit(t0, t1, p0, p1, 0)) {
-      fit.pieces.clear();
-      return fit;
+    const double spanEnd = curve.knots[k];
+    if (!(spanEnd > t0)) continue;
+    std::vector<double> ends = Inflections(curve, t0, spanEnd);
+    ends.push_back(spanEnd);
+    for (const double t1 : ends) {
+      const Point3 p1 = EvaluateCurve(curve, t1, KnotSide::kBefore).point;
+      if (!fitter.Fit(t0, t1, p0, p1, 0)) {
+        fit.pieces.clear();
+        return fit;
+      }
+      t0 = t1;
+      p0 = p1;
     }
-    t0 = t1;
-    p0 = p1;
   }
   return fit;
 }

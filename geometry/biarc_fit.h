@@ -33,7 +33,8 @@ struct CurveFit {
 };
 
 // The pieces that follow `curve` (which has no problem) within `tolerance`:
-// the curve is split at its knots, a piece within the tolerance of its
+// the curve is split at its knots and, when it is flat, where its bend
+// changes sides; a piece within the tolerance of its
 // chord becomes a segment, any other a biarc through the curve's end
 // points with the curve's end tangents, split in halves until it lies
 // within the tolerance at every point checked (16 along each piece).

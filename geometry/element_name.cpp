@@ -3,16 +3,17 @@
 namespace dxfelem {
 namespace {
 
-// Names every element may carry without a table; never destroyed, so that
-// no element outlives them.
+// Names every element may carry without a table. No element outlives
+// them: none is held beyond a call. (Not made with new: a library that is
+// unloaded would leave them behind.)
 const std::string& EmptyText() {
-  static const std::string* const text = new std::string();
-  return *text;
+  static const std::string text;
+  return text;
 }
 
 const std::string& StarText() {
-  static const std::string* const text = new std::string("*");
-  return *text;
+  static const std::string text("*");
+  return text;
 }
 
 }  // namespace

@@ -201,6 +201,30 @@ TEST(SplineArcs, RandomCurvesStayWithinAndArcsGrowSlowlyWithTheTolerance) {
   EXPECT_LT(fine, 2 * coarse);
 }
 
+// A periodic cubic: uniform knots beyond both ends and the first three
+// control points repeated at the end, as CAD programs write closed splines.
+TEST(SplineArcs, APeriodicSplineIsClosed) {
+  SplineGroups spline;
+  spline.Take(70, 3);  // closed, periodic
+  spline.Take(71, 3);
+  const std::vector<Point3> ring = {{0, 0, 0}, {20, -5, 0}, {30, 10, 0}, {15, 25, 0}, {-5, 15, 0}};
+  for (std::size_t i = 0; i < ring.size() + 3; ++i) {
+    spline.Take(10, ring[i % ring.size()].x);
+    spline.Take(20, ring[i % ring.size()].y);
+  }
+  for (int k = -3; k <= static_cast<int>(ring.size()) + 3; ++k) spline.Take(40, k);
+  const CurveFit fit = SplineArcs(spline, 0.01);
+  ASSERT_EQ(fit.problem, "");
+  ASSERT_GT(fit.pieces.size(), 4u);
+  EXPECT_EQ(Length(fit.pieces.back().end - fit.pieces.front().start), 0.0);
+  // Without the flag the ends meet all the same, to the rounding.
+  spline.flags = 0;
+  const CurveFit open = SplineArcs(spline, 0.01);
+  EXPECT_LT(Length(open.pieces.back().end - open.pieces.front().start), 1e-9);
+  // The joint is smooth: the last arc arrives along the first one's start.
+  EXPECT_NEAR(Length(ArcTangent(fit.pieces.back(), true) - ArcTangent(fit.pieces.front(), false)), 0.0, 1e-6);
+}
+
 TEST(SplineArcs, CurvesThatCannotBeFollowedSayWhy) {
   const NurbsCurve good = Clamped(3, {{0, 0, 0}, {1, 2, 0}, {2, -1, 0}, {3, 0, 0}});
   NurbsCurve c = good;
