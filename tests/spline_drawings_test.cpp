@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "support/temp_dir.h"
 #include "support/tool_run.h"
@@ -13,6 +14,8 @@ namespace dxfelem {
 namespace {
 
 const char* const kDrawing = DXFELEM_TEST_DATA "/splines/qcad-splines.dxf";
+// Splines of fit points and end tangents alone: interpolated, then fitted.
+const char* const kFitPoints = DXFELEM_TEST_DATA "/splines/fit-points-with-tangents.dxf";
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -21,24 +24,26 @@ TEST(SplineDrawings, TheArcsFollowTheCurvesAsEzdxfEvaluatesThem) {
     GTEST_SKIP() << "ezdxf (python3-ezdxf) is not installed: the curves were not checked";
   }
   test::TempDir dir;
-  for (const char* tolerance : {"0.01", "0.001"}) {
-    const std::string ini =
-        dir.Write("p.ini", std::string("[S]\nConnect=0\nDecimaliTxt=7\nSplineArchi=1\nSplineToll=") + tolerance + "\n");
-    const std::string elements = dir.File("e.txt");
-    const test::ToolRun run = test::RunTool("convert " + test::Quoted(kDrawing) + " " + test::Quoted(elements) +
-                                            " --params " + test::Quoted(ini) + " --section S");
-    ASSERT_EQ(run.exitStatus, 0) << run.err;
-    EXPECT_TRUE(Contains(run.err, "6 SPLINEs followed by arcs")) << run.err;
-    const std::string check = "/usr/bin/python3 " +
-                              test::Quoted(DXFELEM_SOURCE_DIR "/tests/support/check_spline_arcs.py") + " " +
-                              test::Quoted(kDrawing) + " " + test::Quoted(elements) + " " + tolerance;
-    std::FILE* pipe = popen(check.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char line[256];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) output += line;
-    EXPECT_EQ(pclose(pipe), 0) << output;
-    EXPECT_TRUE(Contains(output, "within\n")) << tolerance << "\n" << output;
+  for (const auto& [drawing, count] : {std::pair{kDrawing, "6"}, std::pair{kFitPoints, "3"}}) {
+    for (const char* tolerance : {"0.01", "0.001"}) {
+      const std::string ini = dir.Write(
+          "p.ini", std::string("[S]\nConnect=0\nDecimaliTxt=7\nSplineArchi=1\nSplineToll=") + tolerance + "\n");
+      const std::string elements = dir.File("e.txt");
+      const test::ToolRun run = test::RunTool("convert " + test::Quoted(drawing) + " " + test::Quoted(elements) +
+                                              " --params " + test::Quoted(ini) + " --section S");
+      ASSERT_EQ(run.exitStatus, 0) << run.err;
+      EXPECT_TRUE(Contains(run.err, std::string(count) + " SPLINEs followed by arcs")) << run.err;
+      const std::string check = "/usr/bin/python3 " +
+                                test::Quoted(DXFELEM_SOURCE_DIR "/tests/support/check_spline_arcs.py") + " " +
+                                test::Quoted(drawing) + " " + test::Quoted(elements) + " " + tolerance;
+      std::FILE* pipe = popen(check.c_str(), "r");
+      ASSERT_NE(pipe, nullptr);
+      std::string output;
+      char line[256];
+      while (std::fgets(line, sizeof line, pipe) != nullptr) output += line;
+      EXPECT_EQ(pclose(pipe), 0) << output;
+      EXPECT_TRUE(Contains(output, "within\n")) << drawing << " " << tolerance << "\n" << output;
+    }
   }
 }
 
