@@ -1,6 +1,8 @@
 #include "geometry/node_list.h"
 
 #include <algorithm>
+#include <limits>
+#include <new>
 #include <utility>
 
 namespace dxfelem {
@@ -36,26 +38,29 @@ NodeList& NodeList::operator=(NodeList&& other) noexcept {
 }
 
 void NodeList::Regrow(std::size_t front_room, std::size_t back_room) {
-  std::size_t capacity = front_room + size_ + back_room;
+  const std::size_t capacity = front_room + size_ + back_room;
+  if (capacity > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
   auto storage = std::make_unique_for_overwrite<ElementNode[]>(capacity);
   std::copy(begin(), end(), storage.get() + front_room);
   storage_ = std::move(storage);
-  capacity_ = capacity;
-  begin_ = front_room;
+  capacity_ = static_cast<uint32_t>(capacity);
+  begin_ = static_cast<uint32_t>(front_room);
 }
 
 void NodeList::reserve_back(std::size_t count) {
   if (capacity_ - begin_ - size_ >= count) return;
   // Geometric growth keeps a run of appends linear; most elements have a few
   // nodes, so the first buffer is small.
-  std::size_t back_room = std::max({count, size_, std::size_t{3}});
-  Regrow(begin_ == 0 ? 0 : std::min(begin_, size_ + 1), back_room);
+  const std::size_t size = size_;
+  const std::size_t back_room = std::max({count, size, std::size_t{3}});
+  Regrow(begin_ == 0 ? 0 : std::min(std::size_t{begin_}, size + 1), back_room);
 }
 
 void NodeList::reserve_front(std::size_t count) {
   if (begin_ >= count) return;
-  std::size_t front_room = std::max({count, size_, std::size_t{3}});
-  Regrow(front_room, std::min(capacity_ - begin_ - size_, size_ + 1));
+  const std::size_t size = size_;
+  const std::size_t front_room = std::max({count, size, std::size_t{3}});
+  Regrow(front_room, std::min(std::size_t{capacity_} - begin_ - size_, size + 1));
 }
 
 void NodeList::shrink_to_fit() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 #include "geometry/element_node.h"
@@ -44,7 +45,7 @@ class NodeList {
   }
   // Keeps the first `count` nodes.
   void truncate(std::size_t count) {
-    if (count < size_) size_ = count;
+    if (count < size_) size_ = static_cast<uint32_t>(count);
   }
   // Makes room for count more nodes at the back (and at the front when asked).
   void reserve_back(std::size_t count);
@@ -59,10 +60,12 @@ class NodeList {
  private:
   void Regrow(std::size_t front_room, std::size_t back_room);
 
+  // 32-bit counts keep an element small (a drawing holds millions of them);
+  // a list that would outgrow them is memory the machine does not have.
   std::unique_ptr<ElementNode[]> storage_;
-  std::size_t capacity_ = 0;
-  std::size_t begin_ = 0;
-  std::size_t size_ = 0;
+  uint32_t capacity_ = 0;
+  uint32_t begin_ = 0;
+  uint32_t size_ = 0;
 };
 
 }  // namespace dxfelem
