@@ -14,20 +14,19 @@ constexpr double kLargestIndex = 4.0e18;
 
 }  // namespace
 
-uint64_t EndpointGrid::CellOf(int64_t x, int64_t y) {
+uint32_t EndpointGrid::KeyOf(int64_t x, int64_t y, uint32_t layer) {
   uint64_t h = static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull;
   h ^= static_cast<uint64_t>(y) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
-  return h;
-}
-
-std::size_t EndpointGrid::KeyHash::operator()(const Key& key) const {
-  uint64_t h = key.cell ^ static_cast<uint64_t>(key.layer) * 0xC2B2AE3D27D4EB4Full;
+  h ^= static_cast<uint64_t>(layer) * 0xC2B2AE3D27D4EB4Full;
   h ^= h >> 31;
   h *= 0xBF58476D1CE4E5B9ull;
-  return static_cast<std::size_t>(h ^ (h >> 29));
+  h ^= h >> 29;
+  return static_cast<uint32_t>(h >> 32);
 }
 
-EndpointGrid::EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries) : tolerance_(tolerance) {
+EndpointGrid::EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries,
+                           const std::vector<uint32_t>& layers)
+    : tolerance_(tolerance), layers_(layers) {
   // Twice the tolerance: the square of reach around a point then touches at
   // most 2 x 2 cells, where cells of one tolerance would need 3 x 3.
   cellSize_ = std::max(2.0 * tolerance, largestCoordinate * kRelativeCell);
@@ -43,48 +42,45 @@ int64_t EndpointGrid::CellIndex(double coordinate) const {
   return static_cast<int64_t>(index);
 }
 
-void EndpointGrid::Add(uint32_t layer, uint32_t sequence, const Point3& point) {
-  entries_.push_back({CellOf(CellIndex(point.x), CellIndex(point.y)), layer, sequence, point});
+void EndpointGrid::Add(uint32_t sequence, const Point3& point) {
+  entries_.push_back({KeyOf(CellIndex(point.x), CellIndex(point.y), layers_[sequence]), sequence, point});
 }
 
 void EndpointGrid::Seal() {
   sealed_ = true;
   // Within a cell the entries keep their increasing sequence numbers.
-  std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
-    if (a.layer != b.layer) return a.layer < b.layer;
-    if (a.cell != b.cell) return a.cell < b.cell;
-    return a.sequence < b.sequence;
-  });
+  std::sort(entries_.begin(), entries_.end(),
+            [](const Entry& a, const Entry& b) { return a.key != b.key ? a.key < b.key : a.sequence < b.sequence; });
   std::size_t cells = 0;
-  for (std::size_t i = 0; i < entries_.size(); ++i) cells += i == 0 || !(entries_[i].key() == entries_[i - 1].key());
+  for (std::size_t i = 0; i < entries_.size(); ++i) cells += i == 0 || entries_[i].key != entries_[i - 1].key;
   cells_.reserve(cells);
   std::size_t slots = 16;
   while (slots < cells * 2) slots *= 2;
   slots_.assign(slots, kEmptySlot);
   for (uint32_t i = 0; i < entries_.size();) {
     uint32_t end = i + 1;
-    const Key key = entries_[i].key();
-    while (end < entries_.size() && entries_[end].key() == key) ++end;
-    std::size_t slot = KeyHash{}(key) & (slots - 1);
+    const uint32_t key = entries_[i].key;
+    while (end < entries_.size() && entries_[end].key == key) ++end;
+    std::size_t slot = key & (slots - 1);
     while (slots_[slot] != kEmptySlot) slot = (slot + 1) & (slots - 1);
     slots_[slot] = static_cast<uint32_t>(cells_.size());
-    cells_.push_back(Cell{key.cell, key.layer, i, end});
+    cells_.push_back(Cell{key, i, end});
     i = end;
   }
 }
 
-EndpointGrid::Cell* EndpointGrid::FindCell(const Key& key) {
+EndpointGrid::Cell* EndpointGrid::FindCell(uint32_t key) {
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = KeyHash{}(key)&mask;; slot = (slot + 1) & mask) {
+  for (std::size_t slot = key & mask;; slot = (slot + 1) & mask) {
     // An empty slot ends the probe; a cell whose entries are all dead keeps
     // its slot, so that the probes through it go on.
     if (slots_[slot] == kEmptySlot) return nullptr;
     Cell& cell = cells_[slots_[slot]];
-    if (cell.cell == key.cell && cell.layer == key.layer) return &cell;
+    if (cell.key == key) return &cell;
   }
 }
 
-uint32_t EndpointGrid::FirstInCell(Cell& cell, const Point3& point, const std::vector<uint8_t>& alive) {
+uint32_t EndpointGrid::FirstInCell(Cell& cell, uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive) {
   while (cell.front < cell.end && !alive[entries_[cell.front].sequence]) ++cell.front;
   uint32_t dead = 0;
   uint32_t found = kNone;
@@ -94,7 +90,7 @@ uint32_t EndpointGrid::FirstInCell(Cell& cell, const Point3& point, const std::v
       ++dead;
       continue;
     }
-    if (ChainDistance(point, entry.point) <= tolerance_) {
+    if (ChainDistance(point, entry.point) <= tolerance_ && layers_[entry.sequence] == layer) {
       found = entry.sequence;
       break;
     }
@@ -124,7 +120,7 @@ uint32_t EndpointGrid::FirstWithin(uint32_t layer, const Point3& point, const st
   uint32_t best = kNone;
   for (int64_t x = x0; x <= x1; ++x) {
     for (int64_t y = y0; y <= y1; ++y) {
-      if (Cell* cell = FindCell(Key{CellOf(x, y), layer})) best = std::min(best, FirstInCell(*cell, point, alive));
+      if (Cell* cell = FindCell(KeyOf(x, y, layer))) best = std::min(best, FirstInCell(*cell, layer, point, alive));
     }
   }
   return best;

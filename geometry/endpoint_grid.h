@@ -23,58 +23,47 @@ class EndpointGrid {
   // of any point added or asked about) reaches past a neighbouring cell.
   // The size does not follow the drawing's extent: one entity far away must
   // not put every other end point into one cell. `entries` is how many will
-  // be added: the grid takes that much room once.
-  EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries);
+  // be added: the grid takes that much room once. `layers[sequence]` is the
+  // layer of each entry's piece.
+  EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries, const std::vector<uint32_t>& layers);
 
   // Entries must be added in increasing sequence numbers, all of them
   // before the first query.
-  void Add(uint32_t layer, uint32_t sequence, const Point3& point);
+  void Add(uint32_t sequence, const Point3& point);
   // The smallest live sequence number of the layer with an entry whose 3D
   // distance to `point` is at most the tolerance; kNone when there is none.
   // `alive[sequence]` tells which entries still count.
   uint32_t FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
 
  private:
-  // A cell of a layer. The cell's two 64-bit indices are folded into one
-  // number: two cells that fold alike are searched as one, which costs a
-  // few distance tests and changes no answer.
-  struct Key {
-    uint64_t cell;
-    uint32_t layer;
-    bool operator==(const Key& other) const = default;
-    auto operator<=>(const Key& other) const = default;
-  };
+  // A cell of a layer, its two 64-bit indices and the layer folded into 32
+  // bits: cells that fold alike are searched as one, which costs a few
+  // tests and changes no answer (an entry's own layer is checked).
   struct Entry {
-    uint64_t cell;
-    uint32_t layer;
+    uint32_t key;
     uint32_t sequence;
     Point3 point;
-    Key key() const { return Key{cell, layer}; }
   };
   // A cell's entries lie together in entries_, in increasing sequence
-  // numbers; neighbouring cells lie near each other. The cells lie in
-  // cells_, one per cell that holds entries, found through an
-  // open-addressed table of their numbers: one memory access finds most.
+  // numbers. The cells lie in cells_, one per key that holds entries, found
+  // through an open-addressed table of their numbers.
   struct Cell {
-    uint64_t cell;
-    uint32_t layer;
+    uint32_t key;
     uint32_t front;  // entries before it are all dead
     uint32_t end;
   };
   static constexpr uint32_t kEmptySlot = std::numeric_limits<uint32_t>::max();
-  struct KeyHash {
-    std::size_t operator()(const Key& key) const;
-  };
 
   int64_t CellIndex(double coordinate) const;
-  static uint64_t CellOf(int64_t x, int64_t y);
-  uint32_t FirstInCell(Cell& cell, const Point3& point, const std::vector<uint8_t>& alive);
-  Cell* FindCell(const Key& key);
+  static uint32_t KeyOf(int64_t x, int64_t y, uint32_t layer);
+  uint32_t FirstInCell(Cell& cell, uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
+  Cell* FindCell(uint32_t key);
   // Sorts the entries into their cells before the first query.
   void Seal();
 
   double tolerance_;
   double cellSize_;
+  const std::vector<uint32_t>& layers_;
   std::vector<Entry> entries_;
   std::vector<Cell> cells_;
   std::vector<uint32_t> slots_;  // a power of two of them; kEmptySlot where no cell is

@@ -63,12 +63,12 @@ EndpointGrid GridOfEnds(const NumberedDrawing& numbered, double tolerance, std::
     alive[i] = 1;
     ++taking;
   }
-  EndpointGrid grid(LargestEndCoordinate(numbered), tolerance, 2 * taking);
+  EndpointGrid grid(LargestEndCoordinate(numbered), tolerance, 2 * taking, numbered.layers);
   for (uint32_t i = 0; i < count; ++i) {
     if (!alive[i]) continue;
     const Element& element = *numbered.elements[i];
-    grid.Add(numbered.layers[i], i, element.nodes().front().point());
-    grid.Add(numbered.layers[i], i, element.nodes().back().point());
+    grid.Add(i, element.nodes().front().point());
+    grid.Add(i, element.nodes().back().point());
   }
   return grid;
 }
