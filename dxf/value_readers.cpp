@@ -9,13 +9,13 @@ namespace dxfelem {
 
 bool ReadTrimmedLine(DxfLineReader& reader, std::string_view& text) {
   if (!reader.ReadLine(text)) return false;
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) {
-    text = {};
-    return true;
-  }
-  text.remove_prefix(first);
-  text = text.substr(0, text.find_last_not_of(' ') + 1);
+  // Leading blanks and tabs, trailing blanks. By hand: find_first_not_of
+  // with a set looks every character up in the set, a call each.
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  while (begin != end && (*begin == ' ' || *begin == '\t')) ++begin;
+  while (end != begin && end[-1] == ' ') --end;
+  text = std::string_view(begin, static_cast<std::size_t>(end - begin));
   return true;
 }
 
