@@ -5,6 +5,12 @@
 namespace dxfelem {
 
 bool DxfLineReader::ReadLine(std::string_view& line) {
+  // Most lines lie whole in the file's buffer and are taken from there.
+  if (!atEnd_ && file_.ReadLineInPlace(line, sizeof line_)) {
+    ++lineNumber_;
+    if (file_.LineHasNul()) line = line.substr(0, line.find('\0'));
+    return true;
+  }
   const std::size_t stored = atEnd_ ? 0 : file_.ReadLine(line_, sizeof line_);
   if (stored == 0) {
     atEnd_ = true;

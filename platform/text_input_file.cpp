@@ -55,6 +55,26 @@ bool TextInputFile::Fill() {
   return length_ > 0;
 }
 
+bool TextInputFile::ReadLineInPlace(std::string_view& line, std::size_t capacity) {
+  if (position_ == length_) return false;
+  const char* begin = buffer_.get() + position_;
+  const std::size_t available = length_ - position_;
+  const std::size_t reach = available < capacity ? available : capacity;
+  const void* feed = std::memchr(begin, '\n', reach);
+  if (feed == nullptr) return false;
+  std::size_t length = static_cast<std::size_t>(static_cast<const char*>(feed) - begin);
+  const std::size_t consumed = length + 1;
+  // A carriage return before the line feed belongs to the line end.
+  if (length > 0 && begin[length - 1] == '\r') --length;
+  // ReadLine would store the text and the line feed: more than it holds is
+  // a line it cuts, read there.
+  if (length + 1 > capacity - 1) return false;
+  lineHasNul_ = std::memchr(begin, '\0', length) != nullptr;
+  position_ += consumed;
+  line = std::string_view(begin, length);
+  return true;
+}
+
 std::size_t TextInputFile::ReadLine(char* line, std::size_t capacity) {
   std::size_t stored = 0;
   lineHasNul_ = false;

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace dxfelem {
 
@@ -32,6 +33,12 @@ class TextInputFile {
   std::size_t ReadLine(char* line, std::size_t capacity);
   // Whether the line last read holds a NUL byte (C text ends at it).
   bool LineHasNul() const { return lineHasNul_; }
+  // The same line as ReadLine would give, without its line end, read in
+  // place when the whole of it lies in the buffer and it is shorter than
+  // `capacity` - 1 characters with its line feed; false, and nothing read,
+  // otherwise (ReadLine then reads it). The text stays valid until the next
+  // read; LineHasNul tells of it as of any line.
+  bool ReadLineInPlace(std::string_view& line, std::size_t capacity);
 
  private:
   // Refills the buffer; false at the end of the file or on a read error.
