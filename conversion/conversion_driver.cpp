@@ -52,10 +52,11 @@ StatusInfo RunWithParameters(ConversionJob& job, const std::string& parameterFil
 StatusInfo RunConversion(ConversionJob& job, const std::string& parameterFile, const std::string& section,
                          InchFlagSource inchFlagSource) {
   return RunWithParameters(job, parameterFile, section, inchFlagSource, [&job] {
+    ElementWriting writing(job);
     StatusInfo status = ReadDxfDrawing(job);
     if (!status.ok()) return status;
     ProcessDrawing(job);
-    return WriteDrawing(job);
+    return writing.Finish();
   });
 }
 

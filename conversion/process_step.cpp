@@ -18,4 +18,10 @@ void ProcessDrawing(ConversionJob& job) {
   if (p.InvProfili != 0) ReverseAll(*job.drawing);
 }
 
+bool ProcessesElementsAlone(const ConversionJob& job) { return job.parameters.Connect == 0; }
+
+void ProcessElement(const ConversionJob& job, Element& element) {
+  if (job.parameters.InvProfili != 0) ReverseProfile(element);
+}
+
 }  // namespace dxfelem

@@ -1,17 +1,39 @@
 #include "conversion/write_step.h"
 
 #include "conversion/conversion_job.h"
+#include "conversion/process_step.h"
 #include "output/text_element_writer.h"
 
 namespace dxfelem {
 
-StatusInfo WriteDrawing(ConversionJob& job) {
-  StatusInfo status;
-  if (job.drawing && !WriteTextElementFile(*job.drawing, job.parameters.DecimaliTxt)) {
-    status = StatusInfo::FileFailure(DXFELEM_E_FILE, job.drawing->name());
+ElementWriting::ElementWriting(ConversionJob& job) : job_(job) {
+  if (!job.drawing || !ProcessesElementsAlone(job)) return;
+  stream_ = std::make_unique<ElementFileStream>(job.drawing->name(), job.parameters.DecimaliTxt);
+  job.drawing->StreamTo(this);
+}
+
+ElementWriting::~ElementWriting() {
+  if (job_.drawing) job_.drawing->StreamTo(nullptr);
+}
+
+void ElementWriting::Take(Element& element) {
+  ProcessElement(job_, element);
+  stream_->Write(element);
+}
+
+StatusInfo ElementWriting::Finish() {
+  if (!job_.drawing) return StatusInfo();
+  bool written = false;
+  if (stream_) {
+    // What is left was processed with the drawing.
+    for (const Element& element : job_.drawing->elements()) stream_->Write(element);
+    written = stream_->Commit();
+  } else {
+    written = WriteTextElementFile(*job_.drawing, job_.parameters.DecimaliTxt);
   }
+  const StatusInfo status = written ? StatusInfo() : StatusInfo::FileFailure(DXFELEM_E_FILE, job_.drawing->name());
   // The drawing may be large: it goes as soon as it is written.
-  job.drawing.reset();
+  job_.drawing.reset();
   return status;
 }
 

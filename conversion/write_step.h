@@ -1,15 +1,37 @@
 // The write step of a conversion: the element file, then the drawing is
-// released.
+// released. When every element can be processed by itself, the elements
+// are processed and written while the drawing is read, each as soon as the
+// next one starts, so that the memory stays flat whatever the drawing's
+// size; the file takes the user's file's place only at the end, as always.
 #pragma once
 
+#include <memory>
+
 #include "conversion/status_info.h"
+#include "geometry/drawing.h"
+#include "output/text_element_writer.h"
 
 namespace dxfelem {
 
 class ConversionJob;
 
-// Fails with code 8 and the element file's name when the file cannot be
-// written whole. Either way the drawing is gone afterwards.
-StatusInfo WriteDrawing(ConversionJob& job);
+class ElementWriting : public FinishedElements {
+ public:
+  // Made after the settings are read and before the drawing is.
+  explicit ElementWriting(ConversionJob& job);
+  ElementWriting(const ElementWriting&) = delete;
+  ElementWriting& operator=(const ElementWriting&) = delete;
+  ~ElementWriting() override;
+
+  void Take(Element& element) override;
+  // Writes what the drawing still holds and puts the file in place: fails
+  // with code 8 and the element file's name when the file cannot be
+  // written whole. Either way the drawing is gone afterwards.
+  StatusInfo Finish();
+
+ private:
+  ConversionJob& job_;
+  std::unique_ptr<ElementFileStream> stream_;  // null: the whole drawing is written at the end
+};
 
 }  // namespace dxfelem

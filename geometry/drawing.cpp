@@ -14,8 +14,15 @@ std::list<Element>::iterator Drawing::Erase(std::list<Element>::iterator element
 
 Element& Drawing::NewElement(std::string_view layer, std::size_t nodes) {
   // The builders only ever add to the latest element: the one before is
-  // finished, and gives back the room its growth left over.
-  if (current_ != nullptr) current_->nodes().shrink_to_fit();
+  // finished. It goes to the stream, or gives back the room its growth
+  // left over.
+  if (current_ != nullptr && stream_ != nullptr && current_ == &elements_.back()) {
+    stream_->Take(*current_);
+    elements_.pop_back();
+    current_ = nullptr;
+  } else if (current_ != nullptr) {
+    current_->nodes().shrink_to_fit();
+  }
   Element& element = elements_.emplace_back(names_.Intern(layer));
   if (nodes > 0) element.nodes().reserve_exact(nodes);
   current_ = &element;

@@ -10,6 +10,15 @@
 
 namespace dxfelem {
 
+// Takes a drawing's elements as they are finished, in the drawing's order,
+// when nothing after the reading needs the whole drawing.
+class FinishedElements {
+ public:
+  virtual ~FinishedElements() = default;
+  // The element is removed from the drawing right after.
+  virtual void Take(Element& element) = 0;
+};
+
 // How a line or arc builder treats its element: a new element, or the
 // current one continued.
 enum class SegmentTarget { kNewElement, kCurrentElement };
@@ -31,6 +40,10 @@ class Drawing {
   Element* current() const { return current_; }
   void set_current(Element* element) { current_ = element; }
   void Clear();
+  // From now on every element is handed to `stream` and removed as soon as
+  // the element after it starts (the builders only ever add to the latest
+  // one); the latest stays. Null keeps every element.
+  void StreamTo(FinishedElements* stream) { stream_ = stream; }
   // Removes and deletes one element; the current element is forgotten
   // when it is the one removed.
   std::list<Element>::iterator Erase(std::list<Element>::iterator element);
@@ -56,6 +69,7 @@ class Drawing {
   NameTable names_;  // before the elements, which point into it
   std::list<Element> elements_;
   Element* current_ = nullptr;
+  FinishedElements* stream_ = nullptr;
 };
 
 // Adds a segment's start to an element: INI on an empty element; otherwise

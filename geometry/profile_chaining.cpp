@@ -181,10 +181,12 @@ void Clean(Drawing& drawing) {
   }
 }
 
+void ReverseProfile(Element& element) {
+  if (element.NodeCount() >= 2 && element.layer() != kUsedStartPointLayer) element.Reverse();
+}
+
 void ReverseAll(Drawing& drawing) {
-  for (Element& element : drawing.elements()) {
-    if (element.NodeCount() >= 2 && element.layer() != kUsedStartPointLayer) element.Reverse();
-  }
+  for (Element& element : drawing.elements()) ReverseProfile(element);
 }
 
 }  // namespace dxfelem

@@ -29,5 +29,7 @@ void Clean(Drawing& drawing);
 
 // Turns every profile round (closed ones too).
 void ReverseAll(Drawing& drawing);
+// The same for one element.
+void ReverseProfile(Element& element);
 
 }  // namespace dxfelem

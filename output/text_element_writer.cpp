@@ -1,6 +1,7 @@
 #include "output/text_element_writer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "output/grid_number_text.h"
 #include "platform/c_number_text.h"
@@ -70,6 +71,34 @@ bool WriteLines(const Element& element, TextOutputFile* file, int decimals, std:
 bool WriteElementLines(const Element& element, TextOutputFile* file, int decimals) {
   std::string line;
   return WriteLines(element, file, decimals, line);
+}
+
+ElementFileStream::ElementFileStream(std::string path, int decimals) : path_(std::move(path)), decimals_(decimals) {
+  line_.reserve(256);
+}
+
+ElementFileStream::~ElementFileStream() = default;
+
+void ElementFileStream::Write(const Element& element) {
+  if (failed_ || element.empty()) return;
+  if (!file_) {
+    file_ = std::make_unique<TextOutputFile>();
+    if (!file_->Open(path_)) {
+      failed_ = true;
+      return;
+    }
+  }
+  WriteLines(element, file_.get(), decimals_, line_);
+}
+
+bool ElementFileStream::Commit() {
+  if (failed_) return false;
+  // A drawing whose elements wrote nothing still makes its (empty) file.
+  if (!file_) {
+    file_ = std::make_unique<TextOutputFile>();
+    if (!file_->Open(path_)) return false;
+  }
+  return file_->Commit();
 }
 
 bool WriteTextElementFile(const Drawing& drawing, int decimals) {

@@ -1,6 +1,7 @@
 // The text element file: one line per node, in drawing order.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "geometry/drawing.h"
@@ -17,6 +18,29 @@ void FormatElementLine(std::string& line, const ElementNode& node, const Element
 
 // Writes the lines of one element; false when no file is given.
 bool WriteElementLines(const Element& element, TextOutputFile* file, int decimals);
+
+// The element file written an element at a time, as the elements come.
+class ElementFileStream {
+ public:
+  ElementFileStream(std::string path, int decimals);
+  ~ElementFileStream();
+  ElementFileStream(const ElementFileStream&) = delete;
+  ElementFileStream& operator=(const ElementFileStream&) = delete;
+
+  // The file is opened at the first element; a file that cannot be opened
+  // or written is remembered, and what comes after it is dropped.
+  void Write(const Element& element);
+  // Puts the file in place. False when it could not be created or written
+  // whole; the user's earlier file is then as it was.
+  bool Commit();
+
+ private:
+  std::string path_;
+  int decimals_;
+  std::unique_ptr<TextOutputFile> file_;
+  bool failed_ = false;
+  std::string line_;  // one buffer for every line
+};
 
 // Writes the drawing to the file named by its name. False when the file cannot be
 // created (or is read-only) or written whole (a full disk): either way the

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "conversion/conversion_job.h"
+#include "conversion/process_step.h"
 #include "conversion/write_step.h"
+#include "geometry/profile_chaining.h"
 #include "output/grid_number_text.h"
 #include "output/round_to_grid.h"
 #include "output/text_element_writer.h"
@@ -172,8 +174,10 @@ TEST(WriteStep, UnwritableFilesAreCode8AndTheOldFileStays) {
     chmod(dir.File("readonly.txt").c_str(), 0444);
     std::filesystem::create_directories(dir.File("folder"));
     ConversionJob job("in.dxf", target);
+    ElementWriting writing(job);
     job.drawing->StartPath(1, {0, 0, 0}, "0");
-    const StatusInfo status = WriteDrawing(job);
+    job.drawing->StartPath(2, {1, 0, 0}, "0");  // the first one is streamed
+    const StatusInfo status = writing.Finish();
     EXPECT_EQ(status.errorCode, 8) << target;
     EXPECT_EQ(status.status, 508);
     EXPECT_EQ(status.hasFileName, 1);
@@ -184,10 +188,41 @@ TEST(WriteStep, UnwritableFilesAreCode8AndTheOldFileStays) {
   }
   ConversionJob job("in.dxf", dir.File("good.txt"));
   job.parameters.DecimaliTxt = 3;
+  ElementWriting writing(job);
   job.drawing->AddIsolatedPoint(1, {1, 2, 3}, 0.0, "0");
-  EXPECT_TRUE(WriteDrawing(job).ok());
+  EXPECT_TRUE(writing.Finish().ok());
   EXPECT_EQ(job.drawing, nullptr);
   EXPECT_EQ(test::ReadFileBytes(dir.File("good.txt")).substr(0, 35), "ISO,     1,1.000       ,2.000      ");
+}
+
+// Without chaining every element is processed and written as soon as the
+// next one starts: the drawing never holds more than one, and the file is
+// the one the whole drawing would have made.
+TEST(WriteStep, WithoutChainingElementsAreWrittenAsTheyAreFinished) {
+  test::TempDir dir;
+  auto build = [](Drawing& drawing) {
+    for (int i = 0; i < 1000; ++i) {
+      drawing.AddLine(SegmentTarget::kNewElement, i + 1, {0, 0, 0}, {1.0 * i, 2, 0}, i % 2 ? "A" : "B");
+      if (i % 3 == 0)
+        drawing.AddArc(SegmentTarget::kCurrentElement, i + 1, {1.0 * i, 2, 0}, {i + 1.0, 3, 0}, {i + 2.0, 2, 0}, "A");
+      if (i % 7 == 0) drawing.AddMacroCall(i + 1, {1, 1, 0}, "M", "BLOCK");
+    }
+  };
+  Drawing whole(dir.File("whole.txt"));
+  build(whole);
+  ReverseAll(whole);
+  ASSERT_TRUE(WriteTextElementFile(whole, 4));
+
+  ConversionJob job("in.dxf", dir.File("streamed.txt"));
+  job.parameters.DecimaliTxt = 4;
+  job.parameters.InvProfili = 1;  // processed one by one: each turned round
+  ElementWriting writing(job);
+  build(*job.drawing);
+  EXPECT_EQ(job.drawing->elements().size(), 1u);
+  ProcessDrawing(job);
+  EXPECT_TRUE(writing.Finish().ok());
+  EXPECT_EQ(test::ReadFileBytes(dir.File("streamed.txt")), test::ReadFileBytes(dir.File("whole.txt")));
+  EXPECT_GT(test::ReadFileBytes(dir.File("whole.txt")).size(), 300000u);
 }
 
 TEST(TextOutputFile, AnAbandonedFileLeavesTheOldOneAndNoTrace) {
