@@ -102,15 +102,12 @@ bool ElementFileStream::Commit() {
 }
 
 bool WriteTextElementFile(const Drawing& drawing, int decimals) {
-  TextOutputFile file;
-  if (!file.Open(drawing.name())) return false;
-  std::string line;  // one buffer for every line of the file
-  line.reserve(256);
-  for (const Element& element : drawing.elements()) WriteLines(element, &file, decimals, line);
+  ElementFileStream stream(drawing.name(), decimals);
+  for (const Element& element : drawing.elements()) stream.Write(element);
   // A disk that fills up is the element file that cannot be written (code 8
   // with its name) rather than an exception out of the call: the host then
   // gets the completion file and a reason, not a call that never ended.
-  return file.Commit();
+  return stream.Commit();
 }
 
 }  // namespace dxfelem
