@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dxf/dxf_line_reader.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {
@@ -64,6 +65,42 @@ TEST(TextInputFile, CrLfAcrossTheInternalBufferBoundary) {
     EXPECT_EQ(lines[0], std::string(at, 'a') + "\n") << at;
     EXPECT_EQ(lines[1], "b\n") << at;
   }
+}
+
+// The lines taken in place from the buffer are the lines ReadLine copies,
+// to the byte, for every way a line can end or be cut; DxfLineReader takes
+// them in place where it can.
+TEST(TextInputFile, LinesReadInPlaceAreTheLinesReadLineGives) {
+  test::TempDir dir;
+  std::string text = "0\r\nLINE\n8\nA\rB\n\r\n\n10\n1.5\r\r\n";
+  text += std::string("with a ") + '\0' + " NUL\r\n";
+  for (const std::size_t length : {253, 254, 255, 256}) {
+    text += std::string(length, 'a') + "\n";
+    text += std::string(length, 'b') + "\r\n";
+  }
+  // Lines across the 64 KiB buffer's end, a CR LF split by it, no last line end.
+  while (text.size() < 65536 - 3) text += "12\r\n";
+  text += "ab\r\ncd\r\nlast";
+  const std::string path = dir.Write("lines.txt", text);
+
+  std::vector<std::string> expected;
+  for (std::string line : ReadAll(path, 256)) {
+    line = line.substr(0, line.find('\0'));
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    expected.push_back(line);
+  }
+  TextInputFile file;
+  ASSERT_TRUE(file.Open(path));
+  DxfLineReader reader(file);
+  std::vector<std::string> read;
+  std::string_view line;
+  while (reader.ReadLine(line)) read.emplace_back(line);
+  EXPECT_EQ(read, expected);
+  EXPECT_EQ(reader.LineNumber(), static_cast<long long>(expected.size()));
+  EXPECT_EQ(expected[3], "A\rB");
+  EXPECT_EQ(expected[7], "1.5\r");
+  EXPECT_EQ(expected[8], "with a ");
+  EXPECT_EQ(expected.back(), "last");
 }
 
 TEST(TextInputFile, RewindStartsAgainAndMissingFilesDoNotOpen) {
