@@ -87,6 +87,15 @@ void AddSettings(CLI::App& command, Options& options) {
   command.add_option("--section", options.section, "its section with the settings");
 }
 
+// The options of every command that calls one of the library's entry
+// points: its files, the settings, the completion file, the result as JSON.
+void AddCallOptions(CLI::App& command, Options& options, const char* files) {
+  command.add_option("files", options.files, files);
+  AddSettings(command, options);
+  command.add_option("--done", options.completionFile);
+  command.add_flag("--json", options.json);
+}
+
 // The values CLI11 leaves as text: numbers are read with from_chars, exact
 // and whatever the locale, and operations by name.
 struct RewriteTexts {
@@ -109,10 +118,7 @@ Commands DeclareCommands(CLI::App& app, Options& options, RewriteTexts& texts) {
   Commands commands{};
   commands.convert = app.add_subcommand("convert", "a DXF drawing into an element file");
   CLI::App& convert = *commands.convert;
-  convert.add_option("files", options.files, "IN.dxf OUT.txt, or the drawings of a batch");
-  AddSettings(convert, options);
-  convert.add_option("--done", options.completionFile);
-  convert.add_flag("--json", options.json);
+  AddCallOptions(convert, options, "IN.dxf OUT.txt, or the drawings of a batch");
   convert.add_flag("--summary", options.summary);
   convert.add_flag("--quiet", options.quiet);
   convert.add_option("--preview", options.preview);
@@ -121,10 +127,7 @@ Commands DeclareCommands(CLI::App& app, Options& options, RewriteTexts& texts) {
 
   auto listing = [&](const char* name, const char* description) {
     CLI::App* command = app.add_subcommand(name, description);
-    command->add_option("files", options.files, "IN.dxf [LIST.txt]");
-    AddSettings(*command, options);
-    command->add_option("--done", options.completionFile);
-    command->add_flag("--json", options.json);
+    AddCallOptions(*command, options, "IN.dxf [LIST.txt]");
     command->add_flag("--host", options.host);
     return command;
   };
@@ -133,10 +136,7 @@ Commands DeclareCommands(CLI::App& app, Options& options, RewriteTexts& texts) {
 
   commands.rewrite = app.add_subcommand("rewrite", "changes the profiles of a layer of an element file");
   CLI::App& rewrite = *commands.rewrite;
-  rewrite.add_option("files", options.files, "FILE.txt");
-  AddSettings(rewrite, options);
-  rewrite.add_option("--done", options.completionFile);
-  rewrite.add_flag("--json", options.json);
+  AddCallOptions(rewrite, options, "FILE.txt");
   rewrite.add_flag("--force", options.force);
   rewrite.add_option("--layer", options.layer)->required();
   rewrite.add_option("--op", texts.operation)->required();

@@ -42,10 +42,7 @@ Settings ReadSettings(const Options& options) {
   return settings;
 }
 
-}  // namespace
-
-std::vector<Skip> SkipsOf(const EntityTally& survey, const Options& options) {
-  const Settings settings = ReadSettings(options);
+std::vector<Skip> SkipsWith(const EntityTally& survey, const Settings& settings) {
   std::vector<Skip> skips;
   for (const auto& [kind, count] : survey.kinds) {
     if (kind == "SPLINE" && settings.splineArchi == 1) continue;
@@ -63,15 +60,23 @@ std::vector<Skip> SkipsOf(const EntityTally& survey, const Options& options) {
   return skips;
 }
 
+}  // namespace
+
+std::vector<Skip> SkipsOf(const EntityTally& survey, const Options& options) {
+  return SkipsWith(survey, ReadSettings(options));
+}
+
 double SplineToleranceOf(const Options& options) {
   const Settings settings = ReadSettings(options);
   return settings.splineArchi == 1 ? settings.splineToll : 0.0;
 }
 
 std::string SkipsPerLayer(const DrawingSurvey& survey, const Options& options) {
+  // The parameter file is read once, not once per layer.
+  const Settings settings = ReadSettings(options);
   std::string text;
   for (const auto& [layer, tally] : survey.ofLayer) {
-    const std::vector<Skip> skips = SkipsOf(tally, options);
+    const std::vector<Skip> skips = SkipsWith(tally, settings);
     if (!skips.empty()) text += (layer.empty() ? std::string("(no layer)") : layer) + "\n" + SkipLines(skips);
   }
   return text.empty() ? text : "skipped, per layer of the drawing\n" + text;

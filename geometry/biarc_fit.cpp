@@ -13,11 +13,6 @@ namespace {
 constexpr int kSamples = 16;       // points checked along each piece
 constexpr int kDeepestSplit = 48;  // halvings of one knot span
 
-Point3 Unit(const Point3& v) {
-  const double length = Length(v);
-  return length > 0.0 ? (1.0 / length) * v : Point3{};
-}
-
 double DistanceToSegment(const Point3& q, const Point3& a, const Point3& b) {
   const Point3 ab = b - a;
   const double length2 = Dot(ab, ab);

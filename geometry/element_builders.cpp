@@ -2,15 +2,12 @@
 
 #include <cmath>
 
-namespace dxfelem {
-namespace {
+#include "geometry/vector3.h"
 
 // Overflowing input (1e308 and the like) can leave a point infinite or not
 // a number after the geometry; such a point is no place on a machine, and
 // its element is left out rather than written.
-bool IsFinite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
-
-}  // namespace
+namespace dxfelem {
 
 void AddPoint(ElementSink& sink, PointRole role, int32_t entity, const Point3& p, double value,
               std::string_view layer) {

@@ -5,11 +5,6 @@
 namespace dxfelem {
 namespace {
 
-Point3 Unit(const Point3& v) {
-  const double length = Length(v);
-  return length > 0.0 ? (1.0 / length) * v : Point3{};
-}
-
 // The right side of the continuity of the second derivative at inner point i.
 Point3 InnerRight(const std::vector<Point3>& p, const std::vector<double>& h, std::size_t before, std::size_t i,
                   std::size_t after) {

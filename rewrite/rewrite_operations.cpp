@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geometry/arc_record.h"
+#include "geometry/vector3.h"
 #include "rewrite/profile_ends.h"
 
 namespace dxfelem {
@@ -11,8 +12,6 @@ namespace {
 // The widened single-precision 1e-5: shorter extensions and lead offsets
 // change nothing.
 constexpr double kSmallest = 9.999999747378752e-06;
-
-bool IsFinite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
 // Puts `node` before the first node or after the last, the old end becoming
 // a vertex; the new node takes the old end's entity number.
