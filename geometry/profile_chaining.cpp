@@ -73,12 +73,47 @@ EndpointGrid GridOfEnds(const NumberedDrawing& numbered, double tolerance, std::
   return grid;
 }
 
+// The smallest live number at or after a given one. Numbers only ever die,
+// so a dead number's link to a later one stays true; links are shortened as
+// they are followed.
+class NextAlive {
+ public:
+  explicit NextAlive(const std::vector<uint8_t>& alive) : alive_(alive), next_(alive.size()) {
+    for (uint32_t i = 0; i < next_.size(); ++i) next_[i] = i + 1;
+  }
+
+  uint32_t From(uint32_t i) {
+    const uint32_t count = static_cast<uint32_t>(next_.size());
+    uint32_t found = i;
+    while (found < count && !alive_[found]) found = next_[found];
+    while (i < found && i < count) {
+      const uint32_t later = next_[i];
+      next_[i] = found;
+      i = later;
+    }
+    return found;
+  }
+
+ private:
+  const std::vector<uint8_t>& alive_;
+  std::vector<uint32_t> next_;
+};
+
+// True when a piece has an end within the tolerance of either point.
+bool MeetsEither(const Element& piece, const Point3& a, const Point3& b, double tolerance) {
+  const Point3 fs = piece.nodes().front().point();
+  const Point3 fe = piece.nodes().back().point();
+  return ChainDistance(a, fs) <= tolerance || ChainDistance(a, fe) <= tolerance || ChainDistance(b, fs) <= tolerance ||
+         ChainDistance(b, fe) <= tolerance;
+}
+
 void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance, const CodedLayerTest& isCoded) {
   const std::size_t count = numbered.elements.size();
   // alive: still a candidate for joining; gone: joined away.
   std::vector<uint8_t> alive;
   std::vector<uint8_t> gone(count, 0);
   EndpointGrid grid = GridOfEnds(numbered, tolerance, alive, IsJoinable);
+  NextAlive nextAlive(alive);
 
   for (uint32_t e = 0; e < count; ++e) {
     if (gone[e]) continue;
@@ -90,7 +125,13 @@ void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance,
     while (true) {
       const Point3 es = receiver.nodes().front().point();
       const Point3 ee = receiver.nodes().back().point();
-      const uint32_t f = std::min(grid.FirstWithin(layer, ee, alive), grid.FirstWithin(layer, es, alive));
+      // Every live piece comes after E, so the first of them is the answer
+      // whenever it meets E: drawn pieces mostly follow one another, and
+      // this spares the grid the search.
+      uint32_t f = nextAlive.From(e + 1);
+      if (f >= count || numbered.layers[f] != layer || !MeetsEither(*numbered.elements[f], ee, es, tolerance)) {
+        f = std::min(grid.FirstWithin(layer, ee, alive), grid.FirstWithin(layer, es, alive));
+      }
       if (f == EndpointGrid::kNone) break;
       Element& piece = *numbered.elements[f];
       const Point3 fs = piece.nodes().front().point();
