@@ -25,8 +25,8 @@ uint32_t EndpointGrid::KeyOf(int64_t x, int64_t y, uint32_t layer) {
 }
 
 EndpointGrid::EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries,
-                           const std::vector<uint32_t>& layers)
-    : tolerance_(tolerance), layers_(layers) {
+                           const std::vector<uint32_t>& layers, const PieceEnds& ends)
+    : tolerance_(tolerance), layers_(layers), ends_(ends) {
   // Twice the tolerance: the square of reach around a point then touches at
   // most 2 x 2 cells, where cells of one tolerance would need 3 x 3.
   cellSize_ = std::max(2.0 * tolerance, largestCoordinate * kRelativeCell);
@@ -43,66 +43,88 @@ int64_t EndpointGrid::CellIndex(double coordinate) const {
 }
 
 void EndpointGrid::Add(uint32_t sequence, const Point3& point) {
-  entries_.push_back({KeyOf(CellIndex(point.x), CellIndex(point.y), layers_[sequence]), sequence, point});
+  const uint32_t key = KeyOf(CellIndex(point.x), CellIndex(point.y), layers_[sequence]);
+  entries_.push_back(static_cast<Entry>(key) << 32 | sequence);
 }
 
 void EndpointGrid::Seal() {
   sealed_ = true;
-  // Within a cell the entries keep their increasing sequence numbers.
-  std::sort(entries_.begin(), entries_.end(),
-            [](const Entry& a, const Entry& b) { return a.key != b.key ? a.key < b.key : a.sequence < b.sequence; });
+  std::sort(entries_.begin(), entries_.end());
   std::size_t cells = 0;
-  for (std::size_t i = 0; i < entries_.size(); ++i) cells += i == 0 || entries_[i].key != entries_[i - 1].key;
-  cells_.reserve(cells);
+  for (std::size_t i = 0; i < entries_.size(); ++i) cells += i == 0 || KeyOf(entries_[i]) != KeyOf(entries_[i - 1]);
   std::size_t slots = 16;
   while (slots < cells * 2) slots *= 2;
   slots_.assign(slots, kEmptySlot);
-  for (uint32_t i = 0; i < entries_.size();) {
-    uint32_t end = i + 1;
-    const uint32_t key = entries_[i].key;
-    while (end < entries_.size() && entries_[end].key == key) ++end;
+  // Eight filter bits per cell: about one empty cell in eight passes it.
+  std::size_t filterBits = 64;
+  filterShift_ = 26;
+  while (filterBits < cells * 8 && filterShift_ > 0) {
+    filterBits *= 2;
+    --filterShift_;
+  }
+  filter_.assign(filterBits / 64, 0);
+  for (uint32_t i = 0; i < entries_.size(); ++i) {
+    const uint32_t key = KeyOf(entries_[i]);
+    if (i > 0 && KeyOf(entries_[i - 1]) == key) continue;
     std::size_t slot = key & (slots - 1);
     while (slots_[slot] != kEmptySlot) slot = (slot + 1) & (slots - 1);
-    slots_[slot] = static_cast<uint32_t>(cells_.size());
-    cells_.push_back(Cell{key, i, end});
-    i = end;
+    slots_[slot] = i;
+    const std::size_t bit = FilterBit(key);
+    filter_[bit / 64] |= uint64_t{1} << (bit % 64);
   }
 }
 
-EndpointGrid::Cell* EndpointGrid::FindCell(uint32_t key) {
+uint32_t* EndpointGrid::FindCell(uint32_t key) {
+  const std::size_t bit = FilterBit(key);
+  if ((filter_[bit / 64] >> (bit % 64) & 1) == 0) return nullptr;
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t slot = key & mask;; slot = (slot + 1) & mask) {
     // An empty slot ends the probe; a cell whose entries are all dead keeps
     // its slot, so that the probes through it go on.
     if (slots_[slot] == kEmptySlot) return nullptr;
-    Cell& cell = cells_[slots_[slot]];
-    if (cell.key == key) return &cell;
+    if (KeyOf(entries_[slots_[slot]]) == key) return &slots_[slot];
   }
 }
 
-uint32_t EndpointGrid::FirstInCell(Cell& cell, uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive) {
-  while (cell.front < cell.end && !alive[entries_[cell.front].sequence]) ++cell.front;
-  uint32_t dead = 0;
+uint32_t EndpointGrid::FirstInCell(uint32_t& slot, uint32_t layer, const Point3& point,
+                                   const std::vector<uint8_t>& alive) {
+  const std::size_t count = entries_.size();
+  const uint32_t key = KeyOf(entries_[slot]);
+  auto inCell = [&](std::size_t i) { return i < count && KeyOf(entries_[i]) == key; };
+  auto dead = [&](std::size_t i) {
+    const uint32_t sequence = SequenceOf(entries_[i]);
+    return sequence != kDeadEntry && !alive[sequence];
+  };
+  // The slot moves past the dead entries at the cell's front, never out of it.
+  while (dead(slot) && inCell(slot + 1)) ++slot;
+  uint32_t deadSeen = 0;
   uint32_t found = kNone;
-  for (uint32_t i = cell.front; i < cell.end; ++i) {
-    const Entry& entry = entries_[i];
-    if (!alive[entry.sequence]) {
-      ++dead;
+  std::size_t i = slot;
+  // A compacted cell's live entries end at its first dead mark.
+  for (; inCell(i) && SequenceOf(entries_[i]) != kDeadEntry; ++i) {
+    const uint32_t sequence = SequenceOf(entries_[i]);
+    if (!alive[sequence]) {
+      ++deadSeen;
       continue;
     }
-    if (ChainDistance(point, entry.point) <= tolerance_ && layers_[entry.sequence] == layer) {
-      found = entry.sequence;
+    if (layers_[sequence] == layer && (ChainDistance(point, ends_.Start(sequence)) <= tolerance_ ||
+                                       ChainDistance(point, ends_.End(sequence)) <= tolerance_)) {
+      found = sequence;
       break;
     }
   }
-  // Pieces joined away leave dead entries behind the front; a cell mostly
-  // dead is compacted in place so that later scans do not pay for them.
-  if (dead > 16 && dead * 2 > cell.end - cell.front) {
-    uint32_t kept = cell.front;
-    for (uint32_t i = cell.front; i < cell.end; ++i) {
-      if (alive[entries_[i].sequence]) entries_[kept++] = entries_[i];
+  // Pieces joined away leave dead entries behind; a cell mostly dead is
+  // compacted in place so that later scans do not pay for them.
+  if (deadSeen > 16) {
+    std::size_t end = i;
+    while (inCell(end) && SequenceOf(entries_[end]) != kDeadEntry) ++end;
+    if (deadSeen * 2 > end - slot) {
+      std::size_t kept = slot;
+      for (std::size_t j = slot; j < end; ++j) {
+        if (!dead(j)) entries_[kept++] = entries_[j];
+      }
+      for (std::size_t j = kept; j < end; ++j) entries_[j] = static_cast<Entry>(key) << 32 | kDeadEntry;
     }
-    cell.end = kept;
   }
   return found;
 }
@@ -120,7 +142,7 @@ uint32_t EndpointGrid::FirstWithin(uint32_t layer, const Point3& point, const st
   uint32_t best = kNone;
   for (int64_t x = x0; x <= x1; ++x) {
     for (int64_t y = y0; y <= y1; ++y) {
-      if (Cell* cell = FindCell(KeyOf(x, y, layer))) best = std::min(best, FirstInCell(*cell, layer, point, alive));
+      if (uint32_t* slot = FindCell(KeyOf(x, y, layer))) best = std::min(best, FirstInCell(*slot, layer, point, alive));
     }
   }
   return best;

@@ -13,6 +13,16 @@
 
 namespace dxfelem {
 
+// Where the grid reads the two ends of a piece when it checks a candidate.
+// The grid keeps no copy of them: a drawing's pieces already hold them, and
+// millions of copies would cost more memory than the pieces' own nodes.
+class PieceEnds {
+ public:
+  virtual ~PieceEnds() = default;
+  virtual Point3 Start(uint32_t sequence) const = 0;
+  virtual Point3 End(uint32_t sequence) const = 0;
+};
+
 class EndpointGrid {
  public:
   static constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
@@ -25,48 +35,56 @@ class EndpointGrid {
   // not put every other end point into one cell. `entries` is how many will
   // be added: the grid takes that much room once. `layers[sequence]` is the
   // layer of each entry's piece.
-  EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries, const std::vector<uint32_t>& layers);
+  EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries, const std::vector<uint32_t>& layers,
+               const PieceEnds& ends);
 
   // Entries must be added in increasing sequence numbers, all of them
-  // before the first query.
+  // before the first query. A piece's ends may be turned round later: a
+  // candidate is checked at both its ends.
   void Add(uint32_t sequence, const Point3& point);
-  // The smallest live sequence number of the layer with an entry whose 3D
+  // The smallest live sequence number of the layer with an end whose 3D
   // distance to `point` is at most the tolerance; kNone when there is none.
   // `alive[sequence]` tells which entries still count.
   uint32_t FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
 
  private:
-  // A cell of a layer, its two 64-bit indices and the layer folded into 32
-  // bits: cells that fold alike are searched as one, which costs a few
-  // tests and changes no answer (an entry's own layer is checked).
-  struct Entry {
-    uint32_t key;
-    uint32_t sequence;
-    Point3 point;
-  };
-  // A cell's entries lie together in entries_, in increasing sequence
-  // numbers. The cells lie in cells_, one per key that holds entries, found
-  // through an open-addressed table of their numbers.
-  struct Cell {
-    uint32_t key;
-    uint32_t front;  // entries before it are all dead
-    uint32_t end;
-  };
-  static constexpr uint32_t kEmptySlot = std::numeric_limits<uint32_t>::max();
+  // An entry is its cell's key in the high half and its piece's sequence
+  // number in the low half: sorted as plain numbers, a cell's entries lie
+  // together in increasing sequence numbers. A cell's key is its two 64-bit
+  // indices and the layer folded into 32 bits: cells that fold alike are
+  // searched as one, which costs a few tests and changes no answer (a
+  // candidate's own layer is checked).
+  using Entry = uint64_t;
+  static uint32_t KeyOf(Entry entry) { return static_cast<uint32_t>(entry >> 32); }
+  static uint32_t SequenceOf(Entry entry) { return static_cast<uint32_t>(entry); }
+  // What a compacted cell leaves behind it: its key, and no piece.
+  static constexpr uint32_t kDeadEntry = kNone;
+  static constexpr uint32_t kEmptySlot = kNone;
 
   int64_t CellIndex(double coordinate) const;
   static uint32_t KeyOf(int64_t x, int64_t y, uint32_t layer);
-  uint32_t FirstInCell(Cell& cell, uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
-  Cell* FindCell(uint32_t key);
+  // The bit of the occupancy filter a key stands on.
+  std::size_t FilterBit(uint32_t key) const { return (key * 0x9E3779B1u) >> filterShift_; }
+  uint32_t FirstInCell(uint32_t& slot, uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
+  // The slot of the cell with this key; null when no cell has it.
+  uint32_t* FindCell(uint32_t key);
   // Sorts the entries into their cells before the first query.
   void Seal();
 
   double tolerance_;
   double cellSize_;
   const std::vector<uint32_t>& layers_;
+  const PieceEnds& ends_;
   std::vector<Entry> entries_;
-  std::vector<Cell> cells_;
-  std::vector<uint32_t> slots_;  // a power of two of them; kEmptySlot where no cell is
+  // An open-addressed table of the cells: each slot holds the position in
+  // entries_ of its cell's first entry not known to be dead (kEmptySlot
+  // where no cell is). A power of two of them.
+  std::vector<uint32_t> slots_;
+  // One bit per key hash, set where some cell is: most queries ask about
+  // empty cells, and this answers them from a table small enough to stay in
+  // the cache.
+  std::vector<uint64_t> filter_;
+  unsigned filterShift_ = 32;
   bool sealed_ = false;
 };
 

@@ -25,9 +25,12 @@ bool IsJoinable(const Element& element) {
 
 // The elements in list order, numbered by their position: deletion keeps
 // the order of the others, so a number stands for a position for good.
-struct NumberedDrawing {
+struct NumberedDrawing : PieceEnds {
   std::vector<std::list<Element>::iterator> elements;
   std::vector<uint32_t> layers;  // a number per layer name
+
+  Point3 Start(uint32_t sequence) const override { return elements[sequence]->nodes().front().point(); }
+  Point3 End(uint32_t sequence) const override { return elements[sequence]->nodes().back().point(); }
 
   explicit NumberedDrawing(Drawing& drawing) {
     std::map<std::string, uint32_t, std::less<>> layerNumbers;
@@ -63,7 +66,7 @@ EndpointGrid GridOfEnds(const NumberedDrawing& numbered, double tolerance, std::
     alive[i] = 1;
     ++taking;
   }
-  EndpointGrid grid(LargestEndCoordinate(numbered), tolerance, 2 * taking, numbered.layers);
+  EndpointGrid grid(LargestEndCoordinate(numbered), tolerance, 2 * taking, numbered.layers, numbered);
   for (uint32_t i = 0; i < count; ++i) {
     if (!alive[i]) continue;
     const Element& element = *numbered.elements[i];

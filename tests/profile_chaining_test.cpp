@@ -149,15 +149,15 @@ TEST(Chaining, CleanRemovesShortPiecesAndCloseVertices) {
 // start points all occur often. A walk starts most pieces where the one
 // before ended, as drawn outlines do: the piece after a profile is then
 // mostly, but not always, the one the scan takes.
-void RandomDrawing(std::mt19937& random, Drawing& drawing, int pieces, bool walk = false) {
+void RandomDrawing(std::mt19937& random, Drawing& drawing, int pieces, bool walk = false, int span = 6) {
   const char* layers[] = {"A", "B", "CUT"};
-  auto coordinate = [&](int span) { return static_cast<double>(random() % span) + (random() % 4 == 0 ? 0.3 : 0.0); };
+  auto coordinate = [&]() { return static_cast<double>(random() % span) + (random() % 4 == 0 ? 0.3 : 0.0); };
   Point3 last{0, 0, 0};
   for (int i = 0; i < pieces; ++i) {
     const std::string layer = layers[random() % (walk ? 2 : 3)];
-    Point3 a{coordinate(6), coordinate(6), random() % 8 == 0 ? 1.0 : 0.0};
+    Point3 a{coordinate(), coordinate(), random() % 8 == 0 ? 1.0 : 0.0};
     if (walk && random() % 5 != 0) a = last;
-    Point3 b{coordinate(6), coordinate(6), 0.0};
+    Point3 b{coordinate(), coordinate(), 0.0};
     if (walk && random() % 6 == 0) std::swap(a, b);
     last = b;
     switch (random() % 8) {
@@ -191,6 +191,23 @@ TEST(Chaining, FastChainingEqualsTheScanOnRandomDrawings) {
     Chain(fast, tolerance, withCoded ? coded : nullptr, startPoints);
     test::ReferenceChain(reference, tolerance, withCoded ? coded : nullptr, startPoints);
     ASSERT_EQ(Describe(fast), Describe(reference)) << "round " << round << " tolerance " << tolerance;
+  }
+}
+
+// Hundreds of ends on a few spots: pieces die in the middle of crowded
+// cells, which are then compacted, and the pieces left in them must still
+// be found.
+TEST(Chaining, FastChainingEqualsTheScanOnCrowdedSpots) {
+  std::mt19937 random(314);
+  for (int round = 0; round < 60; ++round) {
+    const double tolerance = round % 3 == 0 ? 0.0 : 0.3;
+    Drawing fast("x");
+    RandomDrawing(random, fast, 200 + static_cast<int>(random() % 200), round % 2 == 1, 2);
+    Drawing reference("x");
+    for (const Element& element : fast.elements()) reference.elements().push_back(element);
+    Chain(fast, tolerance, nullptr, round % 4 == 0);
+    test::ReferenceChain(reference, tolerance, nullptr, round % 4 == 0);
+    ASSERT_EQ(Describe(fast), Describe(reference)) << "round " << round;
   }
 }
 
