@@ -7,7 +7,7 @@ void Drawing::Clear() {
   current_ = nullptr;
 }
 
-std::list<Element>::iterator Drawing::Erase(std::list<Element>::iterator element) {
+ElementList::iterator Drawing::Erase(ElementList::iterator element) {
   if (current_ == &*element) current_ = nullptr;
   return elements_.erase(element);
 }

@@ -2,11 +2,11 @@
 // builders that create them.
 #pragma once
 
-#include <list>
 #include <string>
 #include <string_view>
 
 #include "geometry/element.h"
+#include "geometry/element_list.h"
 
 namespace dxfelem {
 
@@ -34,8 +34,8 @@ class Drawing {
   // The layer and tag names of the drawing's elements.
   NameTable& names() { return names_; }
 
-  std::list<Element>& elements() { return elements_; }
-  const std::list<Element>& elements() const { return elements_; }
+  ElementList& elements() { return elements_; }
+  const ElementList& elements() const { return elements_; }
   // The element most recently created by a builder; null when none was.
   Element* current() const { return current_; }
   void set_current(Element* element) { current_ = element; }
@@ -46,7 +46,7 @@ class Drawing {
   void StreamTo(FinishedElements* stream) { stream_ = stream; }
   // Removes and deletes one element; the current element is forgotten
   // when it is the one removed.
-  std::list<Element>::iterator Erase(std::list<Element>::iterator element);
+  ElementList::iterator Erase(ElementList::iterator element);
 
   // Single-node and path-start builders always make a new element, add it at
   // the end of the list and make it current.
@@ -67,7 +67,7 @@ class Drawing {
 
   std::string name_;
   NameTable names_;  // before the elements, which point into it
-  std::list<Element> elements_;
+  ElementList elements_;
   Element* current_ = nullptr;
   FinishedElements* stream_ = nullptr;
 };

@@ -26,17 +26,31 @@ bool IsJoinable(const Element& element) {
 // The elements in list order, numbered by their position: deletion keeps
 // the order of the others, so a number stands for a position for good.
 struct NumberedDrawing : PieceEnds {
-  std::vector<std::list<Element>::iterator> elements;
-  std::vector<uint32_t> layers;  // a number per layer name
+  ElementList& list;
+  std::vector<uint32_t> positions;  // in the list, by number
+  std::vector<uint32_t> layers;     // a number per layer name
 
-  Point3 Start(uint32_t sequence) const override { return elements[sequence]->nodes().front().point(); }
-  Point3 End(uint32_t sequence) const override { return elements[sequence]->nodes().back().point(); }
+  Element& operator[](uint32_t sequence) const { return list.At(positions[sequence]); }
+  ElementList::iterator IteratorOf(uint32_t sequence) { return {&list, positions[sequence]}; }
+  std::size_t size() const { return positions.size(); }
+  Point3 Start(uint32_t sequence) const override { return (*this)[sequence].nodes().front().point(); }
+  Point3 End(uint32_t sequence) const override { return (*this)[sequence].nodes().back().point(); }
 
-  explicit NumberedDrawing(Drawing& drawing) {
+  explicit NumberedDrawing(Drawing& drawing) : list(drawing.elements()) {
     std::map<std::string, uint32_t, std::less<>> layerNumbers;
-    for (auto it = drawing.elements().begin(); it != drawing.elements().end(); ++it) {
-      elements.push_back(it);
-      layers.push_back(layerNumbers.try_emplace(it->layer(), static_cast<uint32_t>(layerNumbers.size())).first->second);
+    // Elements in a row mostly share their layer: its number is looked up
+    // again only when the name changes.
+    const std::string* lastLayer = nullptr;
+    uint32_t lastNumber = 0;
+    positions.reserve(list.size());
+    layers.reserve(list.size());
+    for (auto it = list.begin(); it != list.end(); ++it) {
+      positions.push_back(static_cast<uint32_t>(it.index()));
+      if (&it->layer() != lastLayer) {
+        lastLayer = &it->layer();
+        lastNumber = layerNumbers.try_emplace(*lastLayer, static_cast<uint32_t>(layerNumbers.size())).first->second;
+      }
+      layers.push_back(lastNumber);
     }
   }
 };
@@ -44,9 +58,10 @@ struct NumberedDrawing : PieceEnds {
 // The largest |x| or |y| of any end: every point the grid is given or asked about.
 double LargestEndCoordinate(const NumberedDrawing& numbered) {
   double largest = 0.0;
-  for (const auto& element : numbered.elements) {
-    if (element->empty()) continue;
-    for (const ElementNode* end : {&element->nodes().front(), &element->nodes().back()}) {
+  for (uint32_t i = 0; i < numbered.size(); ++i) {
+    const Element& element = numbered[i];
+    if (element.empty()) continue;
+    for (const ElementNode* end : {&element.nodes().front(), &element.nodes().back()}) {
       largest = std::max({largest, std::fabs(end->x), std::fabs(end->y)});
     }
   }
@@ -58,18 +73,18 @@ double LargestEndCoordinate(const NumberedDrawing& numbered) {
 template <typename Test>
 EndpointGrid GridOfEnds(const NumberedDrawing& numbered, double tolerance, std::vector<uint8_t>& alive,
                         Test takesPart) {
-  const std::size_t count = numbered.elements.size();
+  const std::size_t count = numbered.size();
   alive.assign(count, 0);
   std::size_t taking = 0;
   for (uint32_t i = 0; i < count; ++i) {
-    if (!takesPart(*numbered.elements[i])) continue;
+    if (!takesPart(numbered[i])) continue;
     alive[i] = 1;
     ++taking;
   }
   EndpointGrid grid(LargestEndCoordinate(numbered), tolerance, 2 * taking, numbered.layers, numbered);
   for (uint32_t i = 0; i < count; ++i) {
     if (!alive[i]) continue;
-    const Element& element = *numbered.elements[i];
+    const Element& element = numbered[i];
     grid.Add(i, element.nodes().front().point());
     grid.Add(i, element.nodes().back().point());
   }
@@ -111,7 +126,7 @@ bool MeetsEither(const Element& piece, const Point3& a, const Point3& b, double 
 }
 
 void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance, const CodedLayerTest& isCoded) {
-  const std::size_t count = numbered.elements.size();
+  const std::size_t count = numbered.size();
   // alive: still a candidate for joining; gone: joined away.
   std::vector<uint8_t> alive;
   std::vector<uint8_t> gone(count, 0);
@@ -122,7 +137,7 @@ void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance,
     if (gone[e]) continue;
     // The scan only ever looks ahead: E is no candidate for what follows.
     alive[e] = 0;
-    Element& receiver = *numbered.elements[e];
+    Element& receiver = numbered[e];
     if (!IsJoinable(receiver) || (isCoded && isCoded(receiver.layer()))) continue;
     const uint32_t layer = numbered.layers[e];
     while (true) {
@@ -132,11 +147,11 @@ void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance,
       // whenever it meets E: drawn pieces mostly follow one another, and
       // this spares the grid the search.
       uint32_t f = nextAlive.From(e + 1);
-      if (f >= count || numbered.layers[f] != layer || !MeetsEither(*numbered.elements[f], ee, es, tolerance)) {
+      if (f >= count || numbered.layers[f] != layer || !MeetsEither(numbered[f], ee, es, tolerance)) {
         f = std::min(grid.FirstWithin(layer, ee, alive), grid.FirstWithin(layer, es, alive));
       }
       if (f == EndpointGrid::kNone) break;
-      Element& piece = *numbered.elements[f];
+      Element& piece = numbered[f];
       const Point3 fs = piece.nodes().front().point();
       const Point3 fe = piece.nodes().back().point();
       if (ChainDistance(ee, fs) <= tolerance) {
@@ -152,39 +167,39 @@ void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance,
       }
       alive[f] = 0;
       gone[f] = 1;
-      drawing.Erase(numbered.elements[f]);
+      drawing.Erase(numbered.IteratorOf(f));
       // Its ends have moved: the receiver is taken again, if it still can be.
       if (!IsJoinable(receiver)) break;
     }
   }
 
-  std::vector<std::list<Element>::iterator> remaining;
+  std::vector<uint32_t> remaining;
   std::vector<uint32_t> layers;
   for (uint32_t i = 0; i < count; ++i) {
     if (gone[i]) continue;
-    remaining.push_back(numbered.elements[i]);
+    remaining.push_back(numbered.positions[i]);
     layers.push_back(numbered.layers[i]);
   }
-  numbered.elements = std::move(remaining);
+  numbered.positions = std::move(remaining);
   numbered.layers = std::move(layers);
 }
 
 void StartPointPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance) {
-  const std::size_t count = numbered.elements.size();
+  const std::size_t count = numbered.size();
   std::vector<uint8_t> alive;
   EndpointGrid grid = GridOfEnds(numbered, tolerance, alive, [](const Element& element) {
     return element.NodeCount() >= 2 && !element.IsClosed();
   });
   const ElementName usedStartPoint = drawing.names().Intern(kUsedStartPointLayer);
   for (uint32_t p = 0; p < count; ++p) {
-    Element& point = *numbered.elements[p];
+    Element& point = numbered[p];
     if (point.NodeCount() != 1 || point.layer() == kUsedStartPointLayer) continue;
     const Point3 s = point.nodes().front().point();
     // Turning a profile round keeps its two ends where they were, so the
     // grid stays right; which end is the start is read from the profile.
     const uint32_t f = grid.FirstWithin(numbered.layers[p], s, alive);
     if (f == EndpointGrid::kNone) continue;
-    Element& profile = *numbered.elements[f];
+    Element& profile = numbered[f];
     if (ChainDistance(s, profile.nodes().back().point()) <= tolerance) profile.Reverse();
     point.set_layer(usedStartPoint);
   }
