@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "geometry/element.h"
