@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/spread_sort.h"
+
 namespace dxfelem {
 namespace {
 
@@ -49,7 +51,7 @@ void EndpointGrid::Add(uint32_t sequence, const Point3& point) {
 
 void EndpointGrid::Seal() {
   sealed_ = true;
-  std::sort(entries_.begin(), entries_.end());
+  SortSpreadNumbers(entries_);
   std::size_t cells = 0;
   for (std::size_t i = 0; i < entries_.size(); ++i) cells += i == 0 || KeyOf(entries_[i]) != KeyOf(entries_[i - 1]);
   std::size_t slots = 16;
