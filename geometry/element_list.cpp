@@ -2,7 +2,7 @@
 
 namespace dxfelem {
 
-std::size_t ElementList::NextLive(std::size_t index) const {
+std::size_t ElementList::SearchLive(std::size_t index) const {
   const bool fromFront = index <= firstLive_;
   if (fromFront) index = firstLive_;
   while (index < used_ && !IsLive(index)) ++index;

@@ -117,8 +117,13 @@ class ElementList {
   Element& Record(std::size_t index) const {
     return reinterpret_cast<Element*>(chunks_[index >> kChunkBits]->records)[index & kChunkMask];
   }
-  // The first live position at or after `index`; kEnd when none is.
-  std::size_t NextLive(std::size_t index) const;
+  // The first live position at or after `index`; kEnd when none is. The
+  // usual step, to a live record after the front, is taken here.
+  std::size_t NextLive(std::size_t index) const {
+    if (index > firstLive_ && index < used_ && IsLive(index)) return index;
+    return SearchLive(index);
+  }
+  std::size_t SearchLive(std::size_t index) const;
   // The last live position before `index` (kEnd: the last one).
   std::size_t PreviousLive(std::size_t index) const;
 
