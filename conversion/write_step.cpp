@@ -23,14 +23,11 @@ void ElementWriting::Take(Element& element) {
 
 StatusInfo ElementWriting::Finish() {
   if (!job_.drawing) return StatusInfo();
-  bool written = false;
-  if (stream_) {
-    // What is left was processed with the drawing.
-    for (const Element& element : job_.drawing->elements()) stream_->Write(element);
-    written = stream_->Commit();
-  } else {
-    written = WriteTextElementFile(*job_.drawing, job_.parameters.DecimaliTxt);
-  }
+  // What is left (everything, when nothing was streamed) was processed
+  // with the drawing.
+  if (!stream_) stream_ = std::make_unique<ElementFileStream>(job_.drawing->name(), job_.parameters.DecimaliTxt);
+  for (const Element& element : job_.drawing->elements()) stream_->Write(element);
+  const bool written = stream_->Commit();
   const StatusInfo status = written ? StatusInfo() : StatusInfo::FileFailure(DXFELEM_E_FILE, job_.drawing->name());
   // The drawing may be large: it goes as soon as it is written.
   job_.drawing.reset();

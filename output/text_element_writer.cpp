@@ -79,26 +79,21 @@ ElementFileStream::ElementFileStream(std::string path, int decimals) : path_(std
 
 ElementFileStream::~ElementFileStream() = default;
 
-void ElementFileStream::Write(const Element& element) {
-  if (failed_ || element.empty()) return;
-  if (!file_) {
+bool ElementFileStream::Opened() {
+  if (!file_ && !failed_) {
     file_ = std::make_unique<TextOutputFile>();
-    if (!file_->Open(path_)) {
-      failed_ = true;
-      return;
-    }
+    failed_ = !file_->Open(path_);
   }
-  WriteLines(element, file_.get(), decimals_, line_);
+  return !failed_;
+}
+
+void ElementFileStream::Write(const Element& element) {
+  if (!element.empty() && Opened()) WriteLines(element, file_.get(), decimals_, line_);
 }
 
 bool ElementFileStream::Commit() {
-  if (failed_) return false;
   // A drawing whose elements wrote nothing still makes its (empty) file.
-  if (!file_) {
-    file_ = std::make_unique<TextOutputFile>();
-    if (!file_->Open(path_)) return false;
-  }
-  return file_->Commit();
+  return Opened() && file_->Commit();
 }
 
 bool WriteTextElementFile(const Drawing& drawing, int decimals) {

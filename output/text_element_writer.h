@@ -35,6 +35,9 @@ class ElementFileStream {
   bool Commit();
 
  private:
+  // Opens the file the first time; false once it could not be opened.
+  bool Opened();
+
   std::string path_;
   int decimals_;
   std::unique_ptr<TextOutputFile> file_;

@@ -25,6 +25,14 @@ class ConvertTest(unittest.TestCase):
     def path(self, name):
         return os.path.join(self.folder, name)
 
+    def assertConversionFails(self, name, text, code):
+        """Converting a drawing of this text raises DxfelemError with the code."""
+        with open(self.path(name), "w") as drawing:
+            drawing.write(text)
+        with self.assertRaises(dxfelem.DxfelemError) as raised:
+            dxfelem.convert(self.path(name), self.path("out.txt"))
+        self.assertEqual(raised.exception.code, code)
+
     def test_the_example_converts_with_its_settings_written_back(self):
         settings = shutil.copy(EXAMPLE_SETTINGS, self.path("panel.ini"))
         result = dxfelem.convert(EXAMPLE, self.path("panel.txt"), params=settings, section="Panel",
@@ -57,19 +65,8 @@ class ConvertTest(unittest.TestCase):
         self.assertEqual(raised.exception.result.status, 508)
         self.assertIn("(code 8)", str(raised.exception))
 
-        notes = self.path("notes.dxf")
-        with open(notes, "w") as text:
-            text.write("just some notes\n")
-        with self.assertRaises(dxfelem.DxfelemError) as raised:
-            dxfelem.convert(notes, self.path("out.txt"))
-        self.assertEqual(raised.exception.code, 13)
-
-        empty = self.path("empty.dxf")
-        with open(empty, "w") as drawing:
-            drawing.write("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n")
-        with self.assertRaises(dxfelem.DxfelemError) as raised:
-            dxfelem.convert(empty, self.path("out.txt"))
-        self.assertEqual(raised.exception.code, 41)
+        self.assertConversionFails("notes.dxf", "just some notes\n", 13)
+        self.assertConversionFails("empty.dxf", "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n", 41)
 
         with self.assertRaises(ValueError):
             dxfelem.convert(EXAMPLE, self.path("out.txt"), params=self.path("p.ini"))
