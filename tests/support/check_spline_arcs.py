@@ -13,58 +13,40 @@ import math
 import sys
 
 import ezdxf
+from ezdxf.math import Vec3
 
 
 def circle(a, b, c):
-    ab = [b[i] - a[i] for i in range(3)]
-    ac = [c[i] - a[i] for i in range(3)]
-    n = cross(ab, ac)
-    nn = dot(n, n)
-    t1 = cross(n, ab)
-    t2 = cross(ac, n)
-    off = [(dot(ac, ac) * t1[i] + dot(ab, ab) * t2[i]) / (2 * nn) for i in range(3)]
-    return [a[i] + off[i] for i in range(3)], math.sqrt(dot(off, off))
-
-
-def cross(u, v):
-    return [u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]]
-
-
-def dot(u, v):
-    return sum(u[i] * v[i] for i in range(3))
-
-
-def dist(u, v):
-    return math.sqrt(sum((u[i] - v[i]) ** 2 for i in range(3)))
+    ab, ac = b - a, c - a
+    n = ab.cross(ac)
+    off = (n.cross(ab) * ac.magnitude_square + ac.cross(n) * ab.magnitude_square) / (2 * n.magnitude_square)
+    return a + off, off.magnitude
 
 
 def to_segment(q, a, b):
-    ab = [b[i] - a[i] for i in range(3)]
-    ll = dot(ab, ab)
-    s = 0.0 if ll == 0 else max(0.0, min(1.0, dot([q[i] - a[i] for i in range(3)], ab) / ll))
-    return dist(q, [a[i] + s * ab[i] for i in range(3)])
+    ab = b - a
+    ll = ab.magnitude_square
+    s = 0.0 if ll == 0 else max(0.0, min(1.0, (q - a).dot(ab) / ll))
+    return q.distance(a + ab * s)
 
 
 def to_arc(q, a, m, b):
     centre, r = circle(a, m, b)
     if not math.isfinite(r) or r > 1e9:
         return to_segment(q, a, b)
-    e1 = [(a[i] - centre[i]) / r for i in range(3)]
-    n = cross([a[i] - centre[i] for i in range(3)], [m[i] - centre[i] for i in range(3)])
-    ln = math.sqrt(dot(n, n))
-    n = [x / ln for x in n]
-    e2 = cross(n, e1)
+    e1 = (a - centre) / r
+    n = (a - centre).cross(m - centre).normalize()
+    e2 = n.cross(e1)
 
     def angle(p):
-        d = [p[i] - centre[i] for i in range(3)]
-        x = math.atan2(dot(d, e2), dot(d, e1))
+        x = math.atan2((p - centre).dot(e2), (p - centre).dot(e1))
         return x + 2 * math.pi if x < 0 else x
 
-    h = dot([q[i] - centre[i] for i in range(3)], n)
-    p = [q[i] - h * n[i] for i in range(3)]
+    h = (q - centre).dot(n)
+    p = q - n * h
     if angle(p) <= angle(b):
-        return math.hypot(h, dist(p, centre) - r)
-    return min(dist(q, a), dist(q, b))
+        return math.hypot(h, p.distance(centre) - r)
+    return min(q.distance(a), q.distance(b))
 
 
 def elements(path):
@@ -72,7 +54,7 @@ def elements(path):
     current = []
     for line in open(path, encoding="latin-1"):
         fields = [f.strip() for f in line.split(",")]
-        code, node = fields[0], [float(fields[2]), float(fields[3]), float(fields[4])]
+        code, node = fields[0], Vec3(float(fields[2]), float(fields[3]), float(fields[4]))
         current.append((code, node))
         if code in ("FIN", "ISO"):
             result.append(current)
