@@ -26,15 +26,21 @@ uint32_t EndpointGrid::KeyOf(int64_t x, int64_t y, uint32_t layer) {
   return static_cast<uint32_t>(h >> 32);
 }
 
-EndpointGrid::EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries,
-                           const std::vector<uint32_t>& layers, const PieceEnds& ends)
+EndpointGrid::EndpointGrid(double tolerance, std::size_t pieces, const std::vector<uint32_t>& layers,
+                           const PieceEnds& ends)
     : tolerance_(tolerance), layers_(layers), ends_(ends) {
+  // Entries are keyed in cells of this size as they come in; Seal() makes
+  // sure it is large enough for the largest coordinate.
+  cellSize_ = CellSizeFor(0.0);
+  entries_.reserve(2 * pieces);
+}
+
+double EndpointGrid::CellSizeFor(double largest) const {
   // Twice the tolerance: the square of reach around a point then touches at
   // most 2 x 2 cells, where cells of one tolerance would need 3 x 3.
-  cellSize_ = std::max(2.0 * tolerance, largestCoordinate * kRelativeCell);
+  const double size = std::max(2.0 * tolerance_, largest * kRelativeCell);
   // Everything at the origin with a tolerance of 0: any size will do.
-  if (!(cellSize_ > 0.0) || !std::isfinite(cellSize_)) cellSize_ = 1.0;
-  entries_.reserve(entries);
+  return size > 0.0 && std::isfinite(size) ? size : 1.0;
 }
 
 int64_t EndpointGrid::CellIndex(double coordinate) const {
@@ -44,13 +50,33 @@ int64_t EndpointGrid::CellIndex(double coordinate) const {
   return static_cast<int64_t>(index);
 }
 
-void EndpointGrid::Add(uint32_t sequence, const Point3& point) {
+void EndpointGrid::AddEntry(uint32_t sequence, const Point3& point) {
   const uint32_t key = KeyOf(CellIndex(point.x), CellIndex(point.y), layers_[sequence]);
   entries_.push_back(static_cast<Entry>(key) << 32 | sequence);
 }
 
+void EndpointGrid::Add(uint32_t sequence) {
+  const Point3 start = ends_.Start(sequence);
+  const Point3 end = ends_.End(sequence);
+  Cover(start.x, start.y);
+  Cover(end.x, end.y);
+  AddEntry(sequence, start);
+  AddEntry(sequence, end);
+}
+
 void EndpointGrid::Seal() {
-  sealed_ = true;
+  // The cells were sized from the tolerance while the entries came in; a
+  // drawing reaching so far that rounding would cross them is entered again
+  // in larger cells. Each piece's start comes before its end.
+  if (const double size = CellSizeFor(largest_); size != cellSize_) {
+    cellSize_ = size;
+    for (Entry& entry : entries_) {
+      const uint32_t sequence = SequenceOf(entry);
+      const bool isStart = (&entry - entries_.data()) % 2 == 0;
+      const Point3 point = isStart ? ends_.Start(sequence) : ends_.End(sequence);
+      entry = static_cast<Entry>(KeyOf(CellIndex(point.x), CellIndex(point.y), layers_[sequence])) << 32 | sequence;
+    }
+  }
   SortSpreadNumbers(entries_);
   std::size_t cells = 0;
   for (std::size_t i = 0; i < entries_.size(); ++i) cells += i == 0 || KeyOf(entries_[i]) != KeyOf(entries_[i - 1]);
@@ -132,7 +158,6 @@ uint32_t EndpointGrid::FirstInCell(uint32_t& slot, uint32_t layer, const Point3&
 }
 
 uint32_t EndpointGrid::FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive) {
-  if (!sealed_) Seal();
   // A little beyond the tolerance, so that no rounding of the sums can
   // leave out a cell holding an entry that passes the distance test.
   const double reachX = tolerance_ * (1.0 + 1e-12) + std::fabs(point.x) * 1e-15;

@@ -4,6 +4,7 @@
 // without scanning the list.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -29,22 +30,27 @@ class EndpointGrid {
 
   // Cells are twice the tolerance, so that a query looks at no more than
   // 2 x 2 cells (3 x 3 where rounding reaches over an edge), and never so
-  // small that the rounding of `largestCoordinate` (the largest |x| or |y|
-  // of any point added or asked about) reaches past a neighbouring cell.
-  // The size does not follow the drawing's extent: one entity far away must
-  // not put every other end point into one cell. `entries` is how many will
-  // be added: the grid takes that much room once. `layers[sequence]` is the
-  // layer of each entry's piece.
-  EndpointGrid(double largestCoordinate, double tolerance, std::size_t entries, const std::vector<uint32_t>& layers,
-               const PieceEnds& ends);
+  // small that the rounding of the largest |x| or |y| of any point added or
+  // covered reaches past a neighbouring cell. The size does not follow the
+  // drawing's extent: one entity far away must not put every other end
+  // point into one cell. `pieces` is about how many will be added: the grid
+  // takes room for them once. `layers[sequence]` is the layer of each piece.
+  EndpointGrid(double tolerance, std::size_t pieces, const std::vector<uint32_t>& layers, const PieceEnds& ends);
 
-  // Entries must be added in increasing sequence numbers, all of them
-  // before the first query. A piece's ends may be turned round later: a
-  // candidate is checked at both its ends.
-  void Add(uint32_t sequence, const Point3& point);
+  // Enters the two ends of a piece. Pieces must be added in increasing
+  // sequence numbers. A piece's ends may be turned round later: a candidate
+  // is checked at both its ends.
+  void Add(uint32_t sequence);
+  // Makes the cells large enough for a point that will be asked about
+  // without being an end of a piece added.
+  void Cover(const Point3& point) { Cover(point.x, point.y); }
+  // Sorts the entries into their cells, after the last Add() and before the
+  // first query, while every piece still has the ends it was added with.
+  void Seal();
   // The smallest live sequence number of the layer with an end whose 3D
   // distance to `point` is at most the tolerance; kNone when there is none.
-  // `alive[sequence]` tells which entries still count.
+  // `alive[sequence]` tells which entries still count. `point` is an end
+  // of a piece added or a point covered.
   uint32_t FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
 
  private:
@@ -61,6 +67,9 @@ class EndpointGrid {
   static constexpr uint32_t kDeadEntry = kNone;
   static constexpr uint32_t kEmptySlot = kNone;
 
+  void Cover(double x, double y) { largest_ = std::max({largest_, std::fabs(x), std::fabs(y)}); }
+  void AddEntry(uint32_t sequence, const Point3& point);
+  double CellSizeFor(double largest) const;
   int64_t CellIndex(double coordinate) const;
   static uint32_t KeyOf(int64_t x, int64_t y, uint32_t layer);
   // The bit of the occupancy filter a key stands on.
@@ -68,11 +77,10 @@ class EndpointGrid {
   uint32_t FirstInCell(uint32_t& slot, uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
   // The slot of the cell with this key; null when no cell has it.
   uint32_t* FindCell(uint32_t key);
-  // Sorts the entries into their cells before the first query.
-  void Seal();
 
   double tolerance_;
   double cellSize_;
+  double largest_ = 0.0;  // of every |x| and |y| added or covered
   const std::vector<uint32_t>& layers_;
   const PieceEnds& ends_;
   std::vector<Entry> entries_;
@@ -85,7 +93,6 @@ class EndpointGrid {
   // the cache.
   std::vector<uint64_t> filter_;
   unsigned filterShift_ = 32;
-  bool sealed_ = false;
 };
 
 // The distance the chaining compares with its tolerance.

@@ -55,39 +55,26 @@ struct NumberedDrawing : PieceEnds {
   }
 };
 
-// The largest |x| or |y| of any end: every point the grid is given or asked about.
-double LargestEndCoordinate(const NumberedDrawing& numbered) {
-  double largest = 0.0;
-  for (uint32_t i = 0; i < numbered.size(); ++i) {
-    const Element& element = numbered[i];
-    if (element.empty()) continue;
-    for (const ElementNode* end : {&element.nodes().front(), &element.nodes().back()}) {
-      largest = std::max({largest, std::fabs(end->x), std::fabs(end->y)});
-    }
-  }
-  return largest;
-}
-
 // The grid over the ends of the pieces that pass `takesPart`, entered in
-// the drawing's order; `alive` marks them.
+// the drawing's order; `alive` marks them. The ends of the others are
+// covered: they may be asked about.
 template <typename Test>
 EndpointGrid GridOfEnds(const NumberedDrawing& numbered, double tolerance, std::vector<uint8_t>& alive,
                         Test takesPart) {
   const std::size_t count = numbered.size();
   alive.assign(count, 0);
-  std::size_t taking = 0;
+  EndpointGrid grid(tolerance, count, numbered.layers, numbered);
   for (uint32_t i = 0; i < count; ++i) {
-    if (!takesPart(numbered[i])) continue;
-    alive[i] = 1;
-    ++taking;
-  }
-  EndpointGrid grid(LargestEndCoordinate(numbered), tolerance, 2 * taking, numbered.layers, numbered);
-  for (uint32_t i = 0; i < count; ++i) {
-    if (!alive[i]) continue;
     const Element& element = numbered[i];
-    grid.Add(i, element.nodes().front().point());
-    grid.Add(i, element.nodes().back().point());
+    if (takesPart(element)) {
+      alive[i] = 1;
+      grid.Add(i);
+    } else if (!element.empty()) {
+      grid.Cover(element.nodes().front().point());
+      grid.Cover(element.nodes().back().point());
+    }
   }
+  grid.Seal();
   return grid;
 }
 

@@ -5,15 +5,23 @@
 namespace dxfelem {
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 16;
+// Large enough that handing a buffer to the writer thread costs next to
+// nothing beside writing it.
+constexpr std::size_t kBufferSize = 1 << 18;
 
 }  // namespace
 
 bool TextOutputFile::Open(const std::string& path) {
+  writer_.reset();
   used_ = 0;
   failed_ = !replacement_.Begin(path);
   if (failed_) return false;
-  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
+  for (auto& buffer : buffers_) {
+    if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
+  }
+  buffer_ = buffers_[0].get();
+  writer_ = std::make_unique<WriteBehind>(
+      [this](const char* bytes, std::size_t count) { return replacement_.Write(bytes, count); });
   return true;
 }
 
@@ -25,7 +33,7 @@ void TextOutputFile::Write(std::string_view text) {
     while (plain > 0) {
       if (used_ == kBufferSize) Flush();
       const std::size_t n = plain < kBufferSize - used_ ? plain : kBufferSize - used_;
-      std::memcpy(buffer_.get() + used_, text.data(), n);
+      std::memcpy(buffer_ + used_, text.data(), n);
       used_ += n;
       text.remove_prefix(n);
       plain -= n;
@@ -39,16 +47,22 @@ void TextOutputFile::Write(std::string_view text) {
 }
 
 void TextOutputFile::Flush() {
-  if (used_ > 0 && !failed_ && !replacement_.Write(buffer_.get(), used_)) {
-    // The new version is dropped at once: a full disk gets its space back.
-    failed_ = true;
-    replacement_.Abandon();
-  }
+  if (!failed_ && !writer_->Hand(buffer_, used_)) Fail();
+  buffer_ = buffer_ == buffers_[0].get() ? buffers_[1].get() : buffers_[0].get();
   used_ = 0;
 }
 
+void TextOutputFile::Fail() {
+  // The new version is dropped at once: a full disk gets its space back.
+  failed_ = true;
+  replacement_.Abandon();
+}
+
 bool TextOutputFile::Commit() {
-  Flush();
+  if (failed_) return false;
+  // The last, partial buffer is written here: a small file needs no thread.
+  if (!writer_->Finish() || (used_ > 0 && !replacement_.Write(buffer_, used_))) Fail();
+  used_ = 0;
   const bool committed = !failed_ && replacement_.Commit();
   failed_ = true;
   return committed;

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "platform/file_replacement.h"
+#include "platform/write_behind.h"
 
 namespace dxfelem {
 
@@ -32,12 +33,17 @@ class TextOutputFile {
   bool Commit();
 
  private:
+  // Hands the full buffer to the writer thread and goes on in the other.
   void Flush();
+  void Fail();
 
   FileReplacement replacement_;
-  std::unique_ptr<char[]> buffer_;
+  std::unique_ptr<char[]> buffers_[2];
+  char* buffer_ = nullptr;  // the one being filled
   std::size_t used_ = 0;
   bool failed_ = true;  // nothing is written before Open()
+  // Last, so that it stops writing before the buffers and the file go.
+  std::unique_ptr<WriteBehind> writer_;
 };
 
 }  // namespace dxfelem

@@ -231,7 +231,7 @@ TEST(TextOutputFile, AnAbandonedFileLeavesTheOldOneAndNoTrace) {
   {
     TextOutputFile file;
     ASSERT_TRUE(file.Open(path));
-    file.Write(std::string(200000, 'x') + "\n");
+    file.Write(std::string(600000, 'x') + "\n");  // buffers in flight on the writer thread
     // The new content is beside it (unnamed where the file system can), not in it.
     EXPECT_LE(FilesIn(dir), 2u);
     EXPECT_EQ(test::ReadFileBytes(path), "the user's file");
