@@ -1,6 +1,7 @@
 #include "output/text_element_writer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "output/grid_number_text.h"
@@ -13,18 +14,56 @@ namespace {
 constexpr std::size_t kEntityWidth = 6;
 constexpr std::size_t kNumberWidth = 12;
 constexpr std::size_t kNameWidth = 64;
-
-void AppendPadded(std::string& line, std::string_view text, std::size_t width) {
-  line.append(text);
-  if (text.size() < width) line.append(width - text.size(), ' ');
-}
+// The longest a line's start can be: mnemonic, entity and four numbers
+// with their commas; the names that end it are measured once per element.
+constexpr std::size_t kLongestLineStart = 4 + 12 + 4 * (kFixedTextCapacity + 1);
 
 // Numbers are rounded to N - 1 decimals and written with N.
-void AppendNumber(std::string& line, double value, int decimals) {
-  char digits[kFixedTextCapacity];
-  const std::size_t length = FormatGridNumber(digits, value, decimals);
-  AppendPadded(line, std::string_view(digits, length), kNumberWidth);
-  line.push_back(',');
+char* PutNumber(char* out, double value, int decimals) {
+  const std::size_t length = FormatGridNumber(out, value, decimals);
+  if (length < kNumberWidth) std::memset(out + length, ' ', kNumberWidth - length);
+  out += std::max(length, kNumberWidth);
+  *out++ = ',';
+  return out;
+}
+
+// A line up to its names: "VER,    12,1.00000     ,...,".
+char* PutLineStart(char* out, const ElementNode& node, int decimals) {
+  const std::string_view mnemonic = NodeMnemonic(node.code);
+  std::memcpy(out, mnemonic.data(), mnemonic.size());
+  out += mnemonic.size();
+  *out++ = ',';
+  char entity[12];
+  const std::size_t length = FormatInt(entity, node.entity);
+  if (length < kEntityWidth) {
+    std::memset(out, ' ', kEntityWidth - length);
+    out += kEntityWidth - length;
+  }
+  std::memcpy(out, entity, length);
+  out += length;
+  *out++ = ',';
+  out = PutNumber(out, node.x, decimals);
+  out = PutNumber(out, node.y, decimals);
+  out = PutNumber(out, node.z, decimals);
+  return PutNumber(out, node.value, decimals);
+}
+
+// What ends every line of an element: its layer and tag, padded, and the
+// line end of a file in text mode on the hosts' system.
+void ElementLineEnd(std::string& end, const Element& element) {
+  end.clear();
+  for (std::string_view name : {std::string_view(element.layer()), std::string_view(element.tag())}) {
+    const std::size_t first = end.size();
+    end.append(name);
+    if (name.size() < kNameWidth) end.append(kNameWidth - name.size(), ' ');
+    // A line feed inside a name goes out as every line feed of the file does.
+    for (std::size_t at = end.find('\n', first); at != std::string::npos; at = end.find('\n', at + 2)) {
+      end.insert(at, 1, '\r');
+    }
+    end.push_back(',');
+  }
+  end.back() = '\r';
+  end.push_back('\n');
 }
 
 }  // namespace
@@ -34,34 +73,38 @@ void AppendNumber(std::string& line, double value, int decimals) {
 // to the machine, and a user asking for 8 decimals wants the most there are.
 int UsableDecimals(int decimals) { return std::clamp(decimals, 3, 7); }
 
-void FormatElementLine(std::string& line, const ElementNode& node, const Element& element, int decimals) {
-  decimals = UsableDecimals(decimals);
-  line.clear();
-  line.append(NodeMnemonic(node.code));
-  line.push_back(',');
-  char entity[12];
-  const std::size_t length = FormatInt(entity, node.entity);
-  if (length < kEntityWidth) line.append(kEntityWidth - length, ' ');
-  line.append(entity, length);
-  line.push_back(',');
-  AppendNumber(line, node.x, decimals);
-  AppendNumber(line, node.y, decimals);
-  AppendNumber(line, node.z, decimals);
-  AppendNumber(line, node.value, decimals);
-  AppendPadded(line, element.layer(), kNameWidth);
-  line.push_back(',');
-  AppendPadded(line, element.tag(), kNameWidth);
-  line.push_back('\n');
-}
-
 namespace {
 
-bool WriteLines(const Element& element, TextOutputFile* file, int decimals, std::string& line) {
+// Bytes put into the file as they are, a buffer's room at a time.
+void PutBytes(TextOutputFile& file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const std::size_t count = std::min(bytes.size(), TextOutputFile::kLargestRoom);
+    char* const room = file.Room(count);
+    if (room == nullptr) return;  // the failed write is reported when the file is committed
+    std::memcpy(room, bytes.data(), count);
+    file.Used(count);
+    bytes.remove_prefix(count);
+  }
+}
+
+bool WriteLines(const Element& element, TextOutputFile* file, int decimals, std::string& lineEnd) {
   if (element.empty()) return true;
   if (file == nullptr) return false;
+  decimals = UsableDecimals(decimals);
+  ElementLineEnd(lineEnd, element);
+  // Names that fit in the room of a line go with it; longer ones follow it.
+  const bool endFits = kLongestLineStart + lineEnd.size() <= TextOutputFile::kLargestRoom;
   for (const ElementNode& node : element.nodes()) {
-    FormatElementLine(line, node, element, decimals);
-    file->Write(line);
+    char* const line = file->Room(kLongestLineStart + (endFits ? lineEnd.size() : 0));
+    if (line == nullptr) return true;  // the failed write is reported when the file is committed
+    char* const start = PutLineStart(line, node, decimals);
+    if (endFits) {
+      std::memcpy(start, lineEnd.data(), lineEnd.size());
+      file->Used(static_cast<std::size_t>(start - line) + lineEnd.size());
+    } else {
+      file->Used(static_cast<std::size_t>(start - line));
+      PutBytes(*file, lineEnd);
+    }
   }
   return true;
 }
@@ -69,12 +112,12 @@ bool WriteLines(const Element& element, TextOutputFile* file, int decimals, std:
 }  // namespace
 
 bool WriteElementLines(const Element& element, TextOutputFile* file, int decimals) {
-  std::string line;
-  return WriteLines(element, file, decimals, line);
+  std::string lineEnd;
+  return WriteLines(element, file, decimals, lineEnd);
 }
 
 ElementFileStream::ElementFileStream(std::string path, int decimals) : path_(std::move(path)), decimals_(decimals) {
-  line_.reserve(256);
+  lineEnd_.reserve(256);
 }
 
 ElementFileStream::~ElementFileStream() = default;
@@ -88,7 +131,7 @@ bool ElementFileStream::Opened() {
 }
 
 void ElementFileStream::Write(const Element& element) {
-  if (!element.empty() && Opened()) WriteLines(element, file_.get(), decimals_, line_);
+  if (!element.empty() && Opened()) WriteLines(element, file_.get(), decimals_, lineEnd_);
 }
 
 bool ElementFileStream::Commit() {

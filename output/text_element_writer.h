@@ -13,9 +13,6 @@ class TextOutputFile;
 // The number of decimals the writer uses for a DecimaliTxt setting.
 int UsableDecimals(int decimals);
 
-// Builds the element file line of one node (with its line end) into `line`.
-void FormatElementLine(std::string& line, const ElementNode& node, const Element& element, int decimals);
-
 // Writes the lines of one element; false when no file is given.
 bool WriteElementLines(const Element& element, TextOutputFile* file, int decimals);
 
@@ -42,7 +39,7 @@ class ElementFileStream {
   int decimals_;
   std::unique_ptr<TextOutputFile> file_;
   bool failed_ = false;
-  std::string line_;  // one buffer for every line
+  std::string lineEnd_;  // the names that end each line of an element
 };
 
 // Writes the drawing to the file named by its name. False when the file cannot be

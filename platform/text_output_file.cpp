@@ -8,6 +8,7 @@ namespace {
 // Large enough that handing a buffer to the writer thread costs next to
 // nothing beside writing it.
 constexpr std::size_t kBufferSize = 1 << 18;
+static_assert(TextOutputFile::kLargestRoom <= kBufferSize);
 
 }  // namespace
 
@@ -44,6 +45,12 @@ void TextOutputFile::Write(std::string_view text) {
     buffer_[used_++] = '\n';
     text.remove_prefix(1);
   }
+}
+
+char* TextOutputFile::Room(std::size_t count) {
+  if (failed_) return nullptr;
+  if (count > kBufferSize - used_) Flush();
+  return failed_ ? nullptr : buffer_ + used_;
 }
 
 void TextOutputFile::Flush() {

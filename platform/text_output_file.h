@@ -28,6 +28,13 @@ class TextOutputFile {
   // A write that fails (a full disk) is remembered, and the writes after it
   // are dropped: the failure is reported by Commit().
   void Write(std::string_view text);
+  // Room in the buffer for up to `count` bytes (at most kLargestRoom) that
+  // go into the file as they are, line ends included: the caller puts them
+  // there and then says with Used() how many it put. Spares a writer of
+  // millions of lines a copy of each. Null once a write failed.
+  static constexpr std::size_t kLargestRoom = 1 << 16;
+  char* Room(std::size_t count);
+  void Used(std::size_t count) { used_ += count; }
   // Completes the file and puts it in place. False when any write failed or
   // the file cannot take its place: the user's earlier file is as it was.
   bool Commit();

@@ -112,6 +112,16 @@ TEST(ElementFile, HandWorkedLines) {
                 "\r\n" + "APL,1234567,1.00000     ,1.00000     ,1.00000     ,-90.00000   ," + std::string(70, 'L') +
                 "," + hinge + "\r\n" + "PAR,     8,0.50000     ,0.25000     ,0.00000     ,0.00000     ,POS" +
                 std::string(61, ' ') + ",A 1" + std::string(61, ' ') + "\r\n");
+
+  // A name longer than the room of a buffer, and a line feed in a name, go
+  // out as every other name and line feed do.
+  drawing.Clear();
+  const std::string huge(100000, 'H');
+  drawing.AddMacroCall(2, {0, 0, 0}, huge, "A\nB");
+  drawing.AddMacroCall(3, {0, 0, 0}, huge, "C");
+  const std::string numbers = "0.00000     ,0.00000     ,0.00000     ,0.00000     ,";
+  EXPECT_EQ(WriteAndRead(drawing, 5), "MCR,     2," + numbers + huge + ",A\r\nB" + std::string(61, ' ') + "\r\n" +
+                                          "MCR,     3," + numbers + huge + ",C" + std::string(63, ' ') + "\r\n");
 }
 
 TEST(ElementFile, EveryNumberOfDecimals) {
