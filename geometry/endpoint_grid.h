@@ -28,8 +28,8 @@ class EndpointGrid {
  public:
   static constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
 
-  // Cells are twice the tolerance, so that a query looks at no more than
-  // 2 x 2 cells (3 x 3 where rounding reaches over an edge), and never so
+  // Cells are four times the tolerance, so that a query looks at no more
+  // than 2 x 2 cells (3 x 3 where rounding reaches over an edge), and never so
   // small that the rounding of the largest |x| or |y| of any point added or
   // covered reaches past a neighbouring cell. The size does not follow the
   // drawing's extent: one entity far away must not put every other end
