@@ -82,7 +82,18 @@ void EndpointGrid::Seal() {
   }
   SortSpreadNumbers(entries_);
   std::size_t cells = 0;
-  for (std::size_t i = 0; i < entries_.size(); ++i) cells += i == 0 || KeyOf(entries_[i]) != KeyOf(entries_[i - 1]);
+  // ownEnds_[piece]: how many of its ends lie in cells that hold nothing
+  // else; 2 for a piece that meets no other end in its cells.
+  ownEnds_.assign(layers_.size(), 0);
+  for (std::size_t first = 0, next = 0; first < entries_.size(); first = next) {
+    ++cells;
+    const uint32_t sequence = SequenceOf(entries_[first]);
+    bool alone = true;
+    for (next = first + 1; next < entries_.size() && KeyOf(entries_[next]) == KeyOf(entries_[first]); ++next) {
+      alone = alone && SequenceOf(entries_[next]) == sequence;
+    }
+    if (alone) ownEnds_[sequence] = static_cast<uint8_t>(ownEnds_[sequence] + (next - first));
+  }
   std::size_t slots = 16;
   while (slots < cells * 2) slots *= 2;
   slots_.assign(slots, kEmptySlot);
@@ -160,7 +171,8 @@ uint32_t EndpointGrid::FirstInCell(uint32_t& slot, uint32_t layer, const Point3&
   return found;
 }
 
-uint32_t EndpointGrid::FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive) {
+uint32_t EndpointGrid::FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive,
+                                   uint32_t ownPiece) {
   // A little beyond the tolerance, so that no rounding of the sums can
   // leave out a cell holding an entry that passes the distance test.
   const double reachX = tolerance_ * (1.0 + 1e-12) + std::fabs(point.x) * 1e-15;
@@ -169,9 +181,16 @@ uint32_t EndpointGrid::FirstWithin(uint32_t layer, const Point3& point, const st
   const int64_t x1 = CellIndex(point.x + reachX);
   const int64_t y0 = CellIndex(point.y - reachY);
   const int64_t y1 = CellIndex(point.y + reachY);
+  // The cell of a piece's own end, when it holds nothing but the piece's
+  // ends, holds no candidate once the piece is no longer alive: it is the
+  // one cell a query would always find occupied, and the lookup is spared.
+  const bool skipOwnCell = ownPiece != kNone && !alive[ownPiece] && ownEnds_[ownPiece] == 2;
+  const int64_t ownX = skipOwnCell ? CellIndex(point.x) : x1 + 1;
+  const int64_t ownY = CellIndex(point.y);
   uint32_t best = kNone;
   for (int64_t x = x0; x <= x1; ++x) {
     for (int64_t y = y0; y <= y1; ++y) {
+      if (x == ownX && y == ownY) continue;
       if (uint32_t* slot = FindCell(KeyOf(x, y, layer))) best = std::min(best, FirstInCell(*slot, layer, point, alive));
     }
   }

@@ -50,8 +50,10 @@ class EndpointGrid {
   // The smallest live sequence number of the layer with an end whose 3D
   // distance to `point` is at most the tolerance; kNone when there is none.
   // `alive[sequence]` tells which entries still count. `point` is an end
-  // of a piece added or a point covered.
-  uint32_t FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive);
+  // of a piece added or a point covered; `ownPiece` names the piece when
+  // `point` is one of its ends as it was added.
+  uint32_t FirstWithin(uint32_t layer, const Point3& point, const std::vector<uint8_t>& alive,
+                       uint32_t ownPiece = kNone);
 
  private:
   // An entry is its cell's key in the high half and its piece's sequence
@@ -84,6 +86,8 @@ class EndpointGrid {
   const std::vector<uint32_t>& layers_;
   const PieceEnds& ends_;
   std::vector<Entry> entries_;
+  // By piece: how many of its ends lie in cells holding no other piece's.
+  std::vector<uint8_t> ownEnds_;
   // An open-addressed table of the cells: each slot holds the position in
   // entries_ of its cell's first entry not known to be dead (kEmptySlot
   // where no cell is). A power of two of them.

@@ -127,6 +127,9 @@ void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance,
     Element& receiver = numbered[e];
     if (!IsJoinable(receiver) || (isCoded && isCoded(receiver.layer()))) continue;
     const uint32_t layer = numbered.layers[e];
+    // Until it takes a piece, the receiver's ends are those it was entered
+    // with: the grid may pass over the cells that hold only them.
+    uint32_t own = e;
     while (true) {
       const Point3 es = receiver.nodes().front().point();
       const Point3 ee = receiver.nodes().back().point();
@@ -135,9 +138,10 @@ void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance,
       // this spares the grid the search.
       uint32_t f = nextAlive.From(e + 1);
       if (f >= count || numbered.layers[f] != layer || !MeetsEither(numbered[f], ee, es, tolerance)) {
-        f = std::min(grid.FirstWithin(layer, ee, alive), grid.FirstWithin(layer, es, alive));
+        f = std::min(grid.FirstWithin(layer, ee, alive, own), grid.FirstWithin(layer, es, alive, own));
       }
       if (f == EndpointGrid::kNone) break;
+      own = EndpointGrid::kNone;
       Element& piece = numbered[f];
       const Point3 fs = piece.nodes().front().point();
       const Point3 fe = piece.nodes().back().point();
