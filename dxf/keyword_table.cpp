@@ -1,6 +1,8 @@
 #include "dxf/keyword_table.h"
 
 #include <array>
+#include <cstdint>
+#include <iterator>
 
 namespace dxfelem {
 namespace {
@@ -84,7 +86,36 @@ constexpr std::array<Token, 1072> MakeGroupTable() {
 }
 constexpr std::array<Token, 1072> kGroupTokens = MakeGroupTable();
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// A text of up to 15 characters in upper case, as two numbers: its first
+// eight characters, and the rest with its length in the top byte.
+struct PackedText {
+  uint64_t head = 0;
+  uint64_t tail = 0;
+  constexpr bool operator==(const PackedText&) const = default;
+};
+
+constexpr PackedText Pack(std::string_view text) {
+  PackedText packed;
+  for (std::size_t i = 0; i < text.size() && i < 8; ++i) {
+    packed.head |= static_cast<uint64_t>(static_cast<unsigned char>(UpperAscii(text[i]))) << (8 * i);
+  }
+  for (std::size_t i = 8; i < text.size() && i < 15; ++i) {
+    packed.tail |= static_cast<uint64_t>(static_cast<unsigned char>(UpperAscii(text[i]))) << (8 * (i - 8));
+  }
+  packed.tail |= static_cast<uint64_t>(text.size()) << 56;
+  return packed;
+}
+
+static_assert(kLongestKeyword < 15);
+
+constexpr std::array<PackedText, std::size(kKeywords)> PackKeywords() {
+  std::array<PackedText, std::size(kKeywords)> packed{};
+  for (std::size_t i = 0; i < std::size(kKeywords); ++i) packed[i] = Pack(kKeywords[i].text);
+  return packed;
+}
+constexpr std::array<PackedText, std::size(kKeywords)> kPackedKeywords = PackKeywords();
 
 }  // namespace
 
@@ -107,11 +138,11 @@ Token LookupKeyword(std::string_view line) {
     if (line.size() != 6) return kTokenNone;  // only "3DFACE" and "3DLINE" start with a digit
   }
   if (line.size() > kLongestKeyword) return kTokenNone;
-  char upper[kLongestKeyword];
-  for (std::size_t i = 0; i < line.size(); ++i) upper[i] = UpperAscii(line[i]);
-  std::string_view key(upper, line.size());
-  for (const Keyword& keyword : kKeywords) {
-    if (keyword.text == key) return keyword.token;
+  // Every entity's type is looked up here: compared as two numbers each,
+  // not as texts.
+  const PackedText key = Pack(line);
+  for (std::size_t i = 0; i < std::size(kKeywords); ++i) {
+    if (kPackedKeywords[i] == key) return kKeywords[i].token;
   }
   return kTokenNone;
 }

@@ -41,8 +41,16 @@ TEST(KeywordTable, SharedRowsCaseAndWhatHasNone) {
   EXPECT_EQ(LookupKeyword("eNdSeC"), kTokenEndsec);
   EXPECT_EQ(LookupKeyword("3dFace"), kToken3dface);
   EXPECT_EQ(LookupKeyword("$insunits"), kTokenInsunits);
-  for (const char* none : {"", "010", "00", "100", "330", "1001", "SPLINE", "LINES", "LIN", "10.0", "+10", "-1", " 10",
-                           "1072", "99999", "3DSOLID", "ENDSECX"}) {
+  // The longest keywords, and keywords alike but for one late character.
+  EXPECT_EQ(LookupKeyword("lwPolyLine"), kTokenLwpolyline);
+  EXPECT_EQ(LookupKeyword("DIMENSION"), kTokenDimension);
+  EXPECT_EQ(LookupKeyword("$UCSXDIR"), kTokenUcsxdir);
+  EXPECT_EQ(LookupKeyword("$ucsydir"), kTokenUcsydir);
+  EXPECT_EQ(LookupKeyword("$EXTMAX"), kTokenExtmax);
+  EXPECT_EQ(LookupKeyword("TABLES"), kTokenTables);
+  for (const char* none :
+       {"",   "010", "00",   "100",   "330",     "1001",    "SPLINE",      "LINES",     "LIN",       "10.0",    "+10",
+        "-1", " 10", "1072", "99999", "3DSOLID", "ENDSECX", "LWPOLYLINES", "LWPOLYLIN", "DIMENSIOM", "$UCSZDIR"}) {
     EXPECT_EQ(LookupKeyword(none), kTokenNone) << none;
   }
 }

@@ -74,6 +74,10 @@ TEST(TextInputFile, LinesReadInPlaceAreTheLinesReadLineGives) {
   test::TempDir dir;
   std::string text = "0\r\nLINE\n8\nA\rB\n\r\n\n10\n1.5\r\r\n";
   text += std::string("with a ") + '\0' + " NUL\r\n";
+  // NUL bytes everywhere in and around the eight-byte words a line is read by.
+  for (std::size_t at = 0; at < 18; ++at) {
+    text += std::string(at, 'x') + '\0' + std::string(at % 5, 'y') + "\n" + '\0' + "z\n";
+  }
   for (const std::size_t length : {253, 254, 255, 256}) {
     text += std::string(length, 'a') + "\n";
     text += std::string(length, 'b') + "\r\n";

@@ -22,6 +22,10 @@ trap 'rm -rf "$work"; /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 mkdir -p "$work/zizave/MSG" "$work/linux" "$work/windows"
 export ZIZAVE="$work/zizave"
 [ -d "$WINEPREFIX" ] || "$wine" wineboot -i >/dev/null 2>&1
+# One wine server for the whole run: started and stopped between the
+# hundreds of runs below, a run now and then came up while the last server
+# was going away and wrote nothing.
+/usr/lib/wine/wineserver -p
 
 winpath() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
 runner() { "$wine" "$top/$build/dll_runner.exe" "$(winpath "$top/$build/dxfelem.dll")" "$@" | tr -d '\r'; }
