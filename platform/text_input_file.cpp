@@ -74,9 +74,9 @@ bool TextInputFile::ReadLineInPlace(std::string_view& line, std::size_t capacity
   const char* begin = buffer_.get() + position_;
   const std::size_t available = length_ - position_;
   const std::size_t reach = available < capacity ? available : capacity;
-  // DXF lines are short: one pass looks for the line feed and a NUL byte
-  // at once, where two library calls would cost more than the bytes.
-  // Eight bytes at a time: the buffer has room and zeros after its bytes.
+  // DXF lines are short: one pass, eight bytes at a time, looks for the line
+  // feed and a NUL byte at once, where two library calls would cost more
+  // than the bytes. The buffer has room and zeros after its last byte.
   const char* const stop = begin + reach;
   const char* feed = nullptr;
   bool nul = false;

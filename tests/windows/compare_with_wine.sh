@@ -24,7 +24,10 @@ export ZIZAVE="$work/zizave"
 [ -d "$WINEPREFIX" ] || "$wine" wineboot -i >/dev/null 2>&1
 # One wine server for the whole run: started and stopped between the
 # hundreds of runs below, a run now and then came up while the last server
-# was going away and wrote nothing.
+# was going away and wrote nothing. The one the first start of the prefix
+# left running is replaced by one that stays.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+/usr/lib/wine/wineserver -w
 /usr/lib/wine/wineserver -p
 
 winpath() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
