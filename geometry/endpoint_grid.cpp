@@ -61,8 +61,8 @@ void EndpointGrid::AddEntry(uint32_t sequence, const Point3& point) {
 void EndpointGrid::Add(uint32_t sequence) {
   const Point3 start = ends_.Start(sequence);
   const Point3 end = ends_.End(sequence);
-  Cover(start.x, start.y);
-  Cover(end.x, end.y);
+  Cover(start);
+  Cover(end);
   AddEntry(sequence, start);
   AddEntry(sequence, end);
 }
@@ -186,7 +186,7 @@ uint32_t EndpointGrid::FirstWithin(uint32_t layer, const Point3& point, const st
   // one cell a query would always find occupied, and the lookup is spared.
   const bool skipOwnCell = ownPiece != kNone && !alive[ownPiece] && ownEnds_[ownPiece] == 2;
   const int64_t ownX = skipOwnCell ? CellIndex(point.x) : x1 + 1;
-  const int64_t ownY = CellIndex(point.y);
+  const int64_t ownY = skipOwnCell ? CellIndex(point.y) : 0;
   uint32_t best = kNone;
   for (int64_t x = x0; x <= x1; ++x) {
     for (int64_t y = y0; y <= y1; ++y) {

@@ -43,7 +43,7 @@ class EndpointGrid {
   void Add(uint32_t sequence);
   // Makes the cells large enough for a point that will be asked about
   // without being an end of a piece added.
-  void Cover(const Point3& point) { Cover(point.x, point.y); }
+  void Cover(const Point3& point) { largest_ = std::max({largest_, std::fabs(point.x), std::fabs(point.y)}); }
   // Sorts the entries into their cells, after the last Add() and before the
   // first query, while every piece still has the ends it was added with.
   void Seal();
@@ -69,7 +69,6 @@ class EndpointGrid {
   static constexpr uint32_t kDeadEntry = kNone;
   static constexpr uint32_t kEmptySlot = kNone;
 
-  void Cover(double x, double y) { largest_ = std::max({largest_, std::fabs(x), std::fabs(y)}); }
   void AddEntry(uint32_t sequence, const Point3& point);
   double CellSizeFor(double largest) const;
   int64_t CellIndex(double coordinate) const;

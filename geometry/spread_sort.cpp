@@ -21,8 +21,7 @@ constexpr std::ptrdiff_t kSmallPart = 64;
 template <unsigned Bits>
 void SplitAndSort(Iterator first, Iterator last, unsigned shift, unsigned levelsLeft) {
   constexpr std::size_t parts = std::size_t{1} << Bits;
-  constexpr unsigned bits = Bits;
-  auto partOf = [&](uint64_t number) { return static_cast<std::size_t>((number >> (shift - bits)) & (parts - 1)); };
+  auto partOf = [&](uint64_t number) { return static_cast<std::size_t>((number >> (shift - Bits)) & (parts - 1)); };
   std::array<std::size_t, parts + 1> next{};
   for (auto it = first; it != last; ++it) ++next[partOf(*it) + 1];
   for (std::size_t part = 1; part <= parts; ++part) next[part] += next[part - 1];
@@ -41,8 +40,8 @@ void SplitAndSort(Iterator first, Iterator last, unsigned shift, unsigned levels
   for (std::size_t part = 0; part < parts; ++part) {
     const Iterator from = first + static_cast<std::ptrdiff_t>(begin);
     const Iterator to = first + static_cast<std::ptrdiff_t>(end[part]);
-    if (to - from > kSmallPart && levelsLeft > 0 && shift - bits >= 8) {
-      SplitAndSort<8>(from, to, shift - bits, levelsLeft - 1);
+    if (to - from > kSmallPart && levelsLeft > 0 && shift - Bits >= 8) {
+      SplitAndSort<8>(from, to, shift - Bits, levelsLeft - 1);
     } else {
       std::sort(from, to);
     }

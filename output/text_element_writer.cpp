@@ -66,14 +66,10 @@ void ElementLineEnd(std::string& end, const Element& element) {
   end.push_back('\n');
 }
 
-}  // namespace
-
 // Only 3 to 7 decimals have a number format. A setting outside that range is
 // held to the nearest of them: lines without coordinates would be of no use
 // to the machine, and a user asking for 8 decimals wants the most there are.
 int UsableDecimals(int decimals) { return std::clamp(decimals, 3, 7); }
-
-namespace {
 
 // Bytes put into the file as they are, a buffer's room at a time.
 void PutBytes(TextOutputFile& file, std::string_view bytes) {
@@ -87,36 +83,28 @@ void PutBytes(TextOutputFile& file, std::string_view bytes) {
   }
 }
 
-bool WriteLines(const Element& element, TextOutputFile* file, int decimals, std::string& lineEnd) {
-  if (element.empty()) return true;
-  if (file == nullptr) return false;
-  decimals = UsableDecimals(decimals);
+void WriteLines(const Element& element, TextOutputFile& file, int decimals, std::string& lineEnd) {
   ElementLineEnd(lineEnd, element);
   // Names that fit in the room of a line go with it; longer ones follow it.
   const bool endFits = kLongestLineStart + lineEnd.size() <= TextOutputFile::kLargestRoom;
   for (const ElementNode& node : element.nodes()) {
-    char* const line = file->Room(kLongestLineStart + (endFits ? lineEnd.size() : 0));
-    if (line == nullptr) return true;  // the failed write is reported when the file is committed
+    char* const line = file.Room(kLongestLineStart + (endFits ? lineEnd.size() : 0));
+    if (line == nullptr) return;  // the failed write is reported when the file is committed
     char* const start = PutLineStart(line, node, decimals);
     if (endFits) {
       std::memcpy(start, lineEnd.data(), lineEnd.size());
-      file->Used(static_cast<std::size_t>(start - line) + lineEnd.size());
+      file.Used(static_cast<std::size_t>(start - line) + lineEnd.size());
     } else {
-      file->Used(static_cast<std::size_t>(start - line));
-      PutBytes(*file, lineEnd);
+      file.Used(static_cast<std::size_t>(start - line));
+      PutBytes(file, lineEnd);
     }
   }
-  return true;
 }
 
 }  // namespace
 
-bool WriteElementLines(const Element& element, TextOutputFile* file, int decimals) {
-  std::string lineEnd;
-  return WriteLines(element, file, decimals, lineEnd);
-}
-
-ElementFileStream::ElementFileStream(std::string path, int decimals) : path_(std::move(path)), decimals_(decimals) {
+ElementFileStream::ElementFileStream(std::string path, int decimals)
+    : path_(std::move(path)), decimals_(UsableDecimals(decimals)) {
   lineEnd_.reserve(256);
 }
 
@@ -131,7 +119,7 @@ bool ElementFileStream::Opened() {
 }
 
 void ElementFileStream::Write(const Element& element) {
-  if (!element.empty() && Opened()) WriteLines(element, file_.get(), decimals_, lineEnd_);
+  if (!element.empty() && Opened()) WriteLines(element, *file_, decimals_, lineEnd_);
 }
 
 bool ElementFileStream::Commit() {

@@ -10,12 +10,6 @@ namespace dxfelem {
 
 class TextOutputFile;
 
-// The number of decimals the writer uses for a DecimaliTxt setting.
-int UsableDecimals(int decimals);
-
-// Writes the lines of one element; false when no file is given.
-bool WriteElementLines(const Element& element, TextOutputFile* file, int decimals);
-
 // The element file written an element at a time, as the elements come.
 class ElementFileStream {
  public:

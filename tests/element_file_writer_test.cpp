@@ -164,8 +164,6 @@ TEST(ElementFile, CodesWithoutMnemonicAndEmptyDrawings) {
   EXPECT_EQ(NodeMnemonic(11), "NUL");
   EXPECT_EQ(NodeMnemonic(-1), "NUL");
   EXPECT_EQ(NodeMnemonic(kNodeTxt), "TXT");
-  EXPECT_FALSE(WriteElementLines(*drawing.current(), nullptr, 5));
-  EXPECT_TRUE(WriteElementLines(drawing.elements().back(), nullptr, 5));
 }
 
 std::size_t FilesIn(const test::TempDir& dir) {
