@@ -1,3 +1,4 @@
+#include <charconv>
 #include <string>
 
 #include "params/parameter_file.h"
@@ -11,6 +12,14 @@ namespace {
 std::string Fixed(double value, int decimals) {
   char text[kFixedTextCapacity];
   return std::string(text, FormatFixed(text, value, decimals));
+}
+
+// The shortest decimal text that reads back as the same number: a setting
+// of our own written back must be the setting the user gave.
+std::string Exact(double value) {
+  char text[kFixedTextCapacity];
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr;
+  return std::string(text, end);
 }
 
 std::string Decimal(int32_t value) {
@@ -40,7 +49,7 @@ void WriteBackParameters(const ParameterRecord& p, ProfileFile& file, const std:
   // A section without the spline keys stays without them.
   if (p.splineKeysPresent) {
     file.WriteString(section, "SplineArchi", Decimal(p.SplineArchi));
-    file.WriteString(section, "SplineToll", Fixed(p.SplineToll, 6));
+    file.WriteString(section, "SplineToll", Exact(p.SplineToll));
   }
 }
 

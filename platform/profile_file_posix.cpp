@@ -10,15 +10,14 @@
 
 #include "platform/file_replacement.h"
 #include "platform/ini_text.h"
+#include "platform/locked_file.h"
 #include "platform/profile_file.h"
 #include "platform/user_message.h"
 
 namespace dxfelem {
 namespace {
 
-// INI files are small; a larger file is not one, and is taken as missing
-// rather than read into memory whole.
-constexpr off_t kLargestProfile = 16 * 1024 * 1024;
+constexpr off_t kLargestProfile = kLargestProfileBytes;
 
 // The hosts' file names are case-insensitive: "ROZOZ.INI" must find
 // "rozoz.ini". The exact name is used when it exists or nothing else fits.
@@ -146,23 +145,47 @@ bool ProfileFile::WriteString(std::string_view section, std::string_view key, st
     return false;
   }
   text_ = SetIniValue(text_, section, key, value);
+  writes_.push_back({std::string(section), std::string(key), std::string(value)});
   changed_ = true;
   return true;
 }
+
+namespace {
+
+bool ReplaceWith(const std::string& path, const std::string& text, std::string& failure) {
+  FileReplacement replacement;
+  errno = 0;
+  if (replacement.Begin(path) && replacement.Write(text.data(), text.size()) && replacement.Commit()) return true;
+  failure = errno != 0 ? std::strerror(errno) : "it may not be replaced";
+  return false;
+}
+
+}  // namespace
 
 bool ProfileFile::Save() {
   if (!changed_) return true;
   changed_ = false;
   std::string failure;
   const std::string actual = FindFileIgnoringCase(path_, failure);
-  FileReplacement replacement;
-  errno = 0;
-  if (failure.empty() && replacement.Begin(actual) && replacement.Write(text_.data(), text_.size()) &&
-      replacement.Commit()) {
-    stamp_ = StampOf(actual);
-    return true;
+  // The file is read again under the lock and given only this handle's
+  // writes: a section another conversion wrote since our read stays.
+  LockedFile lock;
+  std::string text;
+  if (failure.empty() && lock.Acquire(FinalTarget(actual), lockWaitMilliseconds_, failure) &&
+      lock.Read(text, kLargestProfile, failure)) {
+    for (const auto& [section, key, value] : writes_) text = SetIniValue(text, section, key, value);
+    // A file with other names is rewritten in place, so that they all see
+    // the new settings; otherwise a complete new file takes its place.
+    const bool saved = lock.HasOtherLinks() ? lock.Overwrite(text, failure) : ReplaceWith(actual, text, failure);
+    if (saved) {
+      lock.MarkWritten();
+      writes_.clear();
+      text_ = std::move(text);
+      stamp_ = StampOf(actual);
+      return true;
+    }
   }
-  if (failure.empty()) failure = errno != 0 ? std::strerror(errno) : "it may not be replaced";
+  writes_.clear();
   ShowUserMessage("dxfelem", path_ + " cannot be written (" + failure + "): it is left as it was");
   // What is in memory is not what is in the file: read it again next time.
   stamp_.clear();

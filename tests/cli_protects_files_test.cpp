@@ -210,5 +210,30 @@ TEST(CliConvert, AParameterFileThatCannotBeReadIsNeverWrittenBack) {
   }
 }
 
+// Two conversions at once on one parameter file, each with its section:
+// each writes its settings back into the file as the other left it, so
+// both sections are there after every round.
+TEST(CliConvert, TwoConversionsOnOneParameterFileKeepBothSections) {
+  test::TempDir dir;
+  std::string lines = "0\nSECTION\n2\nENTITIES\n";
+  for (int i = 0; i < 3000; ++i) lines += "0\nLINE\n8\nL\n10\n" + std::to_string(i) + "\n11\n" + std::to_string(i + 1) + "\n";
+  const std::string dxf = dir.Write("a.dxf", lines + "0\nENDSEC\n0\nEOF\n");
+  for (int round = 0; round < 4; ++round) {
+    const std::string ini = dir.Write("p.ini", "[JobA]\nDecimaliTxt=3\n[JobB]\nDecimaliTxt=4\n");
+    auto job = [&](const char* section) {
+      return " convert " + Quoted(dxf) + " " + Quoted(dir.File(std::string(section) + ".txt")) + " --params " +
+             Quoted(ini) + " --section " + section + " --quiet";
+    };
+    const ToolRun run = RunTool(job("JobA") + " & " + Quoted(DXFELEM_CLI) + job("JobB") + "; wait");
+    const std::string after = test::ReadFileBytes(ini);
+    for (const char* section : {"[JobA]\nDecimaliTxt=3\n", "[JobB]\nDecimaliTxt=4\n"}) {
+      const std::size_t at = after.find(section);
+      ASSERT_NE(at, std::string::npos) << round << ": " << after;
+      EXPECT_NE(after.find("Tollerance=", at), std::string::npos) << round << ": " << after;
+    }
+    EXPECT_EQ(after.find("Tollerance="), after.rfind("Tollerance=", after.find("[JobB]"))) << after;
+  }
+}
+
 }  // namespace
 }  // namespace dxfelem

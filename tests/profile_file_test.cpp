@@ -2,13 +2,17 @@
 // the user's file.
 #include "platform/profile_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
+#include <thread>
 
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {
@@ -128,6 +132,83 @@ TEST(ProfileFile, AFileThatCannotBeReadIsNeverWritten) {
   EXPECT_FALSE(file.WriteString("S", "A", "2"));
   EXPECT_TRUE(file.Save());
   EXPECT_EQ(test::ReadFileBytes(path), "; mine\n[S]\nA=1\n");
+}
+
+// Save() reads the file again and applies only this handle's writes: what
+// another program wrote since (another conversion's section, a key the
+// user added, a key of ours changed) is kept, and where both wrote one key,
+// ours wins as the later write.
+TEST(ProfileFile, WhatOthersWroteMeanwhileIsKept) {
+  test::TempDir dir;
+  const std::string path = dir.Write("p.ini", "[JobA]\nA=1\n");
+  ProfileFile file(path);
+  EXPECT_EQ(file.GetInt("JobA", "A", 0), 1);
+  ASSERT_TRUE(file.WriteString("JobA", "A", "2"));
+  ASSERT_TRUE(file.WriteString("JobA", "New", "x"));
+  dir.Write("p.ini", "[JobA]\nA=7\nMine=3\n[JobB]\nB=5\n");
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(test::ReadFileBytes(path), "[JobA]\nA=2\nMine=3\nNew=x\n[JobB]\nB=5\n");
+  // Saved writes are not applied again by a later save.
+  dir.Write("p.ini", "[JobA]\nA=9\n");
+  ASSERT_TRUE(file.WriteString("JobA", "C", "1"));
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(test::ReadFileBytes(path), "[JobA]\nA=9\nC=1\n");
+}
+
+// While another program holds the file's lock, Save() waits for it, within
+// a bound; past it the file is left as it was, with nothing beside it.
+TEST(ProfileFile, ALockedFileIsWaitedForWithinABound) {
+  test::TempDir dir;
+  const std::string path = dir.Write("p.ini", "[S]\nA=1\n");
+  const int holder = open(path.c_str(), O_RDONLY);
+  ASSERT_EQ(flock(holder, LOCK_EX), 0);
+  ProfileFile file(path);
+  file.SetLockWait(100);
+  ASSERT_TRUE(file.WriteString("S", "A", "2"));
+  EXPECT_FALSE(file.Save());
+  EXPECT_EQ(test::ReadFileBytes(path), "[S]\nA=1\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+  file.SetLockWait(5000);
+  ASSERT_TRUE(file.WriteString("S", "A", "3"));
+  std::thread release([holder] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    close(holder);
+  });
+  EXPECT_TRUE(file.Save());
+  release.join();
+  EXPECT_EQ(test::ReadFileBytes(path), "[S]\nA=3\n");
+
+  // A file that did not exist and could not be written is not left behind.
+  const std::string fresh = dir.File("fresh.ini");
+  const int saved = test::RunInChild(
+      [&fresh] {
+        ProfileFile created(fresh);
+        return created.WriteString("S", "A", "1") && created.Save() ? 1 : 0;
+      },
+      {0, 4});
+  EXPECT_EQ(saved, 0);
+  EXPECT_FALSE(std::filesystem::exists(fresh));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// Every name of a file with hard links sees the new settings: the file is
+// rewritten in place, not replaced by a new one under one of its names.
+TEST(ProfileFile, HardLinksAllSeeTheNewSettings) {
+  test::TempDir dir;
+  const std::string path = dir.Write("p.ini", "[S]\nA=1\nLong=" + std::string(100, 'x') + "\n");
+  std::filesystem::create_hard_link(path, dir.File("other.ini"));
+  struct stat before;
+  ASSERT_EQ(stat(path.c_str(), &before), 0);
+  ProfileFile file(path);
+  ASSERT_TRUE(file.WriteString("S", "Long", "y"));
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(test::ReadFileBytes(dir.File("other.ini")), "[S]\nA=1\nLong=y\n");
+  EXPECT_EQ(test::ReadFileBytes(path), "[S]\nA=1\nLong=y\n");
+  struct stat after;
+  ASSERT_EQ(stat(path.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_nlink, 2u);
 }
 
 }  // namespace
