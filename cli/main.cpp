@@ -5,11 +5,13 @@
 #include "cli/command_help.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/signal_watch.h"
 #include "cli/tool_output.h"
 #include "dxfelem/dxfelem.h"
 
 int main(int argc, char** argv) {
   using namespace dxfelem::cli;
+  StartSignalWatch();
   std::vector<std::string> arguments(argv + 1, argv + argc);
   CommandLine line;
   std::string error;
@@ -19,6 +21,12 @@ int main(int argc, char** argv) {
     Tell(error + " (dxfelem --help lists the commands" + options + ")");
     return kExitUsage;
   }
+  // Stopped half-way, the tool leaves nothing of its own beside the files
+  // it was replacing.
+  OnStop([files = line.options.files, more = std::vector<std::string>{line.options.parameterFile, line.options.preview}] {
+    for (const std::string& file : files) RemoveOwnTemporaries(file);
+    for (const std::string& file : more) RemoveOwnTemporaries(file);
+  });
   switch (line.command) {
     case Command::kHelp: {
       const std::string help = CommandHelp(line.helpTopic);

@@ -1,11 +1,16 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdio>
+#include <ctime>
 #include <string>
+#include <string_view>
 
 #include "platform/file_replacement.h"
 
@@ -105,6 +110,45 @@ bool NameUnnamed(int descriptor, const std::string& target, std::string& tempora
   return false;
 }
 
+// A named temporary file left by a process that was killed between naming
+// and renaming it is removed by the next replacement of the same file, once
+// its process is gone. Only when it has not changed for ten minutes: on a
+// share, the process number may be another machine's, whose conversion
+// is still writing it.
+void RemoveAbandonedTemporaries(const std::string& target) {
+  const std::string folder = FolderOfTarget(target);
+  const std::size_t slash = target.rfind('/');
+  const std::string prefix = (slash == std::string::npos ? target : target.substr(slash + 1)) + ".~";
+  DIR* directory = opendir(folder.c_str());
+  if (directory == nullptr) return;
+  const time_t now = time(nullptr);
+  while (const dirent* entry = readdir(directory)) {
+    const std::string_view name = entry->d_name;
+    if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.substr(name.size() - 4) != ".tmp") {
+      continue;
+    }
+    // "<pid>-<counter>" between the prefix and ".tmp", digits only.
+    const std::string_view middle = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+    const std::size_t dash = middle.find('-');
+    long long number = 0;
+    if (dash == 0 || dash == std::string_view::npos || dash + 1 == middle.size() ||
+        middle.find_first_not_of("0123456789-") != std::string_view::npos || middle.rfind('-') != dash ||
+        std::from_chars(middle.data(), middle.data() + dash, number).ptr != middle.data() + dash ||
+        number > INT_MAX) {
+      continue;
+    }
+    const pid_t owner = static_cast<pid_t>(number);
+    if (owner == getpid() || kill(owner, 0) == 0 || errno != ESRCH) continue;
+    const std::string path = folder + "/" + std::string(name);
+    struct stat status;
+    if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_mtime < now - 600) {
+      unlink(path.c_str());
+    }
+  }
+  closedir(directory);
+}
+
 }  // namespace
 
 bool IsReplaceableFile(const std::string& path) {
@@ -140,6 +184,7 @@ bool FileReplacement::Begin(const std::string& path) {
   if (path.empty()) return false;
   target_ = FinalTarget(path);
   if (!IsReplaceableFile(target_)) return false;
+  RemoveAbandonedTemporaries(target_);
   // An unnamed file shows nothing in the folder while it is written: a
   // process killed half-way leaves no debris. Where the file system cannot
   // make one, a named temporary file beside the target is used.

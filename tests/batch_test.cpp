@@ -1,9 +1,15 @@
 // A batch of conversions: each drawing converted in a process of its own,
 // two at once; broken drawings fail alone, named, and the run says so.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 #include "support/tool_run.h"
@@ -53,6 +59,87 @@ TEST(Batch, DrawingsThatWouldShareAnElementFileAreRefused) {
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_TRUE(Contains(run.err, "would both be written to")) << run.err;
   EXPECT_EQ(test::RunTool("convert a.dxf --out-dir o -j 0").exitStatus, 2);
+}
+
+// The batch's working folder is its own: a folder another user made in
+// TMPDIR under any name the batch might have chosen, with a link named
+// "messages" to a file of the user's, changes nothing. A parameter file
+// named "messages" meets none of the batch's own files (its settings
+// apply), and nothing is left in TMPDIR.
+TEST(Batch, ItsWorkingFolderIsItsOwnAndLeavesNothing) {
+  test::TempDir dir;
+  const std::string victim = dir.Write("victim", "the user's own file");
+  std::filesystem::create_directory(dir.path() / "tmp");
+  for (int pid = getpid(); pid < getpid() + 400; ++pid) {
+    const std::filesystem::path planted = dir.path() / "tmp" / ("dxfelem-batch-" + std::to_string(pid));
+    std::filesystem::create_directories(planted / "0");
+    std::filesystem::create_symlink(victim, planted / "0" / "messages");
+  }
+  const std::string dxf = dir.Write("part.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n");
+  const std::string ini = dir.Write("messages", "[P]\nConnect=0\nDecimaliTxt=3\n");
+  const test::ToolRun run =
+      test::RunTool("convert " + test::Quoted(dxf) + " " + test::Quoted(dir.Write("broken.dxf", "no drawing")) +
+                        " --out-dir " + test::Quoted(dir.File("out")) + " --params " + test::Quoted(ini) +
+                        " --section P",
+                    "TMPDIR=" + test::Quoted(dir.File("tmp")));
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.err, "failed: " + dir.File("broken.dxf") + ": ")) << run.err;
+  EXPECT_EQ(test::ReadFileBytes(victim), "the user's own file");
+  EXPECT_TRUE(Contains(test::ReadFileBytes(dir.File("out/part.txt")), "FIN,     1,1.000       ,0.000       ,"))
+      << test::ReadFileBytes(dir.File("out/part.txt"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "tmp"), {}), 400);
+}
+
+// A TMPDIR that is missing, or is not a folder: the batch names it and the
+// reason, and converts nothing.
+TEST(Batch, ATemporaryFolderThatCannotBeUsedIsNamed) {
+  test::TempDir dir;
+  const std::string dxf = dir.Write("part.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n");
+  for (const std::string& tmp : {dir.File("missing"), dir.Write("file", "")}) {
+    const test::ToolRun run = test::RunTool(
+        "convert " + test::Quoted(dxf) + " --out-dir " + test::Quoted(dir.File("out")), "TMPDIR=" + test::Quoted(tmp));
+    EXPECT_EQ(run.exitStatus, 1) << tmp;
+    EXPECT_TRUE(Contains(run.err, "cannot make a working folder in " + tmp + " (")) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out/part.txt")));
+  }
+}
+
+// Stopped (the parent alone, by SIGTERM or SIGINT), the batch stops its
+// workers, waits for them, removes its folder and dies of the signal. The
+// workers here wait for drawings that never come (named pipes): one that
+// still ran would still hold its pipe open for reading.
+TEST(Batch, AStoppedBatchStopsItsWorkersAndLeavesNothing) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "tmp");
+  for (int signal : {SIGTERM, SIGINT}) {
+    std::vector<std::string> arguments{"convert"};
+    for (const char* name : {"a.dxf", "b.dxf"}) {
+      std::filesystem::remove(dir.File(name));
+      ASSERT_EQ(mkfifo(dir.File(name).c_str(), 0600), 0);
+      arguments.push_back(dir.File(name));
+    }
+    arguments.insert(arguments.end(), {"--out-dir", dir.File("out"), "-j", "2"});
+    const int batch = test::StartTool(arguments, {"TMPDIR=" + dir.File("tmp")});
+    // Both workers have started once both job folders have their messages.
+    for (int wait = 0; wait < 500; ++wait) {
+      std::size_t started = 0;
+      for (const auto& work : std::filesystem::directory_iterator(dir.path() / "tmp")) {
+        started += std::filesystem::exists(work.path() / "0" / "messages") +
+                   std::filesystem::exists(work.path() / "1" / "messages");
+      }
+      if (started == 2) break;
+      usleep(10000);
+    }
+    usleep(100000);
+    kill(batch, signal);
+    EXPECT_EQ(test::WaitForTool(batch), 128 + signal);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "tmp"), {}), 0) << signal;
+    for (const char* name : {"a.dxf", "b.dxf"}) {
+      const int writer = open(dir.File(name).c_str(), O_WRONLY | O_NONBLOCK);
+      EXPECT_LT(writer, 0) << name << ": a worker still reads it";
+      if (writer >= 0) close(writer);
+    }
+  }
 }
 
 }  // namespace

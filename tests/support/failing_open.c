@@ -3,7 +3,12 @@
  * share goes away between two reads.
  *   DXFELEM_FAIL_OPEN_NAME   the file name (the last part of the path)
  *   DXFELEM_FAIL_OPEN_AT     which opening fails, from 1
- *   DXFELEM_FAIL_OPEN_ERRNO  the error it fails with (EMFILE by default) */
+ *   DXFELEM_FAIL_OPEN_ERRNO  the error it fails with (EMFILE by default)
+ * With DXFELEM_NO_TMPFILE set, every unnamed temporary file (O_TMPFILE)
+ * fails with EOPNOTSUPP, as on NFS, CIFS or vfat.
+ * With DXFELEM_SIGNAL_AT_WRITE set to a signal number, the first write into
+ * a named temporary file ("....tmp") sends that signal to the process and
+ * waits for it to act, as when the user stops a conversion half-way. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -11,7 +16,10 @@
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <signal.h>
 #include <string.h>
+#include <time.h>
+#include <unistd.h>
 
 static int opened;
 
@@ -50,6 +58,10 @@ static int OpenNext(const char* symbol, const char* path, int flags, va_list arg
   int (*next)(const char*, int, ...) = NULL;
   Next(symbol, &next, sizeof next);
   const int mode = (flags & (O_CREAT | O_TMPFILE)) != 0 ? va_arg(arguments, int) : 0;
+  if ((flags & O_TMPFILE) == O_TMPFILE && getenv("DXFELEM_NO_TMPFILE") != NULL) {
+    errno = EOPNOTSUPP;
+    return -1;
+  }
   return ShouldFail(path) ? -1 : next(path, flags, mode);
 }
 
@@ -67,4 +79,25 @@ int open64(const char* path, int flags, ...) {
   const int result = OpenNext("open64", path, flags, arguments);
   va_end(arguments);
   return result;
+}
+
+ssize_t write(int descriptor, const void* bytes, size_t count) {
+  static ssize_t (*next)(int, const void*, size_t);
+  if (next == NULL) Next("write", &next, sizeof next);
+  const char* signal = getenv("DXFELEM_SIGNAL_AT_WRITE");
+  if (signal != NULL && descriptor > 2) {
+    char link[64];
+    char name[4096];
+    snprintf(link, sizeof link, "/proc/self/fd/%d", descriptor);
+    const ssize_t length = readlink(link, name, sizeof name - 1);
+    if (length > 0) {
+      name[length] = '\0';
+      if (strstr(name, ".tmp") != NULL) {
+        kill(getpid(), atoi(signal));
+        struct timespec pause = {5, 0};
+        nanosleep(&pause, NULL);
+      }
+    }
+  }
+  return next(descriptor, bytes, count);
 }
