@@ -45,15 +45,17 @@ constexpr Help kHelp[] = {
      "settings would skip, and why.\n\n"
      "example: dxfelem info panel.dxf --params cam.ini --section Panel\n"},
     {"preview",
-     "usage: dxfelem preview FILE.txt [-o FILE.svg]\n\n"
+     "usage: dxfelem preview FILE.txt [-o FILE.svg] [--force]\n\n"
      "Draws an element file as SVG (on standard output without -o): every layer in\n"
      "its colour, arcs as arcs, holes as circles, open profiles dashed, an arrow at\n"
-     "the start of every profile along its direction.\n\n"
+     "the start of every profile along its direction. A file that is not an\n"
+     "element file is refused unless --force.\n\n"
      "example: dxfelem preview panel.txt -o panel.svg\n"},
     {"todxf",
-     "usage: dxfelem todxf FILE.txt [-o OUT.dxf]\n\n"
+     "usage: dxfelem todxf FILE.txt [-o OUT.dxf] [--force]\n\n"
      "Writes an element file back as a plain DXF: LINE, ARC, CIRCLE, POINT and\n"
-     "INSERT on the elements' layers, for any CAD program.\n\n"
+     "INSERT on the elements' layers, for any CAD program. A file that is not an\n"
+     "element file is refused unless --force.\n\n"
      "example: dxfelem todxf panel.txt -o panel-result.dxf\n"},
 };
 

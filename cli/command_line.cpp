@@ -14,9 +14,9 @@ const char* const kUsage =
     "       dxfelem blocks IN.dxf [LIST.txt] [--json] [--host [--params FILE.ini --section NAME] [--done FILE]]\n"
     "       dxfelem rewrite FILE.txt --layer NAME --op OPERATION [--a VALUE] [--b VALUE]\n"
     "                       [--params FILE.ini --section NAME] [--done FILE] [--json] [--force]\n"
-    "       dxfelem preview FILE.txt [-o FILE.svg]\n"
+    "       dxfelem preview FILE.txt [-o FILE.svg] [--force]\n"
     "       dxfelem info IN.dxf [--params FILE.ini --section NAME] [--json]\n"
-    "       dxfelem todxf FILE.txt [-o OUT.dxf]\n"
+    "       dxfelem todxf FILE.txt [-o OUT.dxf] [--force]\n"
     "       dxfelem --help | --version\n"
     "\n"
     "convert   turns a DXF drawing into an element file. The settings come from\n"
@@ -151,9 +151,11 @@ Commands DeclareCommands(CLI::App& app, Options& options, RewriteTexts& texts) {
   commands.preview = app.add_subcommand("preview", "an element file drawn as SVG");
   commands.preview->add_option("files", options.files, "FILE.txt");
   commands.preview->add_option("-o", options.preview);
+  commands.preview->add_flag("--force", options.force);
   commands.todxf = app.add_subcommand("todxf", "an element file as a plain DXF");
   commands.todxf->add_option("files", options.files, "FILE.txt");
   commands.todxf->add_option("-o", options.preview);
+  commands.todxf->add_flag("--force", options.force);
   return commands;
 }
 

@@ -16,7 +16,8 @@ int RunRewrite(const Options& options);
 int RunPreview(const Options& options);
 int RunInfo(const Options& options);
 int RunToDxf(const Options& options);
-// Writes the SVG picture of an element file; false, with a message, when it cannot.
-bool WritePreview(const std::string& elementFile, const std::string& svgFile);
+// Writes the SVG picture of an element file; false, with a message, when it
+// cannot, or the file is not an element file and `force` is not given.
+bool WritePreview(const std::string& elementFile, const std::string& svgFile, bool force);
 
 }  // namespace dxfelem::cli

@@ -38,7 +38,7 @@ int RunConvert(const Options& options) {
     PrintData(SummarizeElementFile(outputFile));
     PrintData(SkipsPerLayer(survey, options));
   }
-  if (!options.preview.empty() && returned == 1 && !WritePreview(outputFile, options.preview)) {
+  if (!options.preview.empty() && returned == 1 && !WritePreview(outputFile, options.preview, true)) {
     Tell(ConversionMessage(returned, record, dxfFile, outputFile));
     return FinishOutput(kExitFailed);
   }

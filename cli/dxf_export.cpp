@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <set>
+#include <string_view>
 
 namespace dxfelem::cli {
 namespace {
@@ -24,11 +25,15 @@ void Group(std::string& dxf, int code, double value) {
   Group(dxf, code, text);
 }
 
-// DXF names end at a line end; the rest of a name is kept as it is.
+// Characters a DXF name may not hold (CAD programs and readers such as
+// ezdxf refuse the file otherwise), and control characters; an empty name
+// is layer 0.
 std::string Name(const std::string& name) {
   std::string clean = name.empty() ? "0" : name;
   for (char& c : clean) {
-    if (c == '\n' || c == '\r') c = '_';
+    if (static_cast<unsigned char>(c) < 0x20 || std::string_view("<>/\\\":;?*|=`").find(c) != std::string_view::npos) {
+      c = '_';
+    }
   }
   return clean;
 }
@@ -97,12 +102,20 @@ void Path(std::string& dxf, const FileElement& element) {
 
 }  // namespace
 
-std::string DxfExport(const std::vector<FileElement>& elements) {
+std::string DxfExport(const std::vector<FileElement>& elements, std::vector<std::string>& renamed) {
   std::set<std::string> blocks;
+  std::set<std::string> changed;
   for (const FileElement& element : elements) {
+    if (Name(element.layer) != element.layer && !element.layer.empty()) changed.insert("layer " + element.layer);
     for (const FileNode& node : element.nodes) {
-      if (node.code == "MCR") blocks.insert(Name(node.tag));
+      if (node.code != "MCR") continue;
+      blocks.insert(Name(node.tag));
+      if (Name(node.tag) != node.tag) changed.insert("block " + node.tag);
     }
+  }
+  for (const std::string& name : changed) {
+    renamed.push_back(name + " is named " + Name(name.substr(name.find(' ') + 1)) +
+                      " in the DXF: DXF names may not hold control characters or any of < > / \\ \" : ; ? * | = `");
   }
   std::string dxf;
   Group(dxf, 0, "SECTION");

@@ -12,6 +12,8 @@
 
 namespace dxfelem::cli {
 
-std::string DxfExport(const std::vector<FileElement>& elements);
+// `renamed` tells the layers and blocks whose names a DXF may not hold, and
+// the names they get instead.
+std::string DxfExport(const std::vector<FileElement>& elements, std::vector<std::string>& renamed);
 
 }  // namespace dxfelem::cli

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/dxf_export.h"
+#include "cli/element_file_check.h"
 #include "cli/element_file_nodes.h"
 #include "cli/svg_preview.h"
 #include "cli/tool_output.h"
@@ -24,30 +25,48 @@ bool WriteOut(const std::string& text, const std::string& path) {
   return written;
 }
 
-bool ReadElements(const std::string& elementFile, std::vector<FileElement>& elements) {
-  if (ReadElementFileNodes(elementFile, elements)) return true;
-  Tell("cannot read " + elementFile);
-  return false;
+// The nodes to draw. What does not read as an element file is refused
+// unless `force` (a picture of random bytes is no picture); nodes beyond
+// any drawing are left out, and the user is told.
+bool ReadElements(const std::string& elementFile, bool force, std::vector<FileElement>& elements) {
+  if (!force) {
+    const ElementFileCheck check = CheckElementFile(elementFile, {});
+    if (check.readable && !check.firstProblem.empty()) {
+      Tell(elementFile + " is not an element file: " + check.firstProblem + " (--force draws what can be read)");
+      return false;
+    }
+  }
+  long leftOut = 0;
+  if (!ReadElementFileNodes(elementFile, elements, leftOut)) {
+    Tell("cannot read " + elementFile);
+    return false;
+  }
+  if (leftOut > 0) {
+    Warn(std::to_string(leftOut) + " nodes of " + elementFile +
+         " are left out: a coordinate or value is not a finite number, or beyond 1e100");
+  }
+  return true;
 }
 
 }  // namespace
 
-bool WritePreview(const std::string& elementFile, const std::string& svgFile) {
+bool WritePreview(const std::string& elementFile, const std::string& svgFile, bool force) {
   std::vector<FileElement> elements;
-  return ReadElements(elementFile, elements) && WriteOut(SvgPreview(elements, elementFile), svgFile);
+  return ReadElements(elementFile, force, elements) && WriteOut(SvgPreview(elements, elementFile), svgFile);
 }
 
 int RunToDxf(const Options& options) {
   std::vector<FileElement> elements;
-  if (!ReadElements(options.files[0], elements) || !WriteOut(DxfExport(elements), options.preview)) {
-    return FinishOutput(kExitFailed);
-  }
+  if (!ReadElements(options.files[0], options.force, elements)) return FinishOutput(kExitFailed);
+  std::vector<std::string> renamed;
+  if (!WriteOut(DxfExport(elements, renamed), options.preview)) return FinishOutput(kExitFailed);
+  for (const std::string& change : renamed) Warn(change);
   if (!options.preview.empty()) Tell("wrote " + options.files[0] + " as " + options.preview);
   return FinishOutput(kExitSuccess);
 }
 
 int RunPreview(const Options& options) {
-  if (!WritePreview(options.files[0], options.preview)) return FinishOutput(kExitFailed);
+  if (!WritePreview(options.files[0], options.preview, options.force)) return FinishOutput(kExitFailed);
   if (!options.preview.empty()) Tell("drew " + options.files[0] + " into " + options.preview);
   return FinishOutput(kExitSuccess);
 }

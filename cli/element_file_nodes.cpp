@@ -1,6 +1,7 @@
 #include "cli/element_file_nodes.h"
 
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <string_view>
 
@@ -20,12 +21,15 @@ double Number(std::string_view text) {
   return value;
 }
 
+bool Drawable(double number) { return std::isfinite(number) && std::fabs(number) <= 1e100; }
+
 // Nodes that begin an element; the others continue the one before.
 bool StartsElement(const std::string& code) { return code != "VER" && code != "MED" && code != "FIN" && code != "SPL"; }
 
 }  // namespace
 
-bool ReadElementFileNodes(const std::string& path, std::vector<FileElement>& elements) {
+bool ReadElementFileNodes(const std::string& path, std::vector<FileElement>& elements, long& leftOut) {
+  leftOut = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::string line;
@@ -42,6 +46,10 @@ bool ReadElementFileNodes(const std::string& path, std::vector<FileElement>& ele
     }
     if (count < 8) continue;
     FileNode node{std::string(fields[0]), Number(fields[2]), Number(fields[3]), Number(fields[5]), Trimmed(fields[7])};
+    if (!Drawable(node.x) || !Drawable(node.y) || !Drawable(node.value)) {
+      ++leftOut;
+      continue;
+    }
     const std::string layer = Trimmed(fields[6]);
     if (elements.empty() || StartsElement(node.code) || elements.back().layer != layer) {
       elements.push_back({layer, {}});

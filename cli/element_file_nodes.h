@@ -21,7 +21,9 @@ struct FileElement {
 };
 
 // False when the file cannot be read. Lines that are not element lines are
-// passed over.
-bool ReadElementFileNodes(const std::string& path, std::vector<FileElement>& elements);
+// passed over; so are nodes with a number that is not finite or beyond
+// 1e100 in size (no drawing reaches so far, and drawing it would overflow),
+// counted in `leftOut`.
+bool ReadElementFileNodes(const std::string& path, std::vector<FileElement>& elements, long& leftOut);
 
 }  // namespace dxfelem::cli

@@ -7,6 +7,7 @@
 
 #include "cli/tool_output.h"
 #include "platform/ini_text.h"
+#include "platform/profile_file.h"
 
 namespace dxfelem::cli {
 
@@ -33,6 +34,15 @@ bool CheckParameterFile(const std::string& parameterFile, const std::string& sec
   if (!std::filesystem::exists(parameterFile, error) && !error) {
     Warn(parameterFile + " does not exist: it is created, with the default settings in section [" + section + "]");
     return true;
+  }
+  // The library takes a larger file for no parameter file at all, and would
+  // convert with settings the user did not give.
+  const std::uintmax_t size = std::filesystem::file_size(parameterFile, error);
+  if (!error && size > static_cast<std::uintmax_t>(kLargestProfileBytes)) {
+    reason = "the parameter file " + parameterFile + " is larger than " +
+             std::to_string(kLargestProfileBytes / (1024 * 1024)) +
+             " MiB, more than a parameter file can be: nothing was done, and the file is as it was";
+    return false;
   }
   std::FILE* file = std::fopen(parameterFile.c_str(), "rb");
   if (file == nullptr) {

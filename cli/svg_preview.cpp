@@ -17,9 +17,39 @@ constexpr double kLegendWidth = 260.0;
 constexpr const char* kPalette[] = {"#1f77b4", "#d62728", "#2ca02c", "#ff7f0e", "#9467bd",
                                     "#8c564b", "#e377c2", "#17becf", "#bcbd22", "#7f7f7f"};
 
+// The length of the well-formed UTF-8 sequence at `at` that XML allows
+// (no surrogates, no U+FFFE or U+FFFF, nothing beyond U+10FFFF), or 0.
+std::size_t XmlCharacterLength(const std::string& text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0u; };
+  const unsigned lead = byte(0);
+  const std::size_t length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+  if (length == 0) return 0;
+  unsigned code = lead & (0x7Fu >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0u) != 0x80u) return 0;
+    code = (code << 6) | (byte(i) & 0x3Fu);
+  }
+  const unsigned smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) || code == 0xFFFE ||
+      code == 0xFFFF) {
+    return 0;
+  }
+  return length;
+}
+
+// Text for the picture: the markup characters escaped, control characters
+// as spaces, and what is not UTF-8 (a name in the hosts' code page) as
+// U+FFFD, so that the SVG is well-formed XML whatever the names hold.
 std::string Escaped(const std::string& text) {
   std::string out;
-  for (const char c : text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      const std::size_t length = XmlCharacterLength(text, i);
+      out += length > 0 ? text.substr(i, length) : "\xEF\xBF\xBD";
+      i += length > 0 ? length : 1;
+      continue;
+    }
     switch (c) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
@@ -27,6 +57,7 @@ std::string Escaped(const std::string& text) {
       case '"': out += "&quot;"; break;
       default: out += (static_cast<unsigned char>(c) < 0x20) ? ' ' : c;
     }
+    ++i;
   }
   return out;
 }

@@ -224,7 +224,7 @@ TEST(CliConvert, TwoConversionsOnOneParameterFileKeepBothSections) {
       return " convert " + Quoted(dxf) + " " + Quoted(dir.File(std::string(section) + ".txt")) + " --params " +
              Quoted(ini) + " --section " + section + " --quiet";
     };
-    const ToolRun run = RunTool(job("JobA") + " & " + Quoted(DXFELEM_CLI) + job("JobB") + "; wait");
+    const ToolRun run = RunTool(job("JobA") + " 2>/dev/null & " + Quoted(DXFELEM_CLI) + job("JobB") + "; wait");
     const std::string after = test::ReadFileBytes(ini);
     for (const char* section : {"[JobA]\nDecimaliTxt=3\n", "[JobB]\nDecimaliTxt=4\n"}) {
       const std::size_t at = after.find(section);
@@ -233,6 +233,22 @@ TEST(CliConvert, TwoConversionsOnOneParameterFileKeepBothSections) {
     }
     EXPECT_EQ(after.find("Tollerance="), after.rfind("Tollerance=", after.find("[JobB]"))) << after;
   }
+}
+
+// A parameter file larger than any INI file (its section at the top, then
+// 17 MB of comments) is refused: a conversion would run on the built-in
+// settings instead of the user's.
+TEST(CliConvert, AParameterFileTooLargeToReadIsRefused) {
+  test::TempDir dir;
+  const std::string dxf = dir.Write("a.dxf", kDrawing);
+  const std::string text = "[Panel]\nDecimaliTxt=3\n" + std::string(17 * 1024 * 1024, ';') + "\n";
+  const std::string ini = dir.Write("p.ini", text);
+  const ToolRun run = RunTool("convert " + Quoted(dxf) + " " + Quoted(dir.File("o.txt")) + " --params " +
+                              Quoted(ini) + " --section Panel");
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_TRUE(Contains(run.err, ini + " is larger than 16 MiB")) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(dir.File("o.txt")));
+  EXPECT_TRUE(test::ReadFileBytes(ini) == text);
 }
 
 }  // namespace

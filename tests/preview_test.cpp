@@ -66,5 +66,64 @@ TEST(Preview, TheExampleIsDrawnInItsLayersColours) {
   EXPECT_GT(std::filesystem::file_size(png), 5000u);
 }
 
+// An element line with the fields the reader takes.
+std::string ElementLine(const std::string& code, const std::string& x, const std::string& y, const std::string& layer,
+                        const std::string& tag = "*") {
+  return code + ",     1," + x + "," + y + ",0,0," + layer + "," + tag + "\r\n";
+}
+
+bool IsWellFormedXml(const std::string& path) {
+  return std::system(("/usr/bin/python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' " +
+                      test::Quoted(path) + " 2>/dev/null")
+                         .c_str()) == 0;
+}
+
+// preview and todxf refuse what is not an element file (--force draws what
+// can be read), leave out nodes no drawing can hold, and give a picture
+// that is well-formed XML and a DXF that ezdxf reads whatever the names
+// hold: markup, quotes, control characters, bytes that are not UTF-8.
+TEST(Preview, AnyFileAndAnyNameGiveAPictureAndADxfThatRead) {
+  test::TempDir dir;
+  const std::string noise = dir.Write("noise.txt", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + "random");
+  for (const std::string command : {"preview", "todxf"}) {
+    test::ToolRun run = test::RunTool(command + " " + test::Quoted(noise));
+    EXPECT_EQ(run.exitStatus, 1) << command;
+    EXPECT_TRUE(Contains(run.err, noise + " is not an element file: line 1 ")) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(test::RunTool(command + " " + test::Quoted(noise) + " --force").exitStatus, 0) << command;
+  }
+
+  const std::string hostile = "a<b>&\"c\\d:e;f=g|h\x01i\xff\xfej\xc3\xa4";
+  const std::string elements = dir.Write(
+      "e.txt", ElementLine("INI", "0", "0", hostile) + ElementLine("FIN", "10", "0", hostile) +
+                   ElementLine("INI", "nan", "0", "L") + ElementLine("FIN", "inf", "-inf", "L") +
+                   ElementLine("ISO", "1e308", "0", "L") + ElementLine("ISO", "5", "5", "L") +
+                   ElementLine("MCR", "1", "1", "M", "BLOCK<1>") + ElementLine("APL", "1", "1", "M"));
+  const std::string svg = dir.File("e.svg");
+  test::ToolRun run = test::RunTool("preview " + test::Quoted(elements) + " -o " + test::Quoted(svg));
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_TRUE(Contains(run.err, "3 nodes of " + elements + " are left out")) << run.err;
+  const std::string picture = test::ReadFileBytes(svg);
+  EXPECT_FALSE(Contains(picture, "nan") || Contains(picture, "inf") || Contains(picture, "e+")) << picture;
+  EXPECT_TRUE(IsWellFormedXml(svg)) << picture;
+
+  const std::string dxf = dir.File("e.dxf");
+  run = test::RunTool("todxf " + test::Quoted(elements) + " -o " + test::Quoted(dxf));
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_TRUE(Contains(run.err, "layer " + hostile + " is named a_b_&_c_d_e_f_g_h_i\xff\xfej\xc3\xa4 in the DXF"))
+      << run.err;
+  EXPECT_TRUE(Contains(run.err, "block BLOCK<1> is named BLOCK_1_")) << run.err;
+  EXPECT_FALSE(Contains(test::ReadFileBytes(dxf), "nan") || Contains(test::ReadFileBytes(dxf), "inf"));
+  if (std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "ezdxf (python3-ezdxf) is not installed: the DXF was not read back";
+  }
+  const std::string check =
+      "/usr/bin/python3 -c 'import sys, ezdxf; from ezdxf.lldxf import validator; d = ezdxf.readfile(sys.argv[1]); "
+      "names = [e.dxf.layer for e in d.modelspace()] + [e.dxf.name for e in d.modelspace().query(\"INSERT\")]; "
+      "sys.exit(0 if len(names) == 4 and all(validator.is_valid_layer_name(n) for n in names) else 1)' " +
+      test::Quoted(dxf);
+  EXPECT_EQ(std::system(check.c_str()), 0) << test::ReadFileBytes(dxf);
+}
+
 }  // namespace
 }  // namespace dxfelem
