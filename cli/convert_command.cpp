@@ -54,6 +54,7 @@ int RunConvert(const Options& options) {
   if (tellSkips) {
     const std::vector<Skip> skips = survey.binary ? std::vector<Skip>{} : SkipsOf(survey.all, options);
     if (!skips.empty()) std::fputs(("dxfelem: skipped\n" + SkipLines(skips)).c_str(), stderr);
+    for (const std::string& warning : SettingWarnings(survey.all, options)) Warn(warning);
     if (survey.all.splinesFollowed > 0) {
       Tell(std::to_string(survey.all.splinesFollowed) + " SPLINEs followed by arcs within SplineToll");
     }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <set>
 
@@ -63,11 +64,16 @@ void Tally(EntityTally& tally, const Entity& entity, const std::string* splinePr
   if (entity.kind != "VERTEX" && entity.kind != "SEQEND" && !AlongAnAxis(entity.extrusion)) ++tally.oblique;
 }
 
-void Count(DrawingSurvey& survey, const Entity& entity, double splineTolerance) {
+// `piecesLeft`: the arcs the drawing's splines may still make, as in a conversion.
+void Count(DrawingSurvey& survey, const Entity& entity, double splineTolerance, std::size_t& piecesLeft) {
   if (entity.kind.empty()) return;
   std::string problem;
   const bool fitted = entity.kind == "SPLINE" && splineTolerance > 0.0;
-  if (fitted) problem = SplineArcs(entity.spline, splineTolerance).problem;
+  if (fitted) {
+    const CurveFit fit = SplineArcs(entity.spline, splineTolerance, piecesLeft);
+    problem = fit.problem;
+    piecesLeft -= fit.pieces.size();
+  }
   Tally(survey.all, entity, fitted ? &problem : nullptr);
   // Vertices and sequence ends belong to their polyline.
   if (entity.kind != "VERTEX" && entity.kind != "SEQEND") {
@@ -91,6 +97,9 @@ DrawingSurvey SurveyDrawing(const std::string& path, double splineTolerance) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return survey;
   survey.readable = true;
+  std::error_code unknown;
+  const std::uintmax_t size = std::filesystem::file_size(path, unknown);
+  std::size_t piecesLeft = FittedPieceBudget(unknown ? 0 : size);
   std::string codeLine;
   std::string value;
   if (std::getline(in, codeLine) && codeLine.rfind("AutoCAD Binary DXF", 0) == 0) {
@@ -122,7 +131,7 @@ DrawingSurvey SurveyDrawing(const std::string& path, double splineTolerance) {
     }
     const std::string word = Trimmed(value);
     if (code == 0) {
-      if (section == "ENTITIES") Count(survey, entity, splineTolerance);
+      if (section == "ENTITIES") Count(survey, entity, splineTolerance, piecesLeft);
       entity = Entity{};
       entry.clear();
       if (word == "SECTION") section = "?";
@@ -165,7 +174,7 @@ DrawingSurvey SurveyDrawing(const std::string& path, double splineTolerance) {
       if (entity.kind == "SPLINE" && splineTolerance > 0.0) entity.spline.Take(code, Number(word));
     }
   }
-  if (section == "ENTITIES") Count(survey, entity, splineTolerance);
+  if (section == "ENTITIES") Count(survey, entity, splineTolerance, piecesLeft);
   return survey;
 }
 

@@ -118,6 +118,7 @@ int RunInfo(const Options& options) {
   }
   if (!survey.problem.empty()) Warn(dxf + ": " + survey.problem + "; what follows it was not read");
   const std::vector<Skip> skips = SkipsOf(survey.all, options);
+  for (const std::string& warning : SettingWarnings(survey.all, options)) Warn(warning);
   if (options.json) PrintJson(dxf, survey, skips);
   else PrintText(dxf, survey, skips);
   return FinishOutput(kExitSuccess);

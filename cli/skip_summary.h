@@ -21,6 +21,10 @@ struct Skip {
 // without a file).
 std::vector<Skip> SkipsOf(const EntityTally& tally, const Options& options);
 
+// Settings that make outputs far larger than any machine needs, for the
+// entities the drawing holds.
+std::vector<std::string> SettingWarnings(const EntityTally& tally, const Options& options);
+
 // The skips layer by layer, for the element summary: "LAYER" lines, each
 // followed by its skips.
 std::string SkipsPerLayer(const DrawingSurvey& survey, const Options& options);

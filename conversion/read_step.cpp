@@ -1,5 +1,7 @@
 #include "conversion/read_step.h"
 
+#include <filesystem>
+
 #include "conversion/conversion_job.h"
 #include "dxf/dxf_line_reader.h"
 #include "dxf/dxf_signature.h"
@@ -13,6 +15,9 @@ StatusInfo ReadDxfDrawing(ConversionJob& job) {
   TextInputFile file;  // closed on every way out
   if (!file.Open(job.dxfFileName)) return StatusInfo::FileFailure(DXFELEM_E_FILE, job.dxfFileName);
   if (!CheckDxfSignature(file)) return StatusInfo::Failure(DXFELEM_E_NOT_DXF);
+  std::error_code unknown;
+  const std::uintmax_t size = std::filesystem::file_size(job.dxfFileName, unknown);
+  job.reading.splinePiecesLeft = FittedPieceBudget(unknown ? 0 : size);
   DxfLineReader reader(file);
   ElementSink sink = job.Sink();
   EntityContext context = job.ReadingContext(sink);

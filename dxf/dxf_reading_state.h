@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dxf/polyline_record.h"
+#include "geometry/biarc_fit.h"
 
 namespace dxfelem {
 
@@ -16,6 +17,9 @@ struct DxfReadingState {
   std::string lastInsertLayer;
   // The heavy polyline between its POLYLINE and its SEQEND; null otherwise.
   std::unique_ptr<PolylineRecord> openPolyline;
+  // The arcs and segments the drawing's splines may still make; set from
+  // the drawing's size when it is opened.
+  std::size_t splinePiecesLeft = kMostFittedPieces;
 };
 
 }  // namespace dxfelem

@@ -86,7 +86,8 @@ Point3 TangentAt(const NurbsCurve& curve, double t, double towards, KnotSide sid
 
 class Fitter {
  public:
-  Fitter(const NurbsCurve& curve, double tolerance, CurveFit& fit) : curve_(curve), tolerance_(tolerance), fit_(fit) {}
+  Fitter(const NurbsCurve& curve, double tolerance, std::size_t mostPieces, CurveFit& fit)
+      : curve_(curve), tolerance_(tolerance), mostPieces_(mostPieces), fit_(fit) {}
 
   // Fits [t0, t1], whose end points are p0 and p1.
   bool Fit(double t0, double t1, const Point3& p0, const Point3& p1, int depth) {
@@ -148,8 +149,9 @@ class Fitter {
   static FittedPiece PieceOf(const Arc& arc) { return {arc.start, arc.middle, arc.end, arc.straight}; }
 
   bool Emit(const FittedPiece& piece, double deviation) {
-    if (fit_.pieces.size() >= kMostFittedPieces) {
-      fit_.problem = "more arcs than 200000 at this tolerance";
+    if (fit_.pieces.size() >= mostPieces_) {
+      fit_.problem = mostPieces_ >= kMostFittedPieces ? "more arcs than 200000 at this tolerance"
+                                                      : kFittedPieceBudgetSpent;
       return false;
     }
     fit_.worstDeviation = std::max(fit_.worstDeviation, deviation);
@@ -160,6 +162,7 @@ class Fitter {
 
   const NurbsCurve& curve_;
   double tolerance_;
+  std::size_t mostPieces_;
   CurveFit& fit_;
 };
 
@@ -187,9 +190,10 @@ std::vector<double> Inflections(const NurbsCurve& curve, double t0, double t1) {
 
 }  // namespace
 
-CurveFit FitArcs(const NurbsCurve& curve, double tolerance) {
+CurveFit FitArcs(const NurbsCurve& curve, double tolerance, std::size_t mostPieces) {
   CurveFit fit;
-  Fitter fitter(curve, tolerance, fit);
+  mostPieces = std::min(mostPieces, kMostFittedPieces);
+  Fitter fitter(curve, tolerance, mostPieces, fit);
   const double start = CurveStart(curve);
   const double end = CurveEnd(curve);
   const Point3 first = EvaluateCurve(curve, start).point;

@@ -19,6 +19,17 @@ namespace dxfelem {
 // cusp), which is then skipped with its reason.
 inline constexpr std::size_t kMostFittedPieces = 200000;
 
+// At most this many arcs and segments from all the curves of one drawing:
+// one per byte of the drawing, and never fewer than one curve may make.
+// A sane drawing stays far below (a spline of a few hundred bytes makes a
+// few dozen arcs); five hostile splines of 1000 points at a tolerance of
+// 0.000002 in 242 KB would make a million, a 230 MB element file.
+inline std::size_t FittedPieceBudget(unsigned long long drawingBytes) {
+  return drawingBytes > kMostFittedPieces ? static_cast<std::size_t>(drawingBytes) : kMostFittedPieces;
+}
+inline constexpr const char* kFittedPieceBudgetSpent =
+    "more arcs than the drawing's curves may still make (one per byte of the drawing in all, at least 200000)";
+
 struct FittedPiece {
   Point3 start;
   Point3 middle;  // on the arc, half-way along it; unused for a segment
@@ -39,7 +50,8 @@ struct CurveFit {
 // points with the curve's end tangents, split in halves until it lies
 // within the tolerance at every point checked (16 along each piece).
 // A curve within the tolerance of the line from its start to its end is
-// one segment.
-CurveFit FitArcs(const NurbsCurve& curve, double tolerance);
+// one segment. More than `mostPieces` pieces make none, with the problem
+// told.
+CurveFit FitArcs(const NurbsCurve& curve, double tolerance, std::size_t mostPieces = kMostFittedPieces);
 
 }  // namespace dxfelem

@@ -52,8 +52,12 @@ bool SplineGroups::Take(int code, double value) {
   }
 }
 
-CurveFit SplineArcs(const SplineGroups& spline, double tolerance) {
+CurveFit SplineArcs(const SplineGroups& spline, double tolerance, std::size_t mostPieces) {
   CurveFit fit;
+  if (mostPieces == 0) {
+    fit.problem = kFittedPieceBudgetSpent;
+    return fit;
+  }
   if (spline.tooMany) {
     fit.problem = "more than 10000 control or fit points";
     return fit;
@@ -74,7 +78,7 @@ CurveFit SplineArcs(const SplineGroups& spline, double tolerance) {
   }
   fit.problem = CurveProblem(curve);
   if (!fit.problem.empty()) return fit;
-  fit = FitArcs(curve, tolerance);
+  fit = FitArcs(curve, tolerance, mostPieces);
   if (!fit.problem.empty()) return fit;
   for (const FittedPiece& piece : fit.pieces) {
     if (!IsFinite(piece.start) || !IsFinite(piece.middle) || !IsFinite(piece.end)) {

@@ -31,6 +31,8 @@ struct SplineGroups {
 // The arcs and segments within `tolerance` of the spline (a closed spline
 // ends exactly where it starts), or in `problem` why it cannot be followed.
 // A spline given by fit points alone is interpolated by a cubic first.
-CurveFit SplineArcs(const SplineGroups& spline, double tolerance);
+// At most `mostPieces` pieces (what is left of the drawing's budget, at
+// least 1): a spline that needs more makes none.
+CurveFit SplineArcs(const SplineGroups& spline, double tolerance, std::size_t mostPieces = kMostFittedPieces);
 
 }  // namespace dxfelem

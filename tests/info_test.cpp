@@ -130,5 +130,31 @@ TEST(Info, UnreadableAndBinaryDrawingsAreNamed) {
   EXPECT_TRUE(Contains(run.out, "  LINE                             1\n")) << run.out;
 }
 
+// A setting that makes an element file far larger than any machine needs is
+// told by info and convert, for the entities it concerns: ArchiEllisse
+// beyond 1250 (10000 points an ellipse), only when there are ellipses.
+TEST(Info, SettingsThatMakeHugeOutputsAreTold) {
+  test::TempDir dir;
+  const std::string ellipse = dir.Write(
+      "e.dxf", "0\nSECTION\n2\nENTITIES\n0\nELLIPSE\n8\nE\n10\n0\n20\n0\n11\n10\n21\n0\n40\n0.5\n0\nENDSEC\n0\nEOF\n");
+  const std::string line =
+      dir.Write("l.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n");
+  const struct {
+    const std::string& drawing;
+    const char* archiEllisse;
+    bool told;
+  } cases[] = {{ellipse, "1250", false}, {ellipse, "1251", true}, {line, "2147483647", false}};
+  for (const auto& c : cases) {
+    const std::string ini = dir.Write("p.ini", std::string("[S]\nArchiEllisse=") + c.archiEllisse + "\n");
+    const std::string warning = std::string("warning: ArchiEllisse ") + c.archiEllisse + " draws each of the 1 ELLIPSEs";
+    const std::string settings = " --params " + test::Quoted(ini) + " --section S";
+    test::ToolRun run = test::RunTool("info " + test::Quoted(c.drawing) + settings);
+    EXPECT_EQ(Contains(run.err, warning), c.told) << c.archiEllisse << ": " << run.err;
+    if (c.drawing != ellipse || std::string(c.archiEllisse) == "2147483647") continue;
+    run = test::RunTool("convert " + test::Quoted(c.drawing) + " " + test::Quoted(dir.File("o.txt")) + settings);
+    EXPECT_EQ(Contains(run.err, warning), c.told) << c.archiEllisse << ": " << run.err;
+  }
+}
+
 }  // namespace
 }  // namespace dxfelem

@@ -3,6 +3,7 @@
 // and `convert` tell of splines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -70,6 +71,42 @@ TEST(SplineDrawings, InfoTellsWhichSplinesAreFollowedAndWhyNot) {
   EXPECT_TRUE(Contains(run.err, "1 SPLINE: cannot be followed by arcs: knots that are not non-decreasing\n"))
       << run.err;
   EXPECT_FALSE(Contains(test::ReadFileBytes(dir.File("b.txt")), "INI,     2")) << "only the LINE is converted";
+}
+
+// The splines of one drawing share a budget of arcs (one per byte of the
+// drawing, at least 200000): two zigzags of 1000 points at a tolerance of
+// 0.000002, in a drawing of 60 KB, would make about 127500 each; the first
+// is followed, the second left out with its reason, and the element file
+// (two lines an arc) stays within the budget.
+TEST(SplineDrawings, TheSplinesOfADrawingShareABudgetOfArcs) {
+  test::TempDir dir;
+  std::string dxf = "0\nSECTION\n2\nENTITIES\n";
+  for (int spline = 0; spline < 2; ++spline) {
+    const int points = 1000;
+    dxf += "0\nSPLINE\n8\nS\n70\n8\n71\n3\n";
+    for (int k = 0; k < points + 4; ++k) dxf += "40\n" + std::to_string(std::clamp(k - 3, 0, points - 3)) + "\n";
+    for (int i = 0; i < points; ++i) {
+      // Up and down by 5 at every step of 10: the curve bends hard at every point.
+      dxf += "10\n" + std::to_string(i * 10) + "\n20\n" + std::to_string((i % 2) * 5 + spline * 1000) + "\n30\n0\n";
+    }
+  }
+  const std::string drawing = dir.Write("zigzags.dxf", dxf + "0\nENDSEC\n0\nEOF\n");
+  const std::string ini = dir.Write("p.ini", "[S]\nConnect=0\nSplineArchi=1\nSplineToll=0.000002\n");
+  const std::string elements = dir.File("e.txt");
+  const test::ToolRun run = test::RunTool("convert " + test::Quoted(drawing) + " " + test::Quoted(elements) +
+                                          " --params " + test::Quoted(ini) + " --section S");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_TRUE(Contains(run.err, "1 SPLINE: cannot be followed by arcs: more arcs than the drawing's curves may "
+                                "still make (one per byte of the drawing in all, at least 200000)\n"))
+      << run.err;
+  EXPECT_TRUE(Contains(run.err, "1 SPLINEs followed by arcs")) << run.err;
+  const std::string written = test::ReadFileBytes(elements);
+  EXPECT_TRUE(Contains(written, "INI,     1,")) << written.substr(0, 200);
+  EXPECT_FALSE(Contains(written, "INI,     2,"));
+  std::size_t lines = 0;
+  for (const char c : written) lines += c == '\n';
+  EXPECT_GT(lines, 250000u);
+  EXPECT_LE(lines, 400001u);
 }
 
 }  // namespace
