@@ -37,7 +37,8 @@ struct Entity {
   std::string block;
   double extrusion[3] = {0.0, 0.0, 1.0};
   int flags = 0;
-  SplineGroups spline;  // a SPLINE's own groups
+  bool chunked = false;  // an MTEXT whose text begins in group-3 chunks
+  SplineGroups spline;   // a SPLINE's own groups
 };
 
 bool AlongAnAxis(const double* n) {
@@ -61,6 +62,7 @@ void Tally(EntityTally& tally, const Entity& entity, const std::string* splinePr
   if (splineProblem != nullptr) TallySpline(tally, *splineProblem);
   if (entity.kind == "POLYLINE" && (entity.flags & (16 | 32 | 64)) != 0) ++tally.meshes;
   if (entity.kind == "TEXT" || entity.kind == "MTEXT") ++tally.texts;
+  if (entity.chunked) ++tally.chunkedTexts;
   if (entity.kind != "VERTEX" && entity.kind != "SEQEND" && !AlongAnAxis(entity.extrusion)) ++tally.oblique;
 }
 
@@ -170,6 +172,7 @@ DrawingSurvey SurveyDrawing(const std::string& path, double splineTolerance) {
       if (code == 8) entity.layer = value;
       else if (code == 2) entity.block = word;
       else if (code == 70) entity.flags = static_cast<int>(Number(word));
+      else if (code == 3 && entity.kind == "MTEXT") entity.chunked = true;
       else if (code >= 210 && code <= 230 && code % 10 == 0) entity.extrusion[(code - 210) / 10] = Number(word);
       if (entity.kind == "SPLINE" && splineTolerance > 0.0) entity.spline.Take(code, Number(word));
     }

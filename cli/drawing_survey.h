@@ -17,6 +17,7 @@ struct EntityTally {
   long meshes = 0;                             // POLYLINEs that are polygon or polyface meshes
   long oblique = 0;                            // entities whose extrusion is along no axis
   long texts = 0;                              // TEXT and MTEXT
+  long chunkedTexts = 0;                       // MTEXTs whose text begins in group-3 chunks
   long splinesFollowed = 0;                    // SPLINEs that become arcs (when asked for)
   std::map<std::string, long> splineProblems;  // why the other SPLINEs cannot be followed
 };

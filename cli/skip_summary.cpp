@@ -61,6 +61,11 @@ std::vector<Skip> SkipsWith(const EntityTally& survey, const Settings& settings)
     skips.push_back({survey.oblique, "entities with an oblique extrusion", "kept only when Altezza3D is not 0"});
   }
   if (survey.texts > 0 && settings.testo == 0) skips.push_back({survey.texts, "TEXT and MTEXT", "Testo is 0"});
+  // The hosts draw the last chunk of a long MTEXT alone; so does the library.
+  if (survey.chunkedTexts > 0 && settings.testo != 0) {
+    skips.push_back({survey.chunkedTexts, "MTEXT with its text in chunks",
+                     "only the last chunk (group 1) is drawn, as on the hosts; the text before it (group 3) is not"});
+  }
   return skips;
 }
 

@@ -156,5 +156,22 @@ TEST(Info, SettingsThatMakeHugeOutputsAreTold) {
   }
 }
 
+// An MTEXT whose text begins in group-3 chunks draws only its last chunk,
+// as on the hosts: info says so, unless texts are off altogether.
+TEST(Info, MtextChunksThatAreNotDrawnAreTold) {
+  test::TempDir dir;
+  const std::string drawing =
+      dir.Write("m.dxf",
+                "0\nSECTION\n2\nENTITIES\n0\nMTEXT\n8\nT\n40\n2.5\n3\nThe first part and \n1\nthe last\n"
+                "0\nMTEXT\n8\nT\n40\n2.5\n1\nshort\n0\nENDSEC\n0\nEOF\n");
+  const std::string told = "          1 MTEXT with its text in chunks: only the last chunk (group 1) is drawn";
+  EXPECT_TRUE(Contains(test::RunTool("info " + test::Quoted(drawing)).out, told));
+  const std::string off = dir.Write("p.ini", "[S]\nTesto=0\n");
+  const std::string out =
+      test::RunTool("info " + test::Quoted(drawing) + " --params " + test::Quoted(off) + " --section S").out;
+  EXPECT_FALSE(Contains(out, "chunks")) << out;
+  EXPECT_TRUE(Contains(out, "          2 TEXT and MTEXT: Testo is 0")) << out;
+}
+
 }  // namespace
 }  // namespace dxfelem
