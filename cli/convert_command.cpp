@@ -1,65 +1,112 @@
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/drawing_survey.h"
 #include "cli/element_summary.h"
-#include "cli/file_checks.h"
-#include "cli/outcome_message.h"
 #include "cli/result_json.h"
 #include "cli/skip_summary.h"
 #include "cli/tool_output.h"
-#include "dxfelem/dxfelem.h"
+#include "dxfelem/dxfelem_tools.h"
 
 namespace dxfelem::cli {
+namespace {
+
+struct ReportDeleter {
+  void operator()(dxfelem_report* report) const { dxfelem_report_free(report); }
+};
+struct SettingsDeleter {
+  void operator()(dxfelem_settings* settings) const { dxfelem_settings_free(settings); }
+};
+
+// The record the hosts would have been given, for --json.
+ConversionResult RecordOf(const dxfelem_report* report) {
+  ConversionResult record{};
+  record.errorCode = dxfelem_report_code(report);
+  record.status = 500 + record.errorCode;
+  const char* file = dxfelem_report_file(report);
+  record.hasFileName = *file != '\0' ? 1 : 0;
+  std::memcpy(record.fileName, file, std::min(std::strlen(file), sizeof record.fileName));
+  return record;
+}
+
+// What the conversion left out, as it counted it, and the splines it
+// followed by arcs.
+std::vector<Skip> LeftOutOf(const dxfelem_report* report, long& splinesFollowed) {
+  std::vector<Skip> skips;
+  long splinesLeftOut = 0;
+  for (std::size_t i = 0; i < dxfelem_report_left_out_count(report); ++i) {
+    const std::string what = dxfelem_report_left_out_what(report, i);
+    const long count = static_cast<long>(dxfelem_report_left_out_number(report, i));
+    skips.push_back({count, what, dxfelem_report_left_out_why(report, i)});
+    if (what.rfind("SPLINE", 0) == 0) splinesLeftOut += count;
+  }
+  splinesFollowed = 0;
+  for (std::size_t i = 0; i < dxfelem_report_read_count(report); ++i) {
+    if (std::string(dxfelem_report_read_kind(report, i)) == "SPLINE") {
+      splinesFollowed = static_cast<long>(dxfelem_report_read_number(report, i)) - splinesLeftOut;
+    }
+  }
+  return skips;
+}
+
+}  // namespace
 
 int RunConvert(const Options& options) {
   const std::string& dxfFile = options.files[0];
   const std::string& outputFile = options.files[1];
-  std::string reason;
-  if (!CheckOutputName(outputFile, "element file", dxfFile, options.parameterFile, reason) ||
-      !CheckParameterFile(options.parameterFile, options.section, reason)) {
-    Tell(reason);
+  std::unique_ptr<dxfelem_settings, SettingsDeleter> settings(dxfelem_settings_new());
+  if (!options.parameterFile.empty()) {
+    dxfelem_settings_use_file(settings.get(), options.parameterFile.c_str(), options.section.c_str());
+  }
+  // Empty names: the built-in settings, nothing written back, and no
+  // completion file.
+  std::unique_ptr<dxfelem_report, ReportDeleter> report(
+      dxfelem_convert(dxfFile.c_str(), outputFile.c_str(), settings.get(), options.completionFile.c_str()));
+  if (!report) {
+    Tell("no memory to convert " + dxfFile);
     return kExitFailed;
   }
-  ConversionResult record{};
-  // Empty names: the built-in settings, nothing written back, and no
-  // completion file (a file that cannot be created is ignored).
-  const int32_t returned = DxfToTxt(options.parameterFile.c_str(), options.section.c_str(), dxfFile.c_str(),
-                                    outputFile.c_str(), options.completionFile.c_str(), &record);
-  if (options.json) PrintData(ResultJson(returned, record));
-  // The drawing read in pairs, once, for whatever below tells of it.
-  const bool unreadable = record.errorCode == DXFELEM_E_NOT_DXF || record.errorCode == DXFELEM_E_SECTIONS ||
-                          record.errorCode == DXFELEM_E_MEMORY_OR_ENTITIES;
-  const bool tellSkips = !options.quiet && (returned == 1 || record.errorCode == DXFELEM_E_NO_ELEMENTS);
-  const bool surveyed = (returned != 1 && unreadable) || tellSkips || (options.summary && returned == 1);
+  for (std::size_t i = 0; i < dxfelem_report_warning_count(report.get()); ++i) {
+    Warn(dxfelem_report_warning(report.get(), i));
+  }
+  const int code = dxfelem_report_code(report.get());
+  if (code < 0) {
+    Tell(dxfelem_report_message(report.get()));
+    return kExitFailed;
+  }
+  const bool done = dxfelem_report_ok(report.get()) == 1;
+  if (options.json) PrintData(ResultJson(done ? 1 : 0, RecordOf(report.get())));
+  // A drawing that could not be read is read again in pairs, to name the
+  // line where it breaks; --summary tells the skips per layer.
+  const bool unreadable = code == DXFELEM_E_NOT_DXF || code == DXFELEM_E_SECTIONS || code == DXFELEM_E_MEMORY_OR_ENTITIES;
+  const bool surveyed = (!done && unreadable) || (options.summary && done);
   const DrawingSurvey survey = surveyed ? SurveyDrawing(dxfFile, SplineToleranceOf(options)) : DrawingSurvey{};
-  if (options.summary && returned == 1) {
+  if (options.summary && done) {
     PrintData(SummarizeElementFile(outputFile));
     PrintData(SkipsPerLayer(survey, options));
   }
-  if (!options.preview.empty() && returned == 1 && !WritePreview(outputFile, options.preview, true)) {
-    Tell(ConversionMessage(returned, record, dxfFile, outputFile));
+  if (!options.preview.empty() && done && !WritePreview(outputFile, options.preview, true)) {
+    Tell(dxfelem_report_message(report.get()));
     return FinishOutput(kExitFailed);
   }
-  Tell(ConversionMessage(returned, record, dxfFile, outputFile));
-  // A drawing that could not be read: where it breaks, read in pairs; a
-  // binary DXF is called one.
-  if (returned != 1 && unreadable) {
+  Tell(dxfelem_report_message(report.get()));
+  if (!done && unreadable) {
     if (survey.binary) Tell(dxfFile + " is a binary DXF: save it as DXF in text form (ASCII)");
     else if (!survey.problem.empty()) Tell(dxfFile + ", " + survey.problem);
   }
   // What the drawing holds that the conversion left out, so that nothing
   // vanishes without a word.
-  if (tellSkips) {
-    const std::vector<Skip> skips = survey.binary ? std::vector<Skip>{} : SkipsOf(survey.all, options);
+  if (!options.quiet && (done || code == DXFELEM_E_NO_ELEMENTS)) {
+    long splinesFollowed = 0;
+    const std::vector<Skip> skips = LeftOutOf(report.get(), splinesFollowed);
     if (!skips.empty()) std::fputs(("dxfelem: skipped\n" + SkipLines(skips)).c_str(), stderr);
-    for (const std::string& warning : SettingWarnings(survey.all, options)) Warn(warning);
-    if (survey.all.splinesFollowed > 0) {
-      Tell(std::to_string(survey.all.splinesFollowed) + " SPLINEs followed by arcs within SplineToll");
-    }
+    if (splinesFollowed > 0) Tell(std::to_string(splinesFollowed) + " SPLINEs followed by arcs within SplineToll");
   }
-  return FinishOutput(returned == 1 ? kExitSuccess : kExitFailed);
+  return FinishOutput(done ? kExitSuccess : kExitFailed);
 }
 
 }  // namespace dxfelem::cli

@@ -25,6 +25,11 @@ StatusInfo RunWithParameters(ConversionJob& job, const std::string& parameterFil
   // the side texts, piece variables and settings written back reach it in
   // one step, and a failed read is never the base of a write.
   ProfileFile file(parameterFile);
+  return RunWithParameters(job, file, section, inchFlagSource, steps);
+}
+
+StatusInfo RunWithParameters(ConversionJob& job, ProfileFile& file, const std::string& section,
+                             InchFlagSource inchFlagSource, const std::function<StatusInfo()>& steps) {
   ReadParameters(job.parameters, job.selection, file, section);
   ProcessState& state = TheProcessState();
   state.parameterCopy = job.parameters;
@@ -51,7 +56,13 @@ StatusInfo RunWithParameters(ConversionJob& job, const std::string& parameterFil
 
 StatusInfo RunConversion(ConversionJob& job, const std::string& parameterFile, const std::string& section,
                          InchFlagSource inchFlagSource) {
-  return RunWithParameters(job, parameterFile, section, inchFlagSource, [&job] {
+  ProfileFile file(parameterFile);
+  return RunConversion(job, file, section, inchFlagSource);
+}
+
+StatusInfo RunConversion(ConversionJob& job, ProfileFile& file, const std::string& section,
+                         InchFlagSource inchFlagSource) {
+  return RunWithParameters(job, file, section, inchFlagSource, [&job] {
     ElementWriting writing(job);
     StatusInfo status = ReadDxfDrawing(job);
     if (!status.ok()) return status;

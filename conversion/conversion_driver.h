@@ -9,6 +9,7 @@
 namespace dxfelem {
 
 class ConversionJob;
+class ProfileFile;
 
 // Which record the unit rule at the end consults: the job's own (DxfToTxt)
 // or the process-wide copy (DxfToTxtNet). Both hold the same flag.
@@ -20,10 +21,16 @@ enum class InchFlagSource { kJob, kProcessCopy };
 // answered. Answers what the steps answered.
 StatusInfo RunWithParameters(ConversionJob& job, const std::string& parameterFile, const std::string& section,
                              InchFlagSource inchFlagSource, const std::function<StatusInfo()>& steps);
+// The same with the settings of `settings` (a parameter file, or settings
+// held in memory).
+StatusInfo RunWithParameters(ConversionJob& job, ProfileFile& settings, const std::string& section,
+                             InchFlagSource inchFlagSource, const std::function<StatusInfo()>& steps);
 
 // A whole conversion: the read, processing and write steps in the frame
 // above. Answers the first failure.
 StatusInfo RunConversion(ConversionJob& job, const std::string& parameterFile, const std::string& section,
+                         InchFlagSource inchFlagSource);
+StatusInfo RunConversion(ConversionJob& job, ProfileFile& settings, const std::string& section,
                          InchFlagSource inchFlagSource);
 
 // Replaces the process-wide macro and operation block tables by new, empty

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dxf/polyline_record.h"
+#include "dxf/reading_tally.h"
 #include "geometry/biarc_fit.h"
 
 namespace dxfelem {
@@ -20,6 +21,8 @@ struct DxfReadingState {
   // The arcs and segments the drawing's splines may still make; set from
   // the drawing's size when it is opened.
   std::size_t splinePiecesLeft = kMostFittedPieces;
+  // What was read, and what made nothing and why.
+  ReadingTally tally;
 };
 
 }  // namespace dxfelem

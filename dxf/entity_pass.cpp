@@ -61,6 +61,37 @@ EntityReader ReaderFor(Token name, std::string_view text, bool listingBlocks, co
   return nullptr;
 }
 
+// A name after a "0" line that no reader takes: an entity kind when it
+// holds a letter (the line after a value "0" of another group is a group
+// code, all digits).
+bool IsKindName(std::string_view text) {
+  for (const char c : text) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+  }
+  return false;
+}
+
+bool IsEntityKind(Token token) {
+  for (const EntityKind& kind : kEntityKinds) {
+    if (kind.name == token) return true;
+  }
+  return false;
+}
+
+// Counts the entity met, and whether it makes nothing for its kind alone.
+void Tally(ReadingTally& tally, Token token, std::string_view name, EntityReader reader) {
+  if (IsEntityKind(token)) {
+    tally.Read(token);
+    if (reader == SkipEntity) tally.LeaveOut(LeftOut::kKindNotConverted, KindName(token));
+    return;
+  }
+  if (token != kTokenNone || !IsKindName(name)) return;
+  tally.ReadUnnamed(name);
+  if (reader == nullptr) {
+    tally.LeaveOut(IsSplineName(name) ? LeftOut::kSplineNotAsked : LeftOut::kKindNotConverted, name);
+  }
+}
+
 enum class PassState {
   kScanning,        // looking for a "0"
   kAfterLayerCode,  // the value of an "8" group is skipped
@@ -87,6 +118,7 @@ bool RunEntityPass(EntityContext& context, DxfLineReader& reader, BlockList* blo
         if (token == kTokenEndsec || token == kTokenEndblk || token == kTokenEof) return true;
         if (token == kGroup0) break;
         const EntityReader entityReader = ReaderFor(token, line, blockList != nullptr, context.parameters);
+        if (blockList == nullptr) Tally(context.reading.tally, token, line, entityReader);
         if (entityReader == nullptr) {
           state = PassState::kScanning;
           break;

@@ -40,9 +40,16 @@ bool ReadInsertEntity(EntityContext& context, DxfLineReader& reader, Token first
   });
   const ParameterRecord& p = context.parameters;
   // The insertion point is used as read: the frame is not used.
-  if (!PlaceEntity(p, common.layer, common.extrusion).kept) return true;
+  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, "INSERT").kept) return true;
   if (p.Altezza3D == 1) insertion.z += common.thickness;
-  if (p.EscludeBlocchi != 0 || !IsDefinedBlock(block)) return true;
+  if (p.EscludeBlocchi != 0) {
+    context.reading.tally.LeaveOut(LeftOut::kBlocksExcluded, "INSERT");
+    return true;
+  }
+  if (!IsDefinedBlock(block)) {
+    context.reading.tally.LeaveOut(LeftOut::kBlockNotNamed, "INSERT", block);
+    return true;
+  }
   const int32_t entity = context.NextElementNumber();
   AddMacro(context.sink, entity, insertion, block, common.layer);
   AddPlacement(context.sink, entity, scale, rotation, block, common.layer);

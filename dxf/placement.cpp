@@ -4,10 +4,14 @@
 
 namespace dxfelem {
 
-Placement PlaceEntity(const ParameterRecord& parameters, std::string& layer, const Point3& extrusion) {
+Placement PlaceEntity(const ParameterRecord& parameters, std::string& layer, const Point3& extrusion,
+                      ReadingTally& tally, std::string_view kind) {
   Placement placement;
   const ExtrusionClass extrusionClass = ClassifyExtrusion(extrusion);
-  if (!KeepByExtrusion(extrusionClass, parameters.Altezza3D)) return placement;
+  if (!KeepByExtrusion(extrusionClass, parameters.Altezza3D)) {
+    tally.LeaveOut(LeftOut::kObliqueExtrusion, kind);
+    return placement;
+  }
   placement.kept = true;
   placement.face = AssignFace(parameters, layer, extrusion);
   placement.frame = ExtrusionFrame(extrusion, extrusionClass);

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "dxf/reading_tally.h"
 #include "geometry/extrusion_frame.h"
 #include "params/parameter_record.h"
 
@@ -17,8 +19,10 @@ struct Placement {
   Frame frame;        // from the entity's own extrusion
 };
 
-// `layer` gets the face name of the chosen face when the entity is kept.
-Placement PlaceEntity(const ParameterRecord& parameters, std::string& layer, const Point3& extrusion);
+// `layer` gets the face name of the chosen face when the entity is kept;
+// an entity that is not kept is counted in `tally` as one of `kind`.
+Placement PlaceEntity(const ParameterRecord& parameters, std::string& layer, const Point3& extrusion,
+                      ReadingTally& tally, std::string_view kind);
 
 // The mirrored faces (2, 5 and 6) are worked out from the direction that
 // faces them: the frame of an entity drawn on `face`. Other faces keep the

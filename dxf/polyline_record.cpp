@@ -109,11 +109,14 @@ void EmitPolyline(EntityContext& context, PolylineRecord& record) {
   // machine would cut. The intent, no mesh makes anything, decides.
   constexpr uint16_t kAnyMesh =
       PolylineRecord::kPolygonMesh | PolylineRecord::kMeshClosedInN | PolylineRecord::kPolyfaceMesh;
-  if ((record.flags & kAnyMesh) != 0) return;
+  if ((record.flags & kAnyMesh) != 0) {
+    context.reading.tally.LeaveOut(LeftOut::kMesh, "POLYLINE");
+    return;
+  }
   const ParameterRecord& p = context.parameters;
   // The layer as read decides whether it is coded, before the face name is added.
   const bool coded = IsCodedLayer(context.selection, p, record.layer);
-  const Placement placement = PlaceEntity(p, record.layer, record.extrusion);
+  const Placement placement = PlaceEntity(p, record.layer, record.extrusion, context.reading.tally, "POLYLINE");
   if (!placement.kept) return;
   double elevation = record.elevation;
   if (p.Altezza3D == 1) elevation += record.thickness;

@@ -22,12 +22,14 @@ bool ReadText(EntityContext& context, DxfLineReader& reader, Token firstCode, co
   CommonGroups common;
   TextEntity text;
   text.kind = kind;
+  bool chunked = false;  // the text begins in group-3 chunks
   ForEachGroup(reader, firstCode, [&](Token code) {
     if (common.Take(code, reader) || TakePlacePoint(code, reader, text.insertion)) return true;
     switch (code) {
       // An MTEXT's continuation chunks (group 3) are passed over: the last
       // chunk, group 1, is the text.
       case kGroup1: ReadRawLine(reader, &text.text); return true;
+      case kGroup3: chunked = true; return false;
       case kGroup7: ReadRawLine(reader, &text.style); return true;
       case kGroup11: text.direction.x = ReadRounded4(reader); return true;
       case kGroup21: text.direction.y = ReadRounded4(reader); return true;
@@ -42,19 +44,25 @@ bool ReadText(EntityContext& context, DxfLineReader& reader, Token firstCode, co
   });
   const ParameterRecord& p = context.parameters;
   const std::string layerAsRead = common.layer;
-  const Placement placement = PlaceEntity(p, common.layer, common.extrusion);
+  const Placement placement = PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, kind);
   if (!placement.kept) return true;
   if (p.Altezza3D == 1) text.insertion.z += common.thickness;
   text.face = placement.face;
   text.faceLayer = NamesAFace(p, layerAsRead) ? 1 : 0;
   // A text on a face's layer is drawn on that face, whatever its own extrusion.
   text.frame = text.faceLayer ? FacingFrame(text.face, common.extrusion) : placement.frame;
-  if (p.Testo == 0) return true;
+  ReadingTally& tally = context.reading.tally;
+  if (p.Testo == 0) {
+    tally.LeaveOut(LeftOut::kTextsOff, kind);
+    return true;
+  }
   text.layer = common.layer;
   context.NextElementNumber();
-  ConvertTextToOutlines(
+  const std::string missingFont = ConvertTextToOutlines(
       {context.parameters, context.selection, context.textStyles, context.sink, context.elementCounter, context.glyphs},
       text);
+  if (!missingFont.empty()) tally.LeaveOut(LeftOut::kFontNotLoaded, kind, missingFont);
+  else if (chunked) tally.LeaveOut(LeftOut::kMtextChunks, kind);
   return true;
 }
 

@@ -30,6 +30,10 @@ inline constexpr long long kLargestProfileBytes = 16 * 1024 * 1024;
 class ProfileFile {
  public:
   explicit ProfileFile(std::string path);
+  // Settings given in memory, as the text of a parameter file: read by the
+  // same rules, written to nothing (reads see the writes; Save() keeps them
+  // in memory).
+  static ProfileFile InMemory(std::string text);
 
   const std::string& path() const { return path_; }
 
@@ -72,6 +76,7 @@ class ProfileFile {
   bool changed_ = false;             // text_ holds writes not yet saved
   std::vector<std::array<std::string, 3>> writes_;  // section, key, value of each write not yet saved
   int lockWaitMilliseconds_ = kProfileLockWaitMilliseconds;
+  bool inMemory_ = false;
   bool told_ = false;                // the user has heard why writes were refused
 };
 

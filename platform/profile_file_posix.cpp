@@ -92,8 +92,15 @@ int32_t ProfileInteger(std::string_view text) {
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
 
+ProfileFile ProfileFile::InMemory(std::string text) {
+  ProfileFile file("");
+  file.text_ = std::move(text);
+  file.inMemory_ = true;
+  return file;
+}
+
 const std::string& ProfileFile::Text() const {
-  if (path_.empty() || changed_ || !readFailure_.empty()) return text_;
+  if (path_.empty() || changed_ || !readFailure_.empty()) return text_;  // in memory: the text itself
   std::string failure;
   const std::string actual = FindFileIgnoringCase(path_, failure);
   std::string stamp = StampOf(actual);
@@ -120,7 +127,7 @@ bool ProfileFile::TakesWrites() const {
 std::string ProfileFile::GetString(std::string_view section, std::string_view key, std::string_view fallback,
                                    std::size_t size) const {
   std::string value;
-  if (path_.empty() || !FindIniValue(Text(), section, key, value)) {
+  if ((path_.empty() && !inMemory_) || !FindIniValue(Text(), section, key, value)) {
     // The default loses its trailing blanks, as with the Windows function.
     value.assign(fallback.substr(0, fallback.find_last_not_of(' ') + 1));
   }
@@ -131,11 +138,15 @@ std::string ProfileFile::GetString(std::string_view section, std::string_view ke
 
 int32_t ProfileFile::GetInt(std::string_view section, std::string_view key, int32_t fallback) const {
   std::string value;
-  if (path_.empty() || !FindIniValue(Text(), section, key, value) || value.empty()) return fallback;
+  if ((path_.empty() && !inMemory_) || !FindIniValue(Text(), section, key, value) || value.empty()) return fallback;
   return ProfileInteger(value);
 }
 
 bool ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  if (inMemory_) {
+    text_ = SetIniValue(text_, section, key, value);
+    return true;
+  }
   if (!TakesWrites()) {
     if (!readFailure_.empty() && !told_) {
       ShowUserMessage("dxfelem", path_ + " cannot be read (" + readFailure_ +

@@ -27,6 +27,8 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"listing", {"conversion", "dxf", "params", "geometry", "platform"}},
     {"rewrite", {"conversion", "output", "geometry", "kernel", "params", "platform"}},
     {"interface", {"conversion", "listing", "rewrite", "platform"}},
+    // The people's API runs conversions in the entry points' frame.
+    {"toolkit", {"interface", "conversion", "dxf", "params", "platform"}},
     // The tool reads parameter files by the library's own INI rules.
     {"cli", {"geometry", "platform"}},
 };

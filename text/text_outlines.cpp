@@ -128,23 +128,23 @@ void CopyProfiles(const Drawing& drawing, const OutlineTarget& target) {
 
 }  // namespace
 
-void ConvertTextToOutlines(const OutlineTarget& target, const TextEntity& entity) {
-  if (entity.kind != "TEXT" && entity.kind != "MTEXT") return;
+std::string ConvertTextToOutlines(const OutlineTarget& target, const TextEntity& entity) {
+  if (entity.kind != "TEXT" && entity.kind != "MTEXT") return {};
   std::string text = entity.text;
   FontRequest request = ChooseFont(target.styles, entity.style, entity.kind, text);
   ApplyTextCodes(text, request);
 
   CachedFont* font = target.glyphs.FontFor(request);
-  if (font == nullptr) return;
+  if (font == nullptr) return request.faceName.empty() ? std::string("(no face)") : request.faceName;
   // The scale makes a capital I exactly as tall as the text's height.
   const GlyphMetrics* letterI = font->LetterI();
-  if (letterI == nullptr || letterI->blackBoxY == 0) return;
+  if (letterI == nullptr || letterI->blackBoxY == 0) return {};
   const double scale = entity.height / static_cast<double>(letterI->blackBoxY);
-  if (!std::isfinite(scale)) return;
+  if (!std::isfinite(scale)) return {};
 
   Drawing profiles("");
   DrawLines(entity, TextLines(text), scale, target.parameters.SpazioFont, *font, profiles);
-  if (profiles.elements().empty()) return;
+  if (profiles.elements().empty()) return {};
   // Joined whatever Connect says: a contour's pieces are one profile.
   const ParameterRecord& p = target.parameters;
   Chain(
@@ -153,6 +153,7 @@ void ConvertTextToOutlines(const OutlineTarget& target, const TextEntity& entity
       p.IniConnect == 1);
   Clean(profiles);
   CopyProfiles(profiles, target);
+  return {};
 }
 
 }  // namespace dxfelem

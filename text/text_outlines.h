@@ -42,9 +42,9 @@ struct TextEntity {
 
 // Adds the outlines of the text's glyphs to the sink: every closed contour
 // of every glyph one path element of segments and three-point arcs, the
-// counter advanced once per element. Failures are silent: a text whose font
-// cannot be had yields nothing, a character without an outline only moves
-// the pen.
-void ConvertTextToOutlines(const OutlineTarget& target, const TextEntity& text);
+// counter advanced once per element. A character without an outline only
+// moves the pen. A text whose font cannot be had yields nothing: the answer
+// is then the name of the face asked for, otherwise empty.
+std::string ConvertTextToOutlines(const OutlineTarget& target, const TextEntity& text);
 
 }  // namespace dxfelem

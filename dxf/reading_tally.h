@@ -1,0 +1,62 @@
+// What one conversion read of a drawing, and what of it made nothing and
+// why: counted by the readers as they read, so that what a person is told
+// is what the conversion did, not a second reading's guess.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "dxf/keyword_table.h"
+
+namespace dxfelem {
+
+// Why an entity that was read makes no element.
+enum class LeftOut : uint8_t {
+  kKindNotConverted,   // HATCH, DIMENSION, VIEWPORT, ...
+  kSplineNotAsked,     // SPLINE without SplineArchi 1
+  kSplineNotFollowed,  // detail: why its arcs could not be had
+  kMesh,               // a POLYLINE that is a polygon or polyface mesh
+  kObliqueExtrusion,   // an extrusion along no axis, without Altezza3D
+  kTextsOff,           // Testo 0
+  kFontNotLoaded,      // detail: the face asked for
+  kMtextChunks,        // an MTEXT of which only the last chunk is drawn
+  kBlockNotNamed,      // an INSERT whose block no block table names; detail: the block
+  kBlocksExcluded,     // an INSERT with EscludeBlocchi not 0
+};
+inline constexpr std::size_t kLeftOutReasons = 10;
+
+class ReadingTally {
+ public:
+  // An entity met in the ENTITIES section, by its token; a name without a
+  // token (HATCH, VIEWPORT, ...) by its text.
+  void Read(Token kind) { ++ofToken_[kind]; }
+  void ReadUnnamed(std::string_view name) { Bump(otherKinds_, name); }
+  // An entity of `kind` that makes nothing, for `reason`; `detail` tells
+  // more where the reason has more to tell.
+  void LeaveOut(LeftOut reason, std::string_view kind, std::string_view detail = {});
+
+  // Every kind read with its count, in the order of the names.
+  void ForEachRead(const std::function<void(std::string_view kind, long count)>& visit) const;
+  // Every reason with its count: the kind, the reason and its detail.
+  void ForEachLeftOut(
+      const std::function<void(LeftOut reason, std::string_view kind, std::string_view detail, long count)>& visit)
+      const;
+
+ private:
+  using Counts = std::map<std::string, long, std::less<>>;
+  static void Bump(Counts& counts, std::string_view key);
+
+  std::array<long, 256> ofToken_{};
+  Counts otherKinds_;
+  // Per reason, keyed by the kind and the detail (joined by a NUL byte).
+  std::array<Counts, kLeftOutReasons> leftOut_;
+};
+
+// The name of an entity kind that has a token ("LINE" for kTokenLine).
+std::string_view KindName(Token kind);
+
+}  // namespace dxfelem

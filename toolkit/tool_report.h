@@ -1,0 +1,33 @@
+// What a call of the people's API did, in words and figures: the report
+// behind the opaque handle of dxfelem_tools.h.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dxfelem {
+
+class ReadingTally;
+
+struct LeftOutEntry {
+  std::string what;
+  std::string why;
+  int64_t count = 0;
+};
+
+struct ToolReport {
+  bool ok = false;
+  int code = 0;          // the status code, or -1 for a call refused before it ran
+  std::string message;   // one line: what happened
+  std::string file;      // the file the code concerns
+  std::vector<std::pair<std::string, int64_t>> read;  // entities read per kind
+  std::vector<LeftOutEntry> leftOut;
+  std::vector<std::string> warnings;
+};
+
+// The tally's kinds and reasons, in words, into the report.
+void DescribeReading(const ReadingTally& tally, ToolReport& report);
+
+}  // namespace dxfelem
