@@ -127,10 +127,11 @@ void ApplyOverride(std::string_view text, SelectionLists& selection) {
 }  // namespace
 
 void ReadParameters(ParameterRecord& p, SelectionLists& selection, ProfileFile& file, const std::string& section) {
-  if (file.path().empty() || section.empty()) return;
+  if (!file.HoldsSettings() || section.empty()) return;
   // When the parameter file is ROZOZ.INI itself, its fallbacks must see the
-  // side texts just written into it, as they would in the file.
-  ProfileFile settingsFile(FolderOf(file.path()) + "ROZOZ.INI");
+  // side texts just written into it, as they would in the file. Settings
+  // given in memory have no folder, and no ROZOZ.INI beside them.
+  ProfileFile settingsFile(file.path().empty() ? std::string() : FolderOf(file.path()) + "ROZOZ.INI");
   const ProfileFile& settings = settingsFile.SharesFileWith(file) ? file : settingsFile;
   ParameterSource in(file, section);
 

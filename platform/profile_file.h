@@ -36,6 +36,8 @@ class ProfileFile {
   static ProfileFile InMemory(std::string text);
 
   const std::string& path() const { return path_; }
+  // False for a handle of no file: every read gives its default.
+  bool HoldsSettings() const { return !path_.empty() || inMemory_; }
 
   // The value of the key, or `fallback` when the file, the section or the
   // key is missing. At most size - 1 characters are returned, as from a

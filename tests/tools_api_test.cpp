@@ -1,0 +1,176 @@
+// The people's API: a conversion's report counts what the conversion read
+// and left out as it read it, settings given in memory are read by the
+// parameter file's rules, and the guards refuse an output that is an input
+// before anything is written.
+#include "dxfelem/dxfelem_tools.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "support/temp_dir.h"
+#include "support/tool_run.h"
+
+namespace dxfelem {
+namespace {
+
+using Report = std::unique_ptr<dxfelem_report, decltype(&dxfelem_report_free)>;
+using Settings = std::unique_ptr<dxfelem_settings, decltype(&dxfelem_settings_free)>;
+
+Settings NewSettings() { return Settings(dxfelem_settings_new(), dxfelem_settings_free); }
+
+Report Convert(const std::string& dxf, const std::string& out, const dxfelem_settings* settings) {
+  return Report(dxfelem_convert(dxf.c_str(), out.c_str(), settings, nullptr), dxfelem_report_free);
+}
+
+std::map<std::string, int64_t> ReadCounts(const dxfelem_report* report) {
+  std::map<std::string, int64_t> counts;
+  for (std::size_t i = 0; i < dxfelem_report_read_count(report); ++i)
+    counts[dxfelem_report_read_kind(report, i)] = dxfelem_report_read_number(report, i);
+  return counts;
+}
+
+// "COUNT WHAT: WHY" per line.
+std::string LeftOut(const dxfelem_report* report) {
+  std::string lines;
+  for (std::size_t i = 0; i < dxfelem_report_left_out_count(report); ++i) {
+    lines += std::to_string(dxfelem_report_left_out_number(report, i)) + " " +
+             dxfelem_report_left_out_what(report, i) + ": " + dxfelem_report_left_out_why(report, i) + "\n";
+  }
+  return lines;
+}
+
+// One entity of every reason to leave something out, and two lines that
+// make elements.
+const char* const kDrawing =
+    "0\nSECTION\n2\nENTITIES\n"
+    "0\nLINE\n8\nL\n10\n0\n20\n0\n11\n10\n21\n0\n"
+    "0\nLINE\n8\nL\n10\n0\n20\n0\n11\n10\n21\n0\n210\n0.6\n220\n0.8\n230\n0\n"
+    "0\nHATCH\n8\nH\n70\n0\n"
+    "0\nSPLINE\n8\nS\n71\n1\n40\n0\n40\n0\n40\n1\n40\n1\n10\n0\n20\n0\n10\n5\n20\n5\n"
+    "0\nPOLYLINE\n8\nP\n70\n16\n0\nVERTEX\n8\nP\n10\n0\n20\n0\n0\nSEQEND\n"
+    "0\nINSERT\n8\nI\n2\nDOOR\n10\n1\n20\n1\n"
+    "0\nINSERT\n8\nI\n2\nDOOR\n10\n2\n20\n1\n"
+    "0\nTEXT\n8\nT\n40\n5\n1\nAB\n"
+    "0\nMTEXT\n8\nT\n40\n5\n3\nthe first part \n1\nand the last\n"
+    "0\nLINE\n8\nL\n10\n20\n20\n0\n11\n30\n21\n0\n"
+    "0\nENDSEC\n0\nEOF\n";
+
+TEST(ToolsApi, TheReportCountsWhatWasReadAndWhatWasLeftOutAndWhy) {
+  test::TempDir dir;
+  const std::string dxf = dir.Write("d.dxf", kDrawing);
+  Report report = Convert(dxf, dir.File("o.txt"), nullptr);
+  ASSERT_TRUE(report);
+  EXPECT_EQ(dxfelem_report_ok(report.get()), 1) << dxfelem_report_message(report.get());
+  EXPECT_EQ(dxfelem_report_code(report.get()), 0);
+  EXPECT_EQ(std::string(dxfelem_report_message(report.get())), "converted " + dxf + " into " + dir.File("o.txt"));
+  const std::map<std::string, int64_t> read{{"HATCH", 1}, {"INSERT", 2}, {"LINE", 3},   {"MTEXT", 1},
+                                            {"POLYLINE", 1}, {"SEQEND", 1}, {"SPLINE", 1}, {"TEXT", 1},
+                                            {"VERTEX", 1}};
+  EXPECT_EQ(ReadCounts(report.get()), read);
+  EXPECT_EQ(LeftOut(report.get()),
+            "1 HATCH: this kind is not converted\n"
+            "1 SPLINE: this kind is not converted unless SplineArchi is 1\n"
+            "1 POLYLINE meshes: meshes are surfaces: they make nothing\n"
+            "1 LINE with an oblique extrusion: kept only when Altezza3D is not 0\n"
+            "1 MTEXT with its text in chunks: only the last chunk (group 1) is drawn, as on the hosts; the text "
+            "before it (group 3) is not\n"
+            "2 INSERT of block DOOR: no block table names it (McrBlock, SubBlock, OprBlock): blocks are not drawn\n");
+  EXPECT_EQ(dxfelem_report_warning_count(report.get()), 0u);
+
+  // Settings in memory, read as a parameter file's keys: texts off, the
+  // spline followed, blocks excluded; nothing is written beside the output.
+  Settings settings = NewSettings();
+  for (const auto& [key, value] : {std::pair{"Testo", "0"}, {"SplineArchi", "1"}, {"EscludeBlocchi", " 1 "},
+                                   {"ArchiEllisse", "2000"}}) {
+    ASSERT_EQ(dxfelem_settings_set(settings.get(), key, value), 1) << key;
+  }
+  report = Convert(dxf, dir.File("o.txt"), settings.get());
+  EXPECT_EQ(LeftOut(report.get()),
+            "1 HATCH: this kind is not converted\n"
+            "1 POLYLINE meshes: meshes are surfaces: they make nothing\n"
+            "1 LINE with an oblique extrusion: kept only when Altezza3D is not 0\n"
+            "1 MTEXT: Testo is 0\n1 TEXT: Testo is 0\n"
+            "2 INSERT: EscludeBlocchi is not 0\n");
+  // An ArchiEllisse beyond 1250 is told only for a drawing with ellipses.
+  EXPECT_EQ(dxfelem_report_warning_count(report.get()), 0u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST(ToolsApi, SettingsAreKeysOfAParameterFileOrAFileAndSection) {
+  Settings settings = NewSettings();
+  for (const char* key : {"", "A=B", "[S]", "A\nB", ";A", " A"})
+    EXPECT_EQ(dxfelem_settings_set(settings.get(), key, "1"), 0) << key;
+  EXPECT_EQ(dxfelem_settings_set(settings.get(), "Side1", "a\nb"), 0);
+  EXPECT_EQ(dxfelem_settings_set(settings.get(), "DecimaliTxt", "3"), 1);
+  EXPECT_EQ(dxfelem_settings_use_file(settings.get(), "p.ini", "S"), 0);  // keys in memory already
+  // The keys given decide the element file as the same keys of a file do.
+  test::TempDir dir;
+  const std::string dxf = dir.Write("d.dxf", kDrawing);
+  const std::string ini = dir.Write("p.ini", "[S]\nDecimaliTxt=3\n");
+  Settings file = NewSettings();
+  EXPECT_EQ(dxfelem_settings_use_file(file.get(), "", "S"), 0);
+  EXPECT_EQ(dxfelem_settings_use_file(file.get(), ini.c_str(), "S"), 1);
+  EXPECT_EQ(dxfelem_settings_set(file.get(), "DecimaliTxt", "3"), 0);
+  Report fromMemory = Convert(dxf, dir.File("m.txt"), settings.get());
+  Report fromFile = Convert(dxf, dir.File("f.txt"), file.get());
+  ASSERT_EQ(dxfelem_report_ok(fromMemory.get()), 1);
+  ASSERT_EQ(dxfelem_report_ok(fromFile.get()), 1);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("m.txt")), test::ReadFileBytes(dir.File("f.txt")));
+  EXPECT_NE(test::ReadFileBytes(dir.File("m.txt")).find("10.000 "), std::string::npos);
+  EXPECT_NE(test::ReadFileBytes(ini).find("Tollerance="), std::string::npos);  // the file is written back
+}
+
+// An output that is an input, also through a link, or has no name, is
+// refused before anything is written; so is a parameter file that cannot
+// be read whole. A missing section is a warning.
+TEST(ToolsApi, GuardsRefuseBeforeAnythingIsWritten) {
+  test::TempDir dir;
+  const std::string dxf = dir.Write("d.dxf", kDrawing);
+  const std::string ini = dir.Write("p.ini", "[S]\nDecimaliTxt=3\n");
+  std::filesystem::create_symlink(dxf, dir.File("link.txt"));
+  Settings file = NewSettings();
+  ASSERT_EQ(dxfelem_settings_use_file(file.get(), ini.c_str(), "S"), 1);
+  const struct {
+    std::string out;
+    const char* refusal;
+  } cases[] = {{dxf, " is the drawing "}, {dir.File("link.txt"), " is the drawing "}, {ini, " is the parameter file"},
+               {"", "the element file needs a name"}};
+  for (const auto& c : cases) {
+    Report report = Convert(dxf, c.out, file.get());
+    EXPECT_EQ(dxfelem_report_ok(report.get()), 0) << c.out;
+    EXPECT_EQ(dxfelem_report_code(report.get()), -1) << c.out;
+    EXPECT_NE(std::string(dxfelem_report_message(report.get())).find(c.refusal), std::string::npos)
+        << dxfelem_report_message(report.get());
+  }
+  EXPECT_EQ(test::ReadFileBytes(dxf), kDrawing);
+  EXPECT_EQ(test::ReadFileBytes(ini), "[S]\nDecimaliTxt=3\n");
+
+  Settings other = NewSettings();
+  ASSERT_EQ(dxfelem_settings_use_file(other.get(), ini.c_str(), "Missing"), 1);
+  Report report = Convert(dxf, dir.File("o.txt"), other.get());
+  EXPECT_EQ(dxfelem_report_ok(report.get()), 1);
+  ASSERT_EQ(dxfelem_report_warning_count(report.get()), 1u);
+  EXPECT_EQ(std::string(dxfelem_report_warning(report.get(), 0)),
+            ini + " has no section [Missing]: the default settings are used, and the section is added to the file");
+}
+
+// A text whose font cannot be loaded (no font at all for fontconfig) makes
+// nothing, and the report, and so the tool, says so.
+TEST(ToolsApi, TextsWhoseFontCannotBeLoadedAreTold) {
+  test::TempDir dir;
+  const std::string config = dir.Write("fonts.conf", "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
+                                                         dir.File("cache") + "</cachedir></fontconfig>\n");
+  const std::string dxf = dir.Write(
+      "t.dxf", "0\nSECTION\n2\nENTITIES\n0\nTEXT\n8\nT\n40\n5\n1\nAB\n0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n");
+  const test::ToolRun run = test::RunTool("convert " + test::Quoted(dxf) + " " + test::Quoted(dir.File("t.txt")),
+                                          "FONTCONFIG_FILE=" + test::Quoted(config));
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.err.find("          1 TEXT: its font (Txt) could not be loaded\n"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace dxfelem
