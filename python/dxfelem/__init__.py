@@ -5,8 +5,10 @@ compiler is needed. Every function reads and writes files, as the library
 does, and raises DxfelemError when the call fails.
 
     import dxfelem
-    result = dxfelem.convert("panel.dxf", "panel.txt", params="cam.ini", section="Panel")
-    print(result.status)           # 500: done
+    report = dxfelem.convert("panel.dxf", "panel.txt", settings={"Connect": 1, "Tollerance": 0.01})
+    print(report.message)          # converted panel.dxf into panel.txt
+    for left in report.left_out:   # what made nothing, and why
+        print(left.count, left.what, left.why)
     print(dxfelem.layers("panel.dxf"))
 
 The library keeps process-wide settings and takes no lock: one call at a
@@ -20,9 +22,10 @@ import dataclasses
 import os
 import tempfile
 import threading
-from typing import List, Optional, Tuple, Union
+from typing import Dict, List, Mapping, Optional, Tuple, Union
 
-__all__ = ["Result", "DxfelemError", "convert", "layers", "blocks", "rewrite", "OPERATIONS", "version"]
+__all__ = ["Result", "Report", "LeftOut", "DxfelemError", "convert", "layers", "blocks", "rewrite", "OPERATIONS",
+           "version"]
 
 PathName = Union[str, bytes, "os.PathLike[str]", "os.PathLike[bytes]"]
 
@@ -88,16 +91,48 @@ class Result:
         return self.returned == 1
 
 
-class DxfelemError(Exception):
-    """A call that failed: the error code, the file concerned (or None) and
-    the whole result."""
+@dataclasses.dataclass(frozen=True)
+class LeftOut:
+    """Entities that were read and made nothing: what, why, and how many."""
 
-    def __init__(self, code: int, file_name: Optional[str], result: Optional[Result] = None):
+    what: str
+    why: str
+    count: int
+
+
+@dataclasses.dataclass(frozen=True)
+class Report:
+    """What a conversion did: ok, its status code (0 done; -1 refused before
+    it ran), the one line that says what happened, the file the code
+    concerns, the entities read per kind, what was left out and why (counted
+    by the conversion itself as it read), and warnings."""
+
+    ok: bool
+    code: int
+    message: str
+    file_name: str
+    read: Dict[str, int]
+    left_out: List[LeftOut]
+    warnings: List[str]
+
+    @property
+    def status(self) -> int:
+        return 500 + self.code
+
+
+class DxfelemError(Exception):
+    """A call that failed or was refused: the error code (-1 for a refusal
+    before anything ran), the file concerned (or None) and the whole result
+    or report."""
+
+    def __init__(self, code: int, file_name: Optional[str], result=None, message: Optional[str] = None):
         self.code = code
         self.file_name = file_name
         self.result = result
-        what = MESSAGES.get(code, "error")
-        super().__init__(f"{what} (code {code})" + (f": {file_name}" if file_name else ""))
+        if message is None:
+            what = MESSAGES.get(code, "error")
+            message = f"{what} (code {code})" + (f": {file_name}" if file_name else "")
+        super().__init__(message)
 
 
 def _library_candidates() -> List[str]:
@@ -116,17 +151,9 @@ def _library_candidates() -> List[str]:
     return candidates
 
 
-def _load() -> ctypes.CDLL:
-    failures = []
-    for candidate in _library_candidates():
-        try:
-            library = ctypes.CDLL(candidate)
-            break
-        except OSError as error:
-            failures.append(str(error))
-    else:
-        raise ImportError("dxfelem: the library libdxfelem.so.0 cannot be loaded (set DXFELEM_LIBRARY): "
-                          + "; ".join(failures))
+def _declare(library: ctypes.CDLL) -> None:
+    """The functions this module calls, with their types; AttributeError when
+    the library has one of them not."""
     text = ctypes.c_char_p
     for name in ("DxfToTxt",):
         function = getattr(library, name)
@@ -139,7 +166,46 @@ def _load() -> ctypes.CDLL:
     library.TxtToTxt.argtypes = [text, text, text, text, text, ctypes.c_int32, ctypes.POINTER(ctypes.c_double),
                                  ctypes.POINTER(ctypes.c_double), ctypes.c_int32, ctypes.POINTER(_Record)]
     library.TxtToTxt.restype = ctypes.c_int32
-    return library
+    handle = ctypes.c_void_p
+    size = ctypes.c_size_t
+    for name, result, arguments in (
+            ("dxfelem_settings_new", handle, []),
+            ("dxfelem_settings_free", None, [handle]),
+            ("dxfelem_settings_set", ctypes.c_int, [handle, text, text]),
+            ("dxfelem_settings_use_file", ctypes.c_int, [handle, text, text]),
+            ("dxfelem_convert", handle, [text, text, handle, text]),
+            ("dxfelem_report_free", None, [handle]),
+            ("dxfelem_report_ok", ctypes.c_int, [handle]),
+            ("dxfelem_report_code", ctypes.c_int, [handle]),
+            ("dxfelem_report_message", text, [handle]),
+            ("dxfelem_report_file", text, [handle]),
+            ("dxfelem_report_read_count", size, [handle]),
+            ("dxfelem_report_read_kind", text, [handle, size]),
+            ("dxfelem_report_read_number", ctypes.c_int64, [handle, size]),
+            ("dxfelem_report_left_out_count", size, [handle]),
+            ("dxfelem_report_left_out_what", text, [handle, size]),
+            ("dxfelem_report_left_out_why", text, [handle, size]),
+            ("dxfelem_report_left_out_number", ctypes.c_int64, [handle, size]),
+            ("dxfelem_report_warning_count", size, [handle]),
+            ("dxfelem_report_warning", text, [handle, size])):
+        function = getattr(library, name)
+        function.restype = result
+        function.argtypes = arguments
+
+
+def _load() -> ctypes.CDLL:
+    failures = []
+    for candidate in _library_candidates():
+        try:
+            library = ctypes.CDLL(candidate)
+            _declare(library)
+            return library
+        except OSError as error:
+            failures.append(str(error))
+        except AttributeError as error:
+            failures.append(f"{candidate} is not the dxfelem library ({error})")
+    raise ImportError("dxfelem: the library libdxfelem.so.0 cannot be loaded (set DXFELEM_LIBRARY): "
+                      + "; ".join(failures))
 
 
 _library = _load()
@@ -147,7 +213,12 @@ _one_call_at_a_time = threading.Lock()
 
 
 def _name(path: Optional[PathName]) -> bytes:
-    return b"" if path is None else os.fsencode(path)
+    """The name as the library takes it; a NUL byte would cut it short, and
+    the call would reach another file."""
+    name = b"" if path is None else os.fsencode(path)
+    if b"\0" in name:
+        raise ValueError(f"a file name holds a NUL byte: {path!r}")
+    return name
 
 
 def _settings(params: Optional[PathName], section: Optional[str]) -> Tuple[bytes, bytes]:
@@ -170,19 +241,69 @@ def _result(returned: int, record: _Record, value1: float = 0.0, value2: float =
     return result
 
 
+def _text(raw: Optional[bytes]) -> str:
+    return os.fsdecode(raw or b"")
+
+
+def _report(handle) -> Report:
+    library = _library
+    read = {_text(library.dxfelem_report_read_kind(handle, i)): library.dxfelem_report_read_number(handle, i)
+            for i in range(library.dxfelem_report_read_count(handle))}
+    left_out = [LeftOut(_text(library.dxfelem_report_left_out_what(handle, i)),
+                        _text(library.dxfelem_report_left_out_why(handle, i)),
+                        library.dxfelem_report_left_out_number(handle, i))
+                for i in range(library.dxfelem_report_left_out_count(handle))]
+    warnings = [_text(library.dxfelem_report_warning(handle, i))
+                for i in range(library.dxfelem_report_warning_count(handle))]
+    return Report(ok=library.dxfelem_report_ok(handle) == 1, code=library.dxfelem_report_code(handle),
+                  message=_text(library.dxfelem_report_message(handle)),
+                  file_name=_text(library.dxfelem_report_file(handle)), read=read, left_out=left_out,
+                  warnings=warnings)
+
+
+def _setting_text(value) -> bytes:
+    if isinstance(value, bool):
+        value = int(value)
+    return os.fsencode(str(value))
+
+
 def convert(dxf: PathName, out: PathName, params: Optional[PathName] = None, section: Optional[str] = None,
-            done: Optional[PathName] = None) -> Result:
-    """Converts the drawing dxf into the element file out. Without params
-    and section the built-in settings are used and nothing but out is
-    written; with them the settings of that section are used and written
-    back into the parameter file, as the hosts expect. done names the
-    completion file ("1" when the call has ended)."""
+            done: Optional[PathName] = None, settings: Optional[Mapping[str, object]] = None) -> Report:
+    """Converts the drawing dxf into the element file out and answers a
+    Report. The settings are the built-in ones; or `settings`, keys of a
+    parameter file with their values ({"Connect": 1, "Tollerance": 0.01}),
+    read by the parameter file's rules and written nowhere; or the section
+    `section` of the parameter file `params`, written back into it as the
+    hosts expect. done names the completion file ("1" when the call has
+    ended). A failure raises DxfelemError with the code, the library's
+    message and the file; so does an output that is the drawing or the
+    parameter file, refused before anything is written."""
     parameter_file, section_name = _settings(params, section)
-    record = _Record()
-    with _one_call_at_a_time:
-        returned = _library.DxfToTxt(parameter_file, section_name, _name(dxf), _name(out), _name(done),
-                                     ctypes.byref(record))
-    return _result(returned, record)
+    if settings is not None and parameter_file:
+        raise ValueError("settings and params exclude each other: the settings are given, or read from a file")
+    names = (_name(dxf), _name(out), _name(done))
+    handle = _library.dxfelem_settings_new()
+    if not handle:
+        raise MemoryError("dxfelem: no memory for the settings")
+    try:
+        if parameter_file and not _library.dxfelem_settings_use_file(handle, parameter_file, section_name):
+            raise ValueError("params and section must both name something")
+        for key, value in (settings or {}).items():
+            if not _library.dxfelem_settings_set(handle, os.fsencode(key), _setting_text(value)):
+                raise ValueError(f"{key!r}: {value!r} cannot be a setting of a parameter file")
+        with _one_call_at_a_time:
+            report_handle = _library.dxfelem_convert(names[0], names[1], handle, names[2])
+    finally:
+        _library.dxfelem_settings_free(handle)
+    if not report_handle:
+        raise MemoryError("dxfelem: no memory for the conversion's report")
+    try:
+        report = _report(report_handle)
+    finally:
+        _library.dxfelem_report_free(report_handle)
+    if not report.ok:
+        raise DxfelemError(report.code, report.file_name or None, report, report.message)
+    return report
 
 
 def _listing(function, dxf, out, params, section) -> List[str]:

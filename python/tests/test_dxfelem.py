@@ -35,10 +35,11 @@ class ConvertTest(unittest.TestCase):
 
     def test_the_example_converts_with_its_settings_written_back(self):
         settings = shutil.copy(EXAMPLE_SETTINGS, self.path("panel.ini"))
-        result = dxfelem.convert(EXAMPLE, self.path("panel.txt"), params=settings, section="Panel",
+        report = dxfelem.convert(EXAMPLE, self.path("panel.txt"), params=settings, section="Panel",
                                  done=self.path("panel.done"))
-        self.assertTrue(dataclasses.is_dataclass(result))
-        self.assertEqual((result.returned, result.status, result.error_code), (1, 500, 0))
+        self.assertTrue(dataclasses.is_dataclass(report))
+        self.assertEqual((report.ok, report.code, report.status), (True, 0, 500))
+        self.assertEqual(report.message, f"converted {EXAMPLE} into {self.path('panel.txt')}")
         with open(self.path("panel.txt"), "rb") as elements:
             lines = elements.read().split(b"\r\n")
         self.assertGreater(len(lines), 100)
@@ -51,10 +52,58 @@ class ConvertTest(unittest.TestCase):
     def test_the_built_in_settings_give_what_the_tool_gives(self):
         first = dxfelem.convert(EXAMPLE, self.path("a.txt"))
         second = dxfelem.convert(os.fsencode(EXAMPLE), self.path("b.txt"))
-        self.assertEqual(first, second)
+        self.assertEqual((first.read, first.left_out), (second.read, second.left_out))
         with open(self.path("a.txt"), "rb") as a, open(self.path("b.txt"), "rb") as b:
             self.assertEqual(a.read(), b.read())
         self.assertEqual(sorted(os.listdir(self.folder)), ["a.txt", "b.txt"])
+
+    def test_settings_given_as_keys_are_read_as_a_parameter_files(self):
+        settings = shutil.copy(EXAMPLE_SETTINGS, self.path("panel.ini"))
+        dxfelem.convert(EXAMPLE, self.path("file.txt"), params=settings, section="Panel")
+        with open(EXAMPLE_SETTINGS, encoding="latin-1") as ini:
+            keys = {}
+            section = None
+            for line in ini.read().splitlines():
+                if line.startswith("["):
+                    section = line.strip("[]")
+                elif section == "Panel" and "=" in line:
+                    key, value = line.split("=", 1)
+                    keys[key.strip()] = value.strip()
+        report = dxfelem.convert(EXAMPLE, self.path("memory.txt"), settings=keys)
+        with open(self.path("file.txt"), "rb") as a, open(self.path("memory.txt"), "rb") as b:
+            self.assertEqual(a.read(), b.read())
+        self.assertEqual(sorted(os.listdir(self.folder)), ["file.txt", "memory.txt", "panel.ini"])
+        self.assertEqual(report.read["LINE"] > 0, True)
+        with self.assertRaises(ValueError):
+            dxfelem.convert(EXAMPLE, self.path("x.txt"), settings={"A=B": 1})
+        with self.assertRaises(ValueError):
+            dxfelem.convert(EXAMPLE, self.path("x.txt"), settings={"Connect": 1}, params=settings, section="Panel")
+
+    def test_what_the_conversion_left_out_is_in_its_report(self):
+        with open(self.path("d.dxf"), "w") as drawing:
+            drawing.write("0\nSECTION\n2\nENTITIES\n0\nHATCH\n8\nH\n0\nINSERT\n8\nI\n2\nDOOR\n"
+                          "0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n")
+        report = dxfelem.convert(self.path("d.dxf"), self.path("o.txt"))
+        self.assertEqual(report.read, {"HATCH": 1, "INSERT": 1, "LINE": 1})
+        self.assertEqual([(left.count, left.what) for left in report.left_out],
+                         [(1, "HATCH"), (1, "INSERT of block DOOR")])
+
+    def test_outputs_that_are_inputs_and_cut_names_are_refused(self):
+        drawing = shutil.copy(EXAMPLE, self.path("s.dxf"))
+        with open(drawing, "rb") as before:
+            original = before.read()
+        with open(self.path("keep.txt"), "wb") as keep:
+            keep.write(b"mine")
+        with self.assertRaises(ValueError):
+            dxfelem.convert(drawing, self.path("keep.txt") + "\0.new")
+        with self.assertRaises(dxfelem.DxfelemError) as raised:
+            dxfelem.convert(drawing, drawing)
+        self.assertEqual(raised.exception.code, -1)
+        self.assertIn("is the drawing", str(raised.exception))
+        with open(drawing, "rb") as after:
+            self.assertEqual(after.read(), original)
+        with open(self.path("keep.txt"), "rb") as keep:
+            self.assertEqual(keep.read(), b"mine")
 
     def test_failures_are_exceptions_with_the_code_and_the_file(self):
         missing = self.path("missing.dxf")
@@ -70,6 +119,17 @@ class ConvertTest(unittest.TestCase):
 
         with self.assertRaises(ValueError):
             dxfelem.convert(EXAMPLE, self.path("out.txt"), params=self.path("p.ini"))
+
+
+class LoadingTest(unittest.TestCase):
+    def test_a_library_that_is_not_dxfelem_is_an_import_error(self):
+        import subprocess
+        import sys
+        environment = dict(os.environ, DXFELEM_LIBRARY="libc.so.6")
+        run = subprocess.run([sys.executable, "-c", "import dxfelem"], env=environment, capture_output=True,
+                             text=True)
+        # The next place is tried: the installed library loads all the same.
+        self.assertEqual(run.returncode, 0, run.stderr)
 
 
 class ListingTest(unittest.TestCase):
