@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/file_checks.h"
+#include "cli/tool_reports.h"
 #include "cli/signal_watch.h"
 #include "cli/tool_output.h"
 
@@ -138,10 +138,6 @@ int RunBatch(const Options& options) {
     return FinishOutput(kExitFailed);
   }
   std::string reason;
-  if (!CheckParameterFile(options.parameterFile, options.section, reason)) {
-    Tell(reason);
-    return FinishOutput(kExitFailed);
-  }
   // One element file per drawing, named after it: two drawings of one name
   // would overwrite each other's.
   std::vector<Job> jobs;
@@ -152,7 +148,9 @@ int RunBatch(const Options& options) {
       Tell("two drawings would both be written to " + output + ": nothing was converted");
       return FinishOutput(kExitFailed);
     }
-    if (!CheckOutputName(output, "element file", drawing, options.parameterFile, reason)) {
+    // What there is to say of the parameter file is said once.
+    if (!OutputAllowed(output, "element file", drawing, options.parameterFile, options.section, reason,
+                       jobs.empty())) {
       Tell(reason);
       return FinishOutput(kExitFailed);
     }

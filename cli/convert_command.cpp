@@ -10,17 +10,10 @@
 #include "cli/result_json.h"
 #include "cli/skip_summary.h"
 #include "cli/tool_output.h"
-#include "dxfelem/dxfelem_tools.h"
+#include "cli/tool_reports.h"
 
 namespace dxfelem::cli {
 namespace {
-
-struct ReportDeleter {
-  void operator()(dxfelem_report* report) const { dxfelem_report_free(report); }
-};
-struct SettingsDeleter {
-  void operator()(dxfelem_settings* settings) const { dxfelem_settings_free(settings); }
-};
 
 // The record the hosts would have been given, for --json.
 ConversionResult RecordOf(const dxfelem_report* report) {
@@ -58,13 +51,10 @@ std::vector<Skip> LeftOutOf(const dxfelem_report* report, long& splinesFollowed)
 int RunConvert(const Options& options) {
   const std::string& dxfFile = options.files[0];
   const std::string& outputFile = options.files[1];
-  std::unique_ptr<dxfelem_settings, SettingsDeleter> settings(dxfelem_settings_new());
-  if (!options.parameterFile.empty()) {
-    dxfelem_settings_use_file(settings.get(), options.parameterFile.c_str(), options.section.c_str());
-  }
+  const Settings settings = FileSettings(options.parameterFile, options.section);
   // Empty names: the built-in settings, nothing written back, and no
   // completion file.
-  std::unique_ptr<dxfelem_report, ReportDeleter> report(
+  const Report report(
       dxfelem_convert(dxfFile.c_str(), outputFile.c_str(), settings.get(), options.completionFile.c_str()));
   if (!report) {
     Tell("no memory to convert " + dxfFile);

@@ -3,10 +3,10 @@
 
 #include "cli/commands.h"
 #include "cli/dxf_export.h"
-#include "cli/element_file_check.h"
 #include "cli/element_file_nodes.h"
 #include "cli/svg_preview.h"
 #include "cli/tool_output.h"
+#include "cli/tool_reports.h"
 
 namespace dxfelem::cli {
 
@@ -30,10 +30,14 @@ bool WriteOut(const std::string& text, const std::string& path) {
 // any drawing are left out, and the user is told.
 bool ReadElements(const std::string& elementFile, bool force, std::vector<FileElement>& elements) {
   if (!force) {
-    const ElementFileCheck check = CheckElementFile(elementFile, {});
-    if (check.readable && !check.firstProblem.empty()) {
-      Tell(elementFile + " is not an element file: " + check.firstProblem + " (--force draws what can be read)");
-      return false;
+    const Report check(dxfelem_check_element_file(elementFile.c_str()));
+    if (check && dxfelem_report_ok(check.get()) == 0) {
+      const std::string message = dxfelem_report_message(check.get());
+      // A file that cannot be read is told below, as for --force.
+      if (message.rfind("cannot read ", 0) != 0) {
+        Tell(message + " (--force draws what can be read)");
+        return false;
+      }
     }
   }
   long leftOut = 0;

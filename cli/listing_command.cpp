@@ -7,9 +7,8 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_survey.h"
-#include "cli/file_checks.h"
+#include "cli/tool_reports.h"
 #include "cli/json_document.h"
-#include "cli/outcome_message.h"
 #include "cli/result_json.h"
 #include "cli/tool_output.h"
 #include "dxfelem/dxfelem.h"
@@ -47,7 +46,7 @@ void PrintList(const std::string& listFile) {
 int ListTruly(const Options& options, bool blocks) {
   const std::string& dxfFile = options.files[0];
   std::string reason;
-  if (options.files.size() == 2 && !CheckOutputName(options.files[1], "list file", dxfFile, "", reason)) {
+  if (options.files.size() == 2 && !OutputAllowed(options.files[1], "list file", dxfFile, "", "", reason)) {
     Tell(reason);
     return kExitFailed;
   }
@@ -101,40 +100,39 @@ int RunListing(const Options& options, bool blocks) {
   if (!options.host) return ListTruly(options, blocks);
   const std::string& dxfFile = options.files[0];
   const bool toStandardOutput = options.files.size() == 1;
-  std::string reason;
-  if ((!toStandardOutput && !CheckOutputName(options.files[1], "list file", dxfFile, options.parameterFile, reason)) ||
-      !CheckParameterFile(options.parameterFile, options.section, reason)) {
-    Tell(reason);
-    return kExitFailed;
-  }
   const std::string listFile = toStandardOutput ? TemporaryListFile() : options.files[1];
   if (listFile.empty()) {
     Tell("no temporary file for the list can be made");
     return kExitFailed;
   }
-  ConversionResult record{};
-  int32_t code = 0;
-  const auto call = blocks ? DxfToBlocksNet : DxfToLayersNet;
-  const int32_t returned = call(options.parameterFile.c_str(), options.section.c_str(), dxfFile.c_str(),
-                                listFile.c_str(), options.completionFile.c_str(), &code);
-  record.errorCode = code;
-  record.status = 500 + code;
-  if (code == DXFELEM_E_FILE) {
-    // The Net calls give the code alone: the file concerned is the drawing
-    // when it cannot be read, else the list.
-    std::FILE* drawing = std::fopen(dxfFile.c_str(), "rb");
-    const std::string& named = drawing == nullptr ? dxfFile : listFile;
-    if (drawing != nullptr) std::fclose(drawing);
-    record.hasFileName = 1;
-    named.copy(record.fileName, sizeof record.fileName - 1);
+  const Settings settings = FileSettings(options.parameterFile, options.section);
+  const Report report(dxfelem_list_for_hosts(dxfFile.c_str(), listFile.c_str(), blocks ? 1 : 0, settings.get(),
+                                             options.completionFile.c_str()));
+  const int code = report ? dxfelem_report_code(report.get()) : -1;
+  for (std::size_t i = 0; report && i < dxfelem_report_warning_count(report.get()); ++i) {
+    Warn(dxfelem_report_warning(report.get(), i));
   }
+  if (code < 0) {
+    if (toStandardOutput) std::remove(listFile.c_str());
+    Tell(report ? dxfelem_report_message(report.get()) : "no memory to list " + dxfFile);
+    return kExitFailed;
+  }
+  const bool done = dxfelem_report_ok(report.get()) == 1;
   if (toStandardOutput) {
     PrintList(listFile);
     std::remove(listFile.c_str());
   }
-  if (options.json) PrintData(ResultJson(returned, record));
-  Tell(ListingMessage(returned, record, dxfFile));
-  return FinishOutput(returned == 1 ? kExitSuccess : kExitFailed);
+  if (options.json) {
+    ConversionResult record{};
+    record.errorCode = code;
+    record.status = 500 + code;
+    const std::string named = dxfelem_report_file(report.get());
+    record.hasFileName = named.empty() ? 0 : 1;
+    named.copy(record.fileName, sizeof record.fileName - 1);
+    PrintData(ResultJson(done ? 1 : 0, record));
+  }
+  Tell(dxfelem_report_message(report.get()));
+  return FinishOutput(done ? kExitSuccess : kExitFailed);
 }
 
 }  // namespace dxfelem::cli

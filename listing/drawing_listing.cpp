@@ -1,5 +1,7 @@
 #include "listing/drawing_listing.h"
 
+#include "platform/profile_file.h"
+
 #include "conversion/conversion_driver.h"
 #include "conversion/conversion_job.h"
 #include "dxf/dxf_line_reader.h"
@@ -9,6 +11,7 @@
 #include "dxf/section_scan.h"
 #include "dxf/tables_reader.h"
 #include "dxf/value_readers.h"
+#include "platform/profile_file.h"
 #include "platform/text_input_file.h"
 #include "platform/text_output_file.h"
 
@@ -150,7 +153,13 @@ StatusInfo ListBlocks(ConversionJob& job, const std::string& listFile) {
 
 StatusInfo RunListing(ConversionJob& job, const std::string& parameterFile, const std::string& section,
                       ListingKind kind, const std::string& listFile) {
-  return RunWithParameters(job, parameterFile, section, InchFlagSource::kProcessCopy, [&] {
+  ProfileFile file(parameterFile);
+  return RunListing(job, file, section, kind, listFile);
+}
+
+StatusInfo RunListing(ConversionJob& job, ProfileFile& file, const std::string& section, ListingKind kind,
+                      const std::string& listFile) {
+  return RunWithParameters(job, file, section, InchFlagSource::kProcessCopy, [&] {
     return kind == ListingKind::kLayers ? ListLayers(job, listFile) : ListBlocks(job, listFile);
   });
 }

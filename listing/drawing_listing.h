@@ -8,6 +8,8 @@
 
 namespace dxfelem {
 
+class ProfileFile;
+
 class ConversionJob;
 
 // The names of the LAYER table's entries, in table order. Fails with 8 (the
@@ -27,5 +29,9 @@ StatusInfo ListBlocks(ConversionJob& job, const std::string& listFile);
 enum class ListingKind { kLayers, kBlocks };
 StatusInfo RunListing(ConversionJob& job, const std::string& parameterFile, const std::string& section,
                       ListingKind kind, const std::string& listFile);
+// The same with the settings of `settings` (a parameter file, or settings
+// held in memory).
+StatusInfo RunListing(ConversionJob& job, ProfileFile& settings, const std::string& section, ListingKind kind,
+                      const std::string& listFile);
 
 }  // namespace dxfelem

@@ -40,7 +40,9 @@ CallResult RewriteElementFile(const RewriteRequest& request) {
     }
   }
 
-  const int32_t decimals = ProfileFile(request.parameterFile).GetInt(request.section, "DecimaliTxt", 5);
+  const int32_t decimals = request.settings != nullptr
+                               ? request.settings->GetInt(request.section, "DecimaliTxt", 5)
+                               : ProfileFile(request.parameterFile).GetInt(request.section, "DecimaliTxt", 5);
   if (!WriteTextElementFile(*drawing, decimals)) {
     return {CallOutcome::kFailed, StatusInfo::FileFailure(DXFELEM_E_FILE, request.inputFile)};
   }

@@ -9,6 +9,8 @@
 
 namespace dxfelem {
 
+class ProfileFile;
+
 struct RewriteRequest {
   std::string parameterFile;
   std::string section;
@@ -17,6 +19,9 @@ struct RewriteRequest {
   int32_t operation = 0;
   double* value1 = nullptr;  // operands; the directions come back through them
   double* value2 = nullptr;
+  // Where DecimaliTxt is read instead of the parameter file, when given
+  // (settings held in memory).
+  const ProfileFile* settings = nullptr;
 };
 
 // Runs the rewriting; an unknown operation succeeds with code 19.

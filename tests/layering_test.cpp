@@ -28,7 +28,7 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"rewrite", {"conversion", "output", "geometry", "kernel", "params", "platform"}},
     {"interface", {"conversion", "listing", "rewrite", "platform"}},
     // The people's API runs conversions in the entry points' frame.
-    {"toolkit", {"interface", "conversion", "dxf", "params", "platform"}},
+    {"toolkit", {"interface", "conversion", "listing", "rewrite", "dxf", "params", "platform"}},
     // The tool reads parameter files by the library's own INI rules.
     {"cli", {"geometry", "platform"}},
 };

@@ -25,6 +25,8 @@ struct ToolReport {
   std::vector<std::pair<std::string, int64_t>> read;  // entities read per kind
   std::vector<LeftOutEntry> leftOut;
   std::vector<std::string> warnings;
+  double value1 = 0.0;  // a rewriting's values: the directions asked for
+  double value2 = 0.0;
 };
 
 // The tally's kinds and reasons, in words, into the report.

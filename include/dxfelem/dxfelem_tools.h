@@ -64,6 +64,9 @@ DXFELEM_API const char* dxfelem_report_left_out_why(const dxfelem_report* report
 DXFELEM_API int64_t dxfelem_report_left_out_number(const dxfelem_report* report, size_t index);
 DXFELEM_API size_t dxfelem_report_warning_count(const dxfelem_report* report);
 DXFELEM_API const char* dxfelem_report_warning(const dxfelem_report* report, size_t index);
+/* A rewriting's values (which: 1 or 2): the directions at start and end
+ * for "directions", otherwise the values given. */
+DXFELEM_API double dxfelem_report_value(const dxfelem_report* report, int which);
 
 /* Converts the drawing `dxf` into the element file `out` with `settings`
  * (null: the built-in ones), writing the completion file `done` unless it
@@ -72,6 +75,39 @@ DXFELEM_API const char* dxfelem_report_warning(const dxfelem_report* report, siz
  * through links). Null only when there is no memory for a report. */
 DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, const dxfelem_settings* settings,
                                             const char* done);
+
+/* The guards of dxfelem_convert, for a caller that writes files of its own
+ * (a batch, a listing): ok when `output` (named `what` in the message, such
+ * as "list file") may be written beside the drawing `dxf` and the settings'
+ * parameter file, and that file may be read; otherwise code -1 and why.
+ * Warnings tell of a missing parameter file or section. */
+DXFELEM_API dxfelem_report* dxfelem_check_output(const char* output, const char* what, const char* dxf,
+                                                 const dxfelem_settings* settings);
+
+/* The hosts' listing of the drawing `dxf` into the list file `list`, as
+ * DxfToLayersNet (blocks 0) or DxfToBlocksNet (blocks 1) writes it, with
+ * the guards of dxfelem_convert for the list file. */
+DXFELEM_API dxfelem_report* dxfelem_list_for_hosts(const char* dxf, const char* list, int blocks,
+                                                   const dxfelem_settings* settings, const char* done);
+
+/* Whether `file` reads as an element file: ok when every line is an
+ * element line (a known mnemonic, eight fields, an entity number, four
+ * numbers, at most 255 bytes with its line end, the last element finished);
+ * otherwise the message names the first line that is not. */
+DXFELEM_API dxfelem_report* dxfelem_check_element_file(const char* file);
+
+/* Changes the profiles of `layer` of the element file `file` in place, as
+ * the hosts' TxtToTxt does: operation 1 extend-start (by a), 2 extend-end
+ * (by b), 3 extend-both, 4 directions, 5 lead-in, 6 lead-out (a tangent arc
+ * to or from the end point moved by a, b); the file is written with the
+ * settings' DecimaliTxt. Refuses, leaving the file as it was: a file that
+ * is not an element file (unless `force`), a file of more elements than
+ * the rewriting reads (65536, even with `force`), and a layer with no
+ * element. "directions" works on a copy: the file keeps its bytes. As
+ * with the hosts' call, an unknown operation is done (the file written back
+ * unchanged) with code 19. */
+DXFELEM_API dxfelem_report* dxfelem_rewrite(const char* file, const char* layer, int operation, double a, double b,
+                                            const dxfelem_settings* settings, int force, const char* done);
 
 #ifdef __cplusplus
 }

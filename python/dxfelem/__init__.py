@@ -52,26 +52,6 @@ MESSAGES = {
 }
 
 
-class _Record(ctypes.Structure):
-    """The library's packed 1044-byte result record."""
-
-    _pack_ = 1
-    _fields_ = [
-        ("status", ctypes.c_int32),
-        ("hasFileName", ctypes.c_int32),
-        ("fileName", ctypes.c_char * 256),
-        ("reservedText2", ctypes.c_char * 256),
-        ("reservedText3", ctypes.c_char * 256),
-        ("reservedValue1", ctypes.c_int32),
-        ("reservedValue2", ctypes.c_int32),
-        ("reservedText4", ctypes.c_char * 256),
-        ("errorCode", ctypes.c_int32),
-    ]
-
-
-assert ctypes.sizeof(_Record) == 1044
-
-
 @dataclasses.dataclass(frozen=True)
 class Result:
     """What a call reported: status is 500 + error_code; file_name names the
@@ -152,20 +132,9 @@ def _library_candidates() -> List[str]:
 
 
 def _declare(library: ctypes.CDLL) -> None:
-    """The functions this module calls, with their types; AttributeError when
-    the library has one of them not."""
+    """The people's API this module calls (dxfelem_tools.h), with its types;
+    AttributeError when the library has one of its functions not."""
     text = ctypes.c_char_p
-    for name in ("DxfToTxt",):
-        function = getattr(library, name)
-        function.argtypes = [text, text, text, text, text, ctypes.POINTER(_Record)]
-        function.restype = ctypes.c_int32
-    for name in ("DxfToLayersNet", "DxfToBlocksNet"):
-        function = getattr(library, name)
-        function.argtypes = [text, text, text, text, text, ctypes.POINTER(ctypes.c_int32)]
-        function.restype = ctypes.c_int32
-    library.TxtToTxt.argtypes = [text, text, text, text, text, ctypes.c_int32, ctypes.POINTER(ctypes.c_double),
-                                 ctypes.POINTER(ctypes.c_double), ctypes.c_int32, ctypes.POINTER(_Record)]
-    library.TxtToTxt.restype = ctypes.c_int32
     handle = ctypes.c_void_p
     size = ctypes.c_size_t
     for name, result, arguments in (
@@ -187,7 +156,11 @@ def _declare(library: ctypes.CDLL) -> None:
             ("dxfelem_report_left_out_why", text, [handle, size]),
             ("dxfelem_report_left_out_number", ctypes.c_int64, [handle, size]),
             ("dxfelem_report_warning_count", size, [handle]),
-            ("dxfelem_report_warning", text, [handle, size])):
+            ("dxfelem_report_warning", text, [handle, size]),
+            ("dxfelem_report_value", ctypes.c_double, [handle, ctypes.c_int]),
+            ("dxfelem_list_for_hosts", handle, [text, text, ctypes.c_int, handle, text]),
+            ("dxfelem_rewrite", handle, [text, text, ctypes.c_int, ctypes.c_double, ctypes.c_double, handle,
+                                         ctypes.c_int, text])):
         function = getattr(library, name)
         function.restype = result
         function.argtypes = arguments
@@ -227,20 +200,6 @@ def _settings(params: Optional[PathName], section: Optional[str]) -> Tuple[bytes
     return _name(params), b"" if section is None else os.fsencode(section)
 
 
-def _field(raw: bytes) -> str:
-    return os.fsdecode(raw.split(b"\0", 1)[0])
-
-
-def _result(returned: int, record: _Record, value1: float = 0.0, value2: float = 0.0) -> Result:
-    result = Result(returned=returned, status=record.status, error_code=record.errorCode,
-                    has_file_name=record.hasFileName == 1, file_name=_field(bytes(record.fileName)),
-                    value1=value1, value2=value2)
-    # An unknown operation is answered with success and code 19: a failure all the same.
-    if returned != 1 or result.error_code != 0:
-        raise DxfelemError(result.error_code, result.file_name if result.has_file_name else None, result)
-    return result
-
-
 def _text(raw: Optional[bytes]) -> str:
     return os.fsdecode(raw or b"")
 
@@ -278,19 +237,9 @@ def convert(dxf: PathName, out: PathName, params: Optional[PathName] = None, sec
     ended). A failure raises DxfelemError with the code, the library's
     message and the file; so does an output that is the drawing or the
     parameter file, refused before anything is written."""
-    parameter_file, section_name = _settings(params, section)
-    if settings is not None and parameter_file:
-        raise ValueError("settings and params exclude each other: the settings are given, or read from a file")
     names = (_name(dxf), _name(out), _name(done))
-    handle = _library.dxfelem_settings_new()
-    if not handle:
-        raise MemoryError("dxfelem: no memory for the settings")
+    handle = _settings_handle(params, section, settings)
     try:
-        if parameter_file and not _library.dxfelem_settings_use_file(handle, parameter_file, section_name):
-            raise ValueError("params and section must both name something")
-        for key, value in (settings or {}).items():
-            if not _library.dxfelem_settings_set(handle, os.fsencode(key), _setting_text(value)):
-                raise ValueError(f"{key!r}: {value!r} cannot be a setting of a parameter file")
         with _one_call_at_a_time:
             report_handle = _library.dxfelem_convert(names[0], names[1], handle, names[2])
     finally:
@@ -306,15 +255,24 @@ def convert(dxf: PathName, out: PathName, params: Optional[PathName] = None, sec
     return report
 
 
-def _listing(function, dxf, out, params, section) -> List[str]:
-    parameter_file, section_name = _settings(params, section)
-    code = ctypes.c_int32(0)
+def _listing(blocks: bool, dxf, out, params, section) -> List[str]:
+    name = _name(dxf)
     with tempfile.TemporaryDirectory(prefix="dxfelem-") as folder:
         list_file = _name(out) if out is not None else os.fsencode(os.path.join(folder, "list.txt"))
-        with _one_call_at_a_time:
-            returned = function(parameter_file, section_name, _name(dxf), list_file, b"", ctypes.byref(code))
-        if returned != 1:
-            raise DxfelemError(code.value, os.fsdecode(_name(dxf)))
+        handle = _settings_handle(params, section, None)
+        try:
+            with _one_call_at_a_time:
+                report_handle = _library.dxfelem_list_for_hosts(name, list_file, 1 if blocks else 0, handle, b"")
+        finally:
+            _library.dxfelem_settings_free(handle)
+        if not report_handle:
+            raise MemoryError("dxfelem: no memory for the listing's report")
+        try:
+            report = _report(report_handle)
+        finally:
+            _library.dxfelem_report_free(report_handle)
+        if not report.ok:
+            raise DxfelemError(report.code, report.file_name or None, report, report.message)
         with open(list_file, "rb") as listed:
             return [os.fsdecode(line) for line in listed.read().splitlines()]
 
@@ -324,32 +282,71 @@ def layers(dxf: PathName, out: Optional[PathName] = None, params: Optional[PathN
     """The names the library's layer listing writes (into out, when given),
     as a list. This is the hosts' listing, not a strict reading of the LAYER
     table: the command-line tool's `dxfelem layers` gives that."""
-    return _listing(_library.DxfToLayersNet, dxf, out, params, section)
+    return _listing(False, dxf, out, params, section)
 
 
 def blocks(dxf: PathName, out: Optional[PathName] = None, params: Optional[PathName] = None,
            section: Optional[str] = None) -> List[str]:
     """The block name of every INSERT of the drawing, repeats included, as
     the library's block listing writes it (into out, when given)."""
-    return _listing(_library.DxfToBlocksNet, dxf, out, params, section)
+    return _listing(True, dxf, out, params, section)
+
+
+def _settings_handle(params, section, settings):
+    """A settings handle of the library (free it with dxfelem_settings_free)."""
+    parameter_file, section_name = _settings(params, section)
+    if settings is not None and parameter_file:
+        raise ValueError("settings and params exclude each other: the settings are given, or read from a file")
+    handle = _library.dxfelem_settings_new()
+    if not handle:
+        raise MemoryError("dxfelem: no memory for the settings")
+    try:
+        if parameter_file and not _library.dxfelem_settings_use_file(handle, parameter_file, section_name):
+            raise ValueError("params and section must both name something")
+        for key, value in (settings or {}).items():
+            if not _library.dxfelem_settings_set(handle, os.fsencode(key), _setting_text(value)):
+                raise ValueError(f"{key!r}: {value!r} cannot be a setting of a parameter file")
+    except BaseException:
+        _library.dxfelem_settings_free(handle)
+        raise
+    return handle
 
 
 def rewrite(element_file: PathName, layer: str, operation: Union[str, int], a: float = 0.0, b: float = 0.0,
-            params: Optional[PathName] = None, section: Optional[str] = None) -> Result:
+            params: Optional[PathName] = None, section: Optional[str] = None,
+            settings: Optional[Mapping[str, object]] = None, force: bool = False) -> Result:
     """Changes the profiles of one layer of an element file in place.
     operation is one of OPERATIONS (or its number): extend-start by a,
     extend-end by b, extend-both, directions (the result's value1 and value2
-    are the directions at start and end), lead-in and lead-out (a tangent
-    arc to or from the end point moved by a, b)."""
+    are the directions at start and end; the file keeps its bytes), lead-in
+    and lead-out (a tangent arc to or from the end point moved by a, b).
+    The file is written with the settings' DecimaliTxt. A file that is not
+    an element file (unless force), a file of more elements than the
+    rewriting reads, and a layer without elements are refused, the file
+    left as it was: DxfelemError with code -1 and the reason."""
     number = OPERATIONS[operation] if isinstance(operation, str) else int(operation)
-    parameter_file, section_name = _settings(params, section)
-    value1 = ctypes.c_double(a)
-    value2 = ctypes.c_double(b)
-    record = _Record()
-    with _one_call_at_a_time:
-        returned = _library.TxtToTxt(parameter_file, section_name, _name(element_file), b"", os.fsencode(layer),
-                                     number, ctypes.byref(value1), ctypes.byref(value2), 0, ctypes.byref(record))
-    return _result(returned, record, value1.value, value2.value)
+    name = _name(element_file)
+    handle = _settings_handle(params, section, settings)
+    try:
+        with _one_call_at_a_time:
+            report_handle = _library.dxfelem_rewrite(name, os.fsencode(layer), number, a, b, handle,
+                                                     1 if force else 0, b"")
+    finally:
+        _library.dxfelem_settings_free(handle)
+    if not report_handle:
+        raise MemoryError("dxfelem: no memory for the rewriting's report")
+    try:
+        report = _report(report_handle)
+        value1 = _library.dxfelem_report_value(report_handle, 1)
+        value2 = _library.dxfelem_report_value(report_handle, 2)
+    finally:
+        _library.dxfelem_report_free(report_handle)
+    result = Result(returned=1 if report.ok else 0, status=500 + report.code, error_code=report.code,
+                    has_file_name=bool(report.file_name), file_name=report.file_name, value1=value1, value2=value2)
+    # An unknown operation is answered with success and code 19: a failure all the same.
+    if not report.ok or report.code != 0:
+        raise DxfelemError(report.code, report.file_name or None, result, report.message)
+    return result
 
 
 def version() -> str:

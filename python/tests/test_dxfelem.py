@@ -152,6 +152,12 @@ class ListingTest(unittest.TestCase):
             with self.assertRaises(dxfelem.DxfelemError) as raised:
                 dxfelem.layers(os.path.join(folder, "missing.dxf"))
             self.assertEqual(raised.exception.code, 8)
+            # A list file that is the drawing is refused; the drawing stays.
+            with self.assertRaises(dxfelem.DxfelemError) as raised:
+                dxfelem.blocks(drawing, out=drawing)
+            self.assertEqual(raised.exception.code, -1)
+            with open(drawing) as dxf:
+                self.assertEqual(dxf.read(), self.DRAWING)
 
 
 class RewriteTest(unittest.TestCase):
@@ -177,6 +183,32 @@ class RewriteTest(unittest.TestCase):
             self.assertEqual(raised.exception.code, 19)
             with self.assertRaises(KeyError):
                 dxfelem.rewrite(elements, layer, "sharpen")
+
+    def test_what_is_not_an_element_file_is_never_rewritten(self):
+        with tempfile.TemporaryDirectory() as folder:
+            elements = os.path.join(folder, "panel.txt")
+            dxfelem.convert(EXAMPLE, elements)
+            with open(elements, "rb") as before:
+                original = before.read()
+            # A question leaves the file's bytes as they were.
+            dxfelem.rewrite(elements, "GROOVE", "directions")
+            with open(elements, "rb") as after:
+                self.assertEqual(after.read(), original)
+            line = b"INI,     1,0.00000     ,0.00000     ,0.00000     ,0.00000     ,L,*\r\n"
+            ending = b"FIN,     1,1.00000     ,0.00000     ,0.00000     ,0.00000     ,L,*\r\n"
+            with open(EXAMPLE, "rb") as drawing:
+                cases = {"noise.txt": bytes(range(256)) * 4, "drawing.txt": drawing.read(),
+                         "many.txt": (line + ending) * 65546}
+            for name, content in cases.items():
+                path = os.path.join(folder, name)
+                with open(path, "wb") as file:
+                    file.write(content)
+                with self.assertRaises(dxfelem.DxfelemError) as raised:
+                    dxfelem.rewrite(path, "L", "extend-both", a=1.0, b=1.0, force=name == "many.txt")
+                self.assertEqual(raised.exception.code, -1, name)
+                with open(path, "rb") as after:
+                    self.assertEqual(after.read(), content, name)
+            self.assertIn("more than the 65536", str(raised.exception))
 
 
 if __name__ == "__main__":

@@ -1,10 +1,10 @@
-#include "cli/element_file_check.h"
+#include "toolkit/element_file_check.h"
 
 #include <charconv>
 #include <cstdio>
 #include <string_view>
 
-namespace dxfelem::cli {
+namespace dxfelem {
 namespace {
 
 // The library reads at most this many bytes of a line, its line end included.
@@ -127,4 +127,4 @@ ElementFileCheck CheckElementFile(const std::string& path, const std::string& la
   return check;
 }
 
-}  // namespace dxfelem::cli
+}  // namespace dxfelem

@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace dxfelem::cli {
+namespace dxfelem {
 
 struct ElementFileCheck {
   bool readable = false;
@@ -21,4 +21,4 @@ struct ElementFileCheck {
 // and four decimal numbers; the last line must end an element.
 ElementFileCheck CheckElementFile(const std::string& path, const std::string& layer);
 
-}  // namespace dxfelem::cli
+}  // namespace dxfelem

@@ -1,0 +1,22 @@
+#include "cli/tool_reports.h"
+
+#include "cli/tool_output.h"
+
+namespace dxfelem::cli {
+
+bool OutputAllowed(const std::string& output, const std::string& what, const std::string& dxfFile,
+                   const std::string& parameterFile, const std::string& section, std::string& reason, bool warn) {
+  const Settings settings = FileSettings(parameterFile, section);
+  const Report report(dxfelem_check_output(output.c_str(), what.c_str(), dxfFile.c_str(), settings.get()));
+  if (!report) {
+    reason = "no memory to check " + output;
+    return false;
+  }
+  for (std::size_t i = 0; warn && i < dxfelem_report_warning_count(report.get()); ++i) {
+    Warn(dxfelem_report_warning(report.get(), i));
+  }
+  reason = dxfelem_report_message(report.get());
+  return dxfelem_report_ok(report.get()) == 1;
+}
+
+}  // namespace dxfelem::cli
