@@ -15,17 +15,6 @@
 namespace dxfelem::cli {
 namespace {
 
-// The record the hosts would have been given, for --json.
-ConversionResult RecordOf(const dxfelem_report* report) {
-  ConversionResult record{};
-  record.errorCode = dxfelem_report_code(report);
-  record.status = 500 + record.errorCode;
-  const char* file = dxfelem_report_file(report);
-  record.hasFileName = *file != '\0' ? 1 : 0;
-  std::memcpy(record.fileName, file, std::min(std::strlen(file), sizeof record.fileName));
-  return record;
-}
-
 // What the conversion left out, as it counted it, and the splines it
 // followed by arcs.
 std::vector<Skip> LeftOutOf(const dxfelem_report* report, long& splinesFollowed) {

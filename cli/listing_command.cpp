@@ -122,15 +122,7 @@ int RunListing(const Options& options, bool blocks) {
     PrintList(listFile);
     std::remove(listFile.c_str());
   }
-  if (options.json) {
-    ConversionResult record{};
-    record.errorCode = code;
-    record.status = 500 + code;
-    const std::string named = dxfelem_report_file(report.get());
-    record.hasFileName = named.empty() ? 0 : 1;
-    named.copy(record.fileName, sizeof record.fileName - 1);
-    PrintData(ResultJson(done ? 1 : 0, record));
-  }
+  if (options.json) PrintData(ResultJson(done ? 1 : 0, RecordOf(report.get())));
   Tell(dxfelem_report_message(report.get()));
   return FinishOutput(done ? kExitSuccess : kExitFailed);
 }

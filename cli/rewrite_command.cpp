@@ -30,15 +30,7 @@ int RunRewrite(const Options& options) {
                   dxfelem_report_value(report.get(), 2));
     PrintData(line);
   }
-  if (options.json) {
-    ConversionResult record{};
-    record.errorCode = code;
-    record.status = 500 + code;
-    const std::string file = dxfelem_report_file(report.get());
-    record.hasFileName = file.empty() ? 0 : 1;
-    file.copy(record.fileName, sizeof record.fileName - 1);
-    PrintData(ResultJson(done ? 1 : 0, record));
-  }
+  if (options.json) PrintData(ResultJson(done ? 1 : 0, RecordOf(report.get())));
   Tell(dxfelem_report_message(report.get()));
   return FinishOutput(done ? kExitSuccess : kExitFailed);
 }

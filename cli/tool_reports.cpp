@@ -4,6 +4,16 @@
 
 namespace dxfelem::cli {
 
+ConversionResult RecordOf(const dxfelem_report* report) {
+  ConversionResult record{};
+  record.errorCode = dxfelem_report_code(report);
+  record.status = 500 + record.errorCode;
+  const std::string file = dxfelem_report_file(report);
+  record.hasFileName = file.empty() ? 0 : 1;
+  file.copy(record.fileName, sizeof record.fileName - 1);
+  return record;
+}
+
 bool OutputAllowed(const std::string& output, const std::string& what, const std::string& dxfFile,
                    const std::string& parameterFile, const std::string& section, std::string& reason, bool warn) {
   const Settings settings = FileSettings(parameterFile, section);

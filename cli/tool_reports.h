@@ -27,6 +27,9 @@ inline Settings FileSettings(const std::string& parameterFile, const std::string
   return settings;
 }
 
+// The record the hosts' call would have filled, for --json.
+ConversionResult RecordOf(const dxfelem_report* report);
+
 // The library's guards for an output the tool writes (or a listing call
 // writes): true when it may be written; otherwise false with the reason.
 // Warnings go to standard error when `warn`.

@@ -29,4 +29,10 @@ namespace dxfelem {
 // A C text as a string; null is empty.
 inline std::string CText(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
 
+// The guards of every call that writes `output` (named `what`) from the
+// drawing `dxf` with `settings`: true when it may run; otherwise false,
+// with the report saying why (code -1). Warnings go into the report.
+bool PassesGuards(const std::string& output, const std::string& what, const std::string& dxf,
+                  const dxfelem_settings* settings, ToolReport& report);
+
 }  // namespace dxfelem

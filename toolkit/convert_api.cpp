@@ -9,7 +9,6 @@
 #include "interface/entry_frame.h"
 #include "toolkit/api_objects.h"
 #include "toolkit/conversion_message.h"
-#include "toolkit/file_guards.h"
 
 namespace {
 
@@ -48,14 +47,8 @@ DXFELEM_API dxfelem_report* dxfelem_check_output(const char* output, const char*
   if (!handle) return nullptr;
   dxfelem::ToolReport& report = handle->report;
   try {
-    const std::string parameterFile = settings != nullptr ? settings->path : std::string();
-    const std::string section = settings != nullptr ? settings->Section() : std::string();
-    std::string refusal = dxfelem::OutputRefusal(dxfelem::CText(output), dxfelem::CText(what), dxfelem::CText(dxf),
-                                                 parameterFile);
-    if (refusal.empty()) refusal = dxfelem::ParameterFileRefusal(parameterFile, section, report.warnings);
-    report.ok = refusal.empty();
-    report.code = report.ok ? 0 : -1;
-    report.message = refusal;
+    report.ok = dxfelem::PassesGuards(dxfelem::CText(output), dxfelem::CText(what), dxfelem::CText(dxf), settings,
+                                      report);
   } catch (...) {
     report.code = -1;
     report.message = "no memory to check " + dxfelem::CText(output);
@@ -71,15 +64,8 @@ DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, co
   try {
     const std::string dxfFile = dxfelem::CText(dxf);
     const std::string outputFile = dxfelem::CText(out);
-    const std::string parameterFile = settings != nullptr ? settings->path : std::string();
+    if (!dxfelem::PassesGuards(outputFile, "element file", dxfFile, settings, report)) return handle.release();
     const std::string section = settings != nullptr ? settings->Section() : std::string();
-    std::string refusal = dxfelem::OutputRefusal(outputFile, "element file", dxfFile, parameterFile);
-    if (refusal.empty()) refusal = dxfelem::ParameterFileRefusal(parameterFile, section, report.warnings);
-    if (!refusal.empty()) {
-      report.code = -1;
-      report.message = refusal;
-      return handle.release();
-    }
     dxfelem::ProfileFile file = dxfelem_settings::Open(settings);
     std::unique_ptr<dxfelem::ConversionJob> job(new dxfelem::ConversionJob(dxfFile, outputFile));
     ConversionResult record{};

@@ -9,7 +9,6 @@
 #include "listing/drawing_listing.h"
 #include "toolkit/api_objects.h"
 #include "toolkit/conversion_message.h"
-#include "toolkit/file_guards.h"
 
 namespace {
 
@@ -33,15 +32,8 @@ DXFELEM_API dxfelem_report* dxfelem_list_for_hosts(const char* dxf, const char* 
   try {
     const std::string dxfFile = dxfelem::CText(dxf);
     const std::string listFile = dxfelem::CText(list);
-    const std::string parameterFile = settings != nullptr ? settings->path : std::string();
+    if (!dxfelem::PassesGuards(listFile, "list file", dxfFile, settings, report)) return handle.release();
     const std::string section = settings != nullptr ? settings->Section() : std::string();
-    std::string refusal = dxfelem::OutputRefusal(listFile, "list file", dxfFile, parameterFile);
-    if (refusal.empty()) refusal = dxfelem::ParameterFileRefusal(parameterFile, section, report.warnings);
-    if (!refusal.empty()) {
-      report.code = -1;
-      report.message = refusal;
-      return handle.release();
-    }
     dxfelem::ProfileFile file = dxfelem_settings::Open(settings);
     int32_t code = 0;
     // The listings run as the hosts' Net calls do: the code alone comes back.

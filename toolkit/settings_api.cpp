@@ -3,6 +3,7 @@
 
 #include "platform/ini_text.h"
 #include "toolkit/api_objects.h"
+#include "toolkit/file_guards.h"
 
 namespace {
 
@@ -16,6 +17,20 @@ std::string dxfelem_settings::Section() const { return inMemory ? std::string(kM
 dxfelem::ProfileFile dxfelem_settings::Open(const dxfelem_settings* settings) {
   if (settings != nullptr && settings->inMemory) return dxfelem::ProfileFile::InMemory(settings->text);
   return dxfelem::ProfileFile(settings != nullptr ? settings->path : std::string());
+}
+
+bool dxfelem::PassesGuards(const std::string& output, const std::string& what, const std::string& dxf,
+                           const dxfelem_settings* settings, ToolReport& report) {
+  const std::string parameterFile = settings != nullptr ? settings->path : std::string();
+  std::string refusal = OutputRefusal(output, what, dxf, parameterFile);
+  if (refusal.empty()) {
+    refusal = ParameterFileRefusal(parameterFile, settings != nullptr ? settings->Section() : std::string(),
+                                   report.warnings);
+  }
+  if (refusal.empty()) return true;
+  report.code = -1;
+  report.message = refusal;
+  return false;
 }
 
 extern "C" {

@@ -238,41 +238,38 @@ def convert(dxf: PathName, out: PathName, params: Optional[PathName] = None, sec
     message and the file; so does an output that is the drawing or the
     parameter file, refused before anything is written."""
     names = (_name(dxf), _name(out), _name(done))
-    handle = _settings_handle(params, section, settings)
+    report, _ = _call(lambda handle: _library.dxfelem_convert(names[0], names[1], handle, names[2]),
+                      _settings_handle(params, section, settings))
+    return report
+
+
+def _call(function, settings_handle) -> Tuple[Report, Tuple[float, float]]:
+    """Calls function(settings_handle) for a report handle, one call at a
+    time; the report and its two values. Raises DxfelemError when the call
+    failed or was refused."""
     try:
         with _one_call_at_a_time:
-            report_handle = _library.dxfelem_convert(names[0], names[1], handle, names[2])
+            report_handle = function(settings_handle)
     finally:
-        _library.dxfelem_settings_free(handle)
+        _library.dxfelem_settings_free(settings_handle)
     if not report_handle:
-        raise MemoryError("dxfelem: no memory for the conversion's report")
+        raise MemoryError("dxfelem: no memory for the call's report")
     try:
         report = _report(report_handle)
+        values = (_library.dxfelem_report_value(report_handle, 1), _library.dxfelem_report_value(report_handle, 2))
     finally:
         _library.dxfelem_report_free(report_handle)
     if not report.ok:
         raise DxfelemError(report.code, report.file_name or None, report, report.message)
-    return report
+    return report, values
 
 
 def _listing(blocks: bool, dxf, out, params, section) -> List[str]:
     name = _name(dxf)
     with tempfile.TemporaryDirectory(prefix="dxfelem-") as folder:
         list_file = _name(out) if out is not None else os.fsencode(os.path.join(folder, "list.txt"))
-        handle = _settings_handle(params, section, None)
-        try:
-            with _one_call_at_a_time:
-                report_handle = _library.dxfelem_list_for_hosts(name, list_file, 1 if blocks else 0, handle, b"")
-        finally:
-            _library.dxfelem_settings_free(handle)
-        if not report_handle:
-            raise MemoryError("dxfelem: no memory for the listing's report")
-        try:
-            report = _report(report_handle)
-        finally:
-            _library.dxfelem_report_free(report_handle)
-        if not report.ok:
-            raise DxfelemError(report.code, report.file_name or None, report, report.message)
+        _call(lambda handle: _library.dxfelem_list_for_hosts(name, list_file, 1 if blocks else 0, handle, b""),
+              _settings_handle(params, section, None))
         with open(list_file, "rb") as listed:
             return [os.fsdecode(line) for line in listed.read().splitlines()]
 
@@ -326,21 +323,14 @@ def rewrite(element_file: PathName, layer: str, operation: Union[str, int], a: f
     left as it was: DxfelemError with code -1 and the reason."""
     number = OPERATIONS[operation] if isinstance(operation, str) else int(operation)
     name = _name(element_file)
-    handle = _settings_handle(params, section, settings)
     try:
-        with _one_call_at_a_time:
-            report_handle = _library.dxfelem_rewrite(name, os.fsencode(layer), number, a, b, handle,
-                                                     1 if force else 0, b"")
-    finally:
-        _library.dxfelem_settings_free(handle)
-    if not report_handle:
-        raise MemoryError("dxfelem: no memory for the rewriting's report")
-    try:
-        report = _report(report_handle)
-        value1 = _library.dxfelem_report_value(report_handle, 1)
-        value2 = _library.dxfelem_report_value(report_handle, 2)
-    finally:
-        _library.dxfelem_report_free(report_handle)
+        report, (value1, value2) = _call(
+            lambda handle: _library.dxfelem_rewrite(name, os.fsencode(layer), number, a, b, handle, 1 if force else 0,
+                                                    b""),
+            _settings_handle(params, section, settings))
+    except DxfelemError as error:
+        report = error.result
+        value1, value2 = a, b
     result = Result(returned=1 if report.ok else 0, status=500 + report.code, error_code=report.code,
                     has_file_name=bool(report.file_name), file_name=report.file_name, value1=value1, value2=value2)
     # An unknown operation is answered with success and code 19: a failure all the same.
