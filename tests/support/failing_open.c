@@ -6,6 +6,9 @@
  *   DXFELEM_FAIL_OPEN_ERRNO  the error it fails with (EMFILE by default)
  * With DXFELEM_NO_TMPFILE set, every unnamed temporary file (O_TMPFILE)
  * fails with EOPNOTSUPP, as on NFS, CIFS or vfat.
+ * With DXFELEM_COUNT_OPEN_LOG set, every opening of the file named by
+ * DXFELEM_FAIL_OPEN_NAME adds a line to that log (and none fails without
+ * DXFELEM_FAIL_OPEN_AT).
  * With DXFELEM_SIGNAL_AT_WRITE set to a signal number, the first write into
  * a named temporary file ("....tmp") sends that signal to the process and
  * waits for it to act, as when the user stops a conversion half-way. */
@@ -30,12 +33,25 @@ static void Next(const char* symbol, void* function, size_t size) {
   memcpy(function, &address, size);
 }
 
+static void CountOpening(void) {
+  const char* log = getenv("DXFELEM_COUNT_OPEN_LOG");
+  if (log == NULL) return;
+  FILE* (*next)(const char*, const char*) = NULL;
+  Next("fopen", &next, sizeof next);
+  FILE* file = next(log, "a");
+  if (file == NULL) return;
+  fputs("opened\n", file);
+  fclose(file);
+}
+
 static int ShouldFail(const char* path) {
   const char* name = getenv("DXFELEM_FAIL_OPEN_NAME");
   const char* at = getenv("DXFELEM_FAIL_OPEN_AT");
-  if (path == NULL || name == NULL || at == NULL) return 0;
+  if (path == NULL || name == NULL) return 0;
   const char* slash = strrchr(path, '/');
   if (strcmp(slash != NULL ? slash + 1 : path, name) != 0) return 0;
+  CountOpening();
+  if (at == NULL) return 0;
   if (++opened != atoi(at)) return 0;
   const char* error = getenv("DXFELEM_FAIL_OPEN_ERRNO");
   errno = error != NULL ? atoi(error) : EMFILE;
