@@ -79,7 +79,9 @@ bool IsEntityKind(Token token) {
 }
 
 // Counts the entity met, and whether it makes nothing for its kind alone.
+// The parts of a heavy polyline are no entities of their own.
 void Tally(ReadingTally& tally, Token token, std::string_view name, EntityReader reader) {
+  if (token == kTokenVertex || token == kTokenSeqend) return;
   if (IsEntityKind(token)) {
     tally.Read(token);
     if (reader == SkipEntity) tally.LeaveOut(LeftOut::kKindNotConverted, KindName(token));
@@ -92,6 +94,31 @@ void Tally(ReadingTally& tally, Token token, std::string_view name, EntityReader
   }
 }
 
+// What the counts held before an entity was read, to tell afterwards
+// whether it made elements, was left out for a reason, or made nothing.
+struct EntityOutcome {
+  std::size_t built = 0;
+  long leftOut = 0;
+  std::string unnamedKind;  // the name of a kind without a token (SPLINE)
+
+  EntityOutcome(const EntityContext& context, Token token, std::string_view name)
+      : built(context.sink.drawing != nullptr ? context.sink.drawing->built() : 0),
+        leftOut(context.reading.tally.LeftOutSoFar()) {
+    if (token == kTokenNone) unnamedKind = name;
+  }
+
+  // Polylines are settled when they are emitted.
+  void Settle(EntityContext& context, Token token) const {
+    if (token == kTokenPolyline || token == kTokenVertex || token == kTokenSeqend || token == kTokenLwpolyline) return;
+    ReadingTally& tally = context.reading.tally;
+    if (tally.LeftOutSoFar() != leftOut) return;
+    const std::string_view kind = token == kTokenNone ? std::string_view(unnamedKind) : KindName(token);
+    const Drawing* drawing = context.sink.drawing;
+    if (drawing != nullptr && drawing->built() != built) tally.Made(kind);
+    else tally.LeaveOut(LeftOut::kNothingMade, kind);
+  }
+};
+
 enum class PassState {
   kScanning,        // looking for a "0"
   kAfterLayerCode,  // the value of an "8" group is skipped
@@ -102,7 +129,10 @@ bool RunEntityPass(EntityContext& context, DxfLineReader& reader, BlockList* blo
   // A polyline left open when the pass ends, however it ends, is dropped.
   struct ReleaseOpenPolyline {
     EntityContext& context;
-    ~ReleaseOpenPolyline() { context.reading.openPolyline.reset(); }
+    ~ReleaseOpenPolyline() {
+      if (context.reading.openPolyline) context.reading.tally.LeaveOut(LeftOut::kUnfinished, "POLYLINE");
+      context.reading.openPolyline.reset();
+    }
   } release{context};
   PassState state = PassState::kScanning;
   std::string_view line;
@@ -118,12 +148,14 @@ bool RunEntityPass(EntityContext& context, DxfLineReader& reader, BlockList* blo
         if (token == kTokenEndsec || token == kTokenEndblk || token == kTokenEof) return true;
         if (token == kGroup0) break;
         const EntityReader entityReader = ReaderFor(token, line, blockList != nullptr, context.parameters);
+        const EntityOutcome outcome(context, token, entityReader != nullptr && token == kTokenNone ? line : "");
         if (blockList == nullptr) Tally(context.reading.tally, token, line, entityReader);
         if (entityReader == nullptr) {
           state = PassState::kScanning;
           break;
         }
         if (!entityReader(context, reader, ReadToken(reader))) return false;
+        if (blockList == nullptr) outcome.Settle(context, token);
         if (blockList != nullptr && token == kTokenInsert) blockList->Add(context.reading.lastInsertBlock);
         // The reader consumed the entity's closing "0" line: a name follows.
         break;

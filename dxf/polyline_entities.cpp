@@ -36,6 +36,7 @@ bool TakeHeaderGroup(Token code, DxfLineReader& reader, PolylineRecord& record) 
 
 bool ReadPolylineEntity(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   // A record that was never closed by its SEQEND is dropped unemitted.
+  if (context.reading.openPolyline) context.reading.tally.LeaveOut(LeftOut::kUnfinished, "POLYLINE");
   context.reading.openPolyline.reset(new (std::nothrow) PolylineRecord);
   if (!context.reading.openPolyline) return false;
   PolylineRecord& record = *context.reading.openPolyline;
@@ -78,6 +79,7 @@ bool ReadSequenceEnd(EntityContext& context, DxfLineReader& reader, Token firstC
 bool ReadLightPolyline(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   std::unique_ptr<PolylineRecord> record(new (std::nothrow) PolylineRecord);
   if (!record) return false;
+  record->kind = "LWPOLYLINE";
   ForEachGroup(reader, firstCode, [&](Token code) {
     if (TakeHeaderGroup(code, reader, *record)) return true;
     PolylineVertex* latest = record->vertices.empty() ? nullptr : &record->vertices.back();

@@ -101,7 +101,7 @@ bool BulgeArcCentre(double ax, double ay, double bx, double by, double bulge, do
   return true;
 }
 
-void EmitPolyline(EntityContext& context, PolylineRecord& record) {
+void EmitPolylineElements(EntityContext& context, PolylineRecord& record) {
   // Meshes are surfaces, not paths: they make nothing. The hosts' reading
   // names the bits 16 and 32 for polygon and polyface meshes, but a
   // polyface mesh is bit 64 in DXF; drawn as a path, its face records
@@ -110,13 +110,13 @@ void EmitPolyline(EntityContext& context, PolylineRecord& record) {
   constexpr uint16_t kAnyMesh =
       PolylineRecord::kPolygonMesh | PolylineRecord::kMeshClosedInN | PolylineRecord::kPolyfaceMesh;
   if ((record.flags & kAnyMesh) != 0) {
-    context.reading.tally.LeaveOut(LeftOut::kMesh, "POLYLINE");
+    context.reading.tally.LeaveOut(LeftOut::kMesh, record.kind);
     return;
   }
   const ParameterRecord& p = context.parameters;
   // The layer as read decides whether it is coded, before the face name is added.
   const bool coded = IsCodedLayer(context.selection, p, record.layer);
-  const Placement placement = PlaceEntity(p, record.layer, record.extrusion, context.reading.tally, "POLYLINE");
+  const Placement placement = PlaceEntity(p, record.layer, record.extrusion, context.reading.tally, record.kind);
   if (!placement.kept) return;
   double elevation = record.elevation;
   if (p.Altezza3D == 1) elevation += record.thickness;
@@ -133,6 +133,17 @@ void EmitPolyline(EntityContext& context, PolylineRecord& record) {
   } else {
     emitter.EndOpen();
   }
+}
+
+void EmitPolyline(EntityContext& context, PolylineRecord& record) {
+  ReadingTally& tally = context.reading.tally;
+  const Drawing* drawing = context.sink.drawing;
+  const std::size_t builtBefore = drawing != nullptr ? drawing->built() : 0;
+  const long leftOutBefore = tally.LeftOutSoFar();
+  EmitPolylineElements(context, record);
+  if (tally.LeftOutSoFar() != leftOutBefore) return;
+  if (drawing != nullptr && drawing->built() != builtBefore) tally.Made(record.kind);
+  else tally.LeaveOut(LeftOut::kNothingMade, record.kind);
 }
 
 }  // namespace dxfelem

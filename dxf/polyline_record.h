@@ -29,6 +29,7 @@ struct PolylineRecord {
   static constexpr uint16_t kMeshClosedInN = 32;
   static constexpr uint16_t kPolyfaceMesh = 64;
 
+  const char* kind = "POLYLINE";  // or "LWPOLYLINE"
   uint16_t flags = 0;
   std::string layer;
   std::string linetype;

@@ -10,6 +10,7 @@ void ReadingTally::Bump(Counts& counts, std::string_view key) {
 }
 
 void ReadingTally::LeaveOut(LeftOut reason, std::string_view kind, std::string_view detail) {
+  ++leftOutSoFar_;
   Counts& counts = leftOut_[static_cast<std::size_t>(reason)];
   if (detail.empty()) {
     Bump(counts, kind);
@@ -27,6 +28,10 @@ void ReadingTally::ForEachRead(const std::function<void(std::string_view kind, l
     if (ofToken_[token] > 0) all[std::string(KindName(static_cast<Token>(token)))] += ofToken_[token];
   }
   for (const auto& [kind, count] : all) visit(kind, count);
+}
+
+void ReadingTally::ForEachMade(const std::function<void(std::string_view kind, long count)>& visit) const {
+  for (const auto& [kind, count] : made_) visit(kind, count);
 }
 
 void ReadingTally::ForEachLeftOut(

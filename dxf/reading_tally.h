@@ -26,8 +26,10 @@ enum class LeftOut : uint8_t {
   kMtextChunks,        // an MTEXT of which only the last chunk is drawn
   kBlockNotNamed,      // an INSERT whose block no block table names; detail: the block
   kBlocksExcluded,     // an INSERT with EscludeBlocchi not 0
+  kNothingMade,        // its layer is not selected, or it has nothing to draw
+  kUnfinished,         // a POLYLINE without its SEQEND
 };
-inline constexpr std::size_t kLeftOutReasons = 10;
+inline constexpr std::size_t kLeftOutReasons = 12;
 
 class ReadingTally {
  public:
@@ -39,8 +41,16 @@ class ReadingTally {
   // more where the reason has more to tell.
   void LeaveOut(LeftOut reason, std::string_view kind, std::string_view detail = {});
 
+  // An entity of `kind` that made elements.
+  void Made(std::string_view kind) { Bump(made_, kind); }
+  // How many entities were left out so far, for every reason: a reader
+  // that left out nothing and built nothing made nothing.
+  long LeftOutSoFar() const { return leftOutSoFar_; }
+
   // Every kind read with its count, in the order of the names.
   void ForEachRead(const std::function<void(std::string_view kind, long count)>& visit) const;
+  // Every kind that made elements, with the number of its entities that did.
+  void ForEachMade(const std::function<void(std::string_view kind, long count)>& visit) const;
   // Every reason with its count: the kind, the reason and its detail.
   void ForEachLeftOut(
       const std::function<void(LeftOut reason, std::string_view kind, std::string_view detail, long count)>& visit)
@@ -52,6 +62,8 @@ class ReadingTally {
 
   std::array<long, 256> ofToken_{};
   Counts otherKinds_;
+  Counts made_;
+  long leftOutSoFar_ = 0;
   // Per reason, keyed by the kind and the detail (joined by a NUL byte).
   std::array<Counts, kLeftOutReasons> leftOut_;
 };

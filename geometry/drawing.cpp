@@ -30,14 +30,17 @@ Element& Drawing::NewElement(std::string_view layer, std::size_t nodes) {
 }
 
 void Drawing::StartPath(int32_t entity, const Point3& p, std::string_view layer) {
+  ++built_;
   NewElement(layer, 0).AddNode(MakeNode(kNodeIni, entity, p));
 }
 
 void Drawing::AddIsolatedPoint(int32_t entity, const Point3& p, double value, std::string_view layer) {
+  ++built_;
   NewElement(layer, 1).AddNode(MakeNode(kNodeIso, entity, p, value));
 }
 
 void Drawing::AddMacroCall(int32_t entity, const Point3& p, std::string_view layer, std::string_view blockName) {
+  ++built_;
   Element& element = NewElement(layer, 1);
   element.set_tag(names_.Intern(blockName));
   element.AddNode(MakeNode(kNodeMcr, entity, p));
@@ -45,6 +48,7 @@ void Drawing::AddMacroCall(int32_t entity, const Point3& p, std::string_view lay
 
 void Drawing::AddPlacement(int32_t entity, const Point3& p, double value, std::string_view layer,
                            std::string_view blockName) {
+  ++built_;
   Element& element = NewElement(layer, 1);
   element.set_tag(names_.Intern(blockName));
   element.AddNode(MakeNode(kNodeApl, entity, p, value));
@@ -52,6 +56,7 @@ void Drawing::AddPlacement(int32_t entity, const Point3& p, double value, std::s
 
 void Drawing::AddAttribute(int32_t entity, const Point3& p, std::string_view attributeTag,
                            std::string_view attributeValue) {
+  ++built_;
   Element& element = NewElement(attributeTag, 1);
   element.set_tag(names_.Intern(attributeValue));
   element.AddNode(MakeNode(kNodePar, entity, p));
@@ -74,6 +79,7 @@ void BeginSegment(Element& element, int32_t entity, const Point3& p1) {
 
 void Drawing::AddLine(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2,
                       std::string_view layer) {
+  ++built_;
   Element* element = SegmentElement(target, layer, 2);
   if (element == nullptr) return;
   BeginSegment(*element, entity, p1);
@@ -82,6 +88,7 @@ void Drawing::AddLine(SegmentTarget target, int32_t entity, const Point3& p1, co
 
 void Drawing::AddArc(SegmentTarget target, int32_t entity, const Point3& p1, const Point3& p2, const Point3& p3,
                      std::string_view layer) {
+  ++built_;
   Element* element = SegmentElement(target, layer, 3);
   if (element == nullptr) return;
   BeginSegment(*element, entity, p1);

@@ -36,6 +36,9 @@ class Drawing {
 
   ElementList& elements() { return elements_; }
   const ElementList& elements() const { return elements_; }
+  // How many times a builder below added to the drawing: an entity whose
+  // reading changed it made something.
+  std::size_t built() const { return built_; }
   // The element most recently created by a builder; null when none was.
   Element* current() const { return current_; }
   void set_current(Element* element) { current_ = element; }
@@ -70,6 +73,7 @@ class Drawing {
   ElementList elements_;
   Element* current_ = nullptr;
   FinishedElements* stream_ = nullptr;
+  std::size_t built_ = 0;
 };
 
 // Adds a segment's start to an element: INI on an empty element; otherwise

@@ -39,6 +39,21 @@ DXFELEM_API size_t dxfelem_report_warning_count(const dxfelem_report* report) {
 DXFELEM_API const char* dxfelem_report_warning(const dxfelem_report* report, size_t index) {
   return index < dxfelem_report_warning_count(report) ? report->report.warnings[index].c_str() : "";
 }
+DXFELEM_API const char* dxfelem_report_left_out_kind(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_left_out_count(report) ? report->report.leftOut[index].kind.c_str() : "";
+}
+DXFELEM_API int dxfelem_report_left_out_whole(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_left_out_count(report) && report->report.leftOut[index].whole ? 1 : 0;
+}
+DXFELEM_API size_t dxfelem_report_made_count(const dxfelem_report* report) {
+  return report != nullptr ? report->report.made.size() : 0;
+}
+DXFELEM_API const char* dxfelem_report_made_kind(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_made_count(report) ? report->report.made[index].first.c_str() : "";
+}
+DXFELEM_API int64_t dxfelem_report_made_number(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_made_count(report) ? report->report.made[index].second : 0;
+}
 DXFELEM_API double dxfelem_report_value(const dxfelem_report* report, int which) {
   if (report == nullptr) return 0.0;
   return which == 1 ? report->report.value1 : which == 2 ? report->report.value2 : 0.0;

@@ -15,6 +15,8 @@ struct LeftOutEntry {
   std::string what;
   std::string why;
   int64_t count = 0;
+  std::string kind;   // the entities' kind
+  bool whole = true;  // false: the entities made elements, and only a part of them is left out
 };
 
 struct ToolReport {
@@ -23,6 +25,7 @@ struct ToolReport {
   std::string message;   // one line: what happened
   std::string file;      // the file the code concerns
   std::vector<std::pair<std::string, int64_t>> read;  // entities read per kind
+  std::vector<std::pair<std::string, int64_t>> made;  // entities that made elements, per kind
   std::vector<LeftOutEntry> leftOut;
   std::vector<std::string> warnings;
   double value1 = 0.0;  // a rewriting's values: the directions asked for

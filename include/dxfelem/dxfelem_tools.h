@@ -62,6 +62,16 @@ DXFELEM_API size_t dxfelem_report_left_out_count(const dxfelem_report* report);
 DXFELEM_API const char* dxfelem_report_left_out_what(const dxfelem_report* report, size_t index);
 DXFELEM_API const char* dxfelem_report_left_out_why(const dxfelem_report* report, size_t index);
 DXFELEM_API int64_t dxfelem_report_left_out_number(const dxfelem_report* report, size_t index);
+/* The kind of the entities left out ("INSERT" for "INSERT of block DOOR"),
+ * and whether they made nothing at all (1) or made elements of which a part
+ * is left out (0: an MTEXT drawn without its first chunks). Every entity
+ * read either made elements or is left out whole, for one reason. */
+DXFELEM_API const char* dxfelem_report_left_out_kind(const dxfelem_report* report, size_t index);
+DXFELEM_API int dxfelem_report_left_out_whole(const dxfelem_report* report, size_t index);
+/* The entities that made elements, per kind. */
+DXFELEM_API size_t dxfelem_report_made_count(const dxfelem_report* report);
+DXFELEM_API const char* dxfelem_report_made_kind(const dxfelem_report* report, size_t index);
+DXFELEM_API int64_t dxfelem_report_made_number(const dxfelem_report* report, size_t index);
 DXFELEM_API size_t dxfelem_report_warning_count(const dxfelem_report* report);
 DXFELEM_API const char* dxfelem_report_warning(const dxfelem_report* report, size_t index);
 /* A rewriting's values (which: 1 or 2): the directions at start and end
