@@ -13,29 +13,6 @@
 #include "cli/tool_reports.h"
 
 namespace dxfelem::cli {
-namespace {
-
-// What the conversion left out, as it counted it, and the splines it
-// followed by arcs.
-std::vector<Skip> LeftOutOf(const dxfelem_report* report, long& splinesFollowed) {
-  std::vector<Skip> skips;
-  long splinesLeftOut = 0;
-  for (std::size_t i = 0; i < dxfelem_report_left_out_count(report); ++i) {
-    const std::string what = dxfelem_report_left_out_what(report, i);
-    const long count = static_cast<long>(dxfelem_report_left_out_number(report, i));
-    skips.push_back({count, what, dxfelem_report_left_out_why(report, i)});
-    if (what.rfind("SPLINE", 0) == 0) splinesLeftOut += count;
-  }
-  splinesFollowed = 0;
-  for (std::size_t i = 0; i < dxfelem_report_read_count(report); ++i) {
-    if (std::string(dxfelem_report_read_kind(report, i)) == "SPLINE") {
-      splinesFollowed = static_cast<long>(dxfelem_report_read_number(report, i)) - splinesLeftOut;
-    }
-  }
-  return skips;
-}
-
-}  // namespace
 
 int RunConvert(const Options& options) {
   const std::string& dxfFile = options.files[0];
@@ -80,8 +57,8 @@ int RunConvert(const Options& options) {
   // What the drawing holds that the conversion left out, so that nothing
   // vanishes without a word.
   if (!options.quiet && (done || code == DXFELEM_E_NO_ELEMENTS)) {
-    long splinesFollowed = 0;
-    const std::vector<Skip> skips = LeftOutOf(report.get(), splinesFollowed);
+    const std::vector<Skip> skips = LeftOutOf(report.get());
+    const long splinesFollowed = MadeOf(report.get(), "SPLINE");
     if (!skips.empty()) std::fputs(("dxfelem: skipped\n" + SkipLines(skips)).c_str(), stderr);
     if (splinesFollowed > 0) Tell(std::to_string(splinesFollowed) + " SPLINEs followed by arcs within SplineToll");
   }

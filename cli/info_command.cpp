@@ -6,6 +6,7 @@
 #include "cli/drawing_survey.h"
 #include "cli/json_document.h"
 #include "cli/skip_summary.h"
+#include "cli/tool_reports.h"
 #include "cli/tool_output.h"
 
 namespace dxfelem::cli {
@@ -34,7 +35,8 @@ std::string UnitName(int units) {
   }
 }
 
-void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips) {
+void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips,
+               long splinesFollowed) {
   char line[256];
   std::string out = "drawing    " + dxf + "\nversion    " + VersionName(survey.version) + "\nunits      $INSUNITS " +
                     UnitName(survey.insUnits) + ", $MEASUREMENT " +
@@ -66,16 +68,15 @@ void PrintText(const std::string& dxf, const DrawingSurvey& survey, const std::v
                   inserts == survey.insertsOfBlock.end() ? 0L : inserts->second);
     out += line;
   }
-  if (survey.all.splinesFollowed > 0) {
-    out += "splines    " + std::to_string(survey.all.splinesFollowed) + " followed by arcs within SplineToll\n";
-  }
+  if (splinesFollowed > 0) out += "splines    " + std::to_string(splinesFollowed) + " followed by arcs within SplineToll\n";
   out += skips.empty() ? "a conversion with these settings skips nothing it reads\n"
                        : "a conversion with these settings skips\n";
   out += SkipLines(skips);
   PrintData(out);
 }
 
-void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips) {
+void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::vector<Skip>& skips,
+               long splinesFollowed) {
   Json json;
   json["drawing"] = Utf8Text(dxf);
   json["version"] = Utf8Text(survey.version);
@@ -95,7 +96,7 @@ void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::v
     const auto inserts = survey.insertsOfBlock.find(block);
     json["blocks"][Utf8Text(block)] = inserts == survey.insertsOfBlock.end() ? 0L : inserts->second;
   }
-  json["splinesFollowed"] = survey.all.splinesFollowed;
+  json["splinesFollowed"] = splinesFollowed;
   json["skipped"] = Json::array();
   for (const Skip& skip : skips) {
     json["skipped"].push_back({{"count", skip.count}, {"what", Utf8Text(skip.what)}, {"why", Utf8Text(skip.why)}});
@@ -107,7 +108,7 @@ void PrintJson(const std::string& dxf, const DrawingSurvey& survey, const std::v
 
 int RunInfo(const Options& options) {
   const std::string& dxf = options.files[0];
-  const DrawingSurvey survey = SurveyDrawing(dxf, SplineToleranceOf(options));
+  const DrawingSurvey survey = SurveyDrawing(dxf);
   if (!survey.readable) {
     Tell("cannot read " + dxf);
     return kExitFailed;
@@ -117,10 +118,21 @@ int RunInfo(const Options& options) {
     return kExitFailed;
   }
   if (!survey.problem.empty()) Warn(dxf + ": " + survey.problem + "; what follows it was not read");
-  const std::vector<Skip> skips = SkipsOf(survey.all, options);
-  for (const std::string& warning : SettingWarnings(survey.all, options)) Warn(warning);
-  if (options.json) PrintJson(dxf, survey, skips);
-  else PrintText(dxf, survey, skips);
+  // What a conversion with the settings would leave out: told by the
+  // conversion itself, run on trial.
+  const Settings settings = FileSettings(options.parameterFile, options.section);
+  const Report report(dxfelem_info(dxf.c_str(), settings.get()));
+  if (!report || dxfelem_report_code(report.get()) < 0) {
+    Tell(report ? dxfelem_report_message(report.get()) : "no memory to read " + dxf);
+    return kExitFailed;
+  }
+  for (std::size_t i = 0; i < dxfelem_report_warning_count(report.get()); ++i) {
+    Warn(dxfelem_report_warning(report.get(), i));
+  }
+  const std::vector<Skip> skips = LeftOutOf(report.get());
+  const long splinesFollowed = MadeOf(report.get(), "SPLINE");
+  if (options.json) PrintJson(dxf, survey, skips, splinesFollowed);
+  else PrintText(dxf, survey, skips, splinesFollowed);
   return FinishOutput(kExitSuccess);
 }
 

@@ -15,7 +15,6 @@ struct Settings {
   int altezza3D = 0;
   int splineArchi = 0;
   double splineToll = 0.01;
-  long long archiEllisse = 8;
 };
 
 Settings ReadSettings(const Options& options) {
@@ -34,9 +33,6 @@ Settings ReadSettings(const Options& options) {
   }
   if (FindIniValue(text, options.section, "SplineArchi", value) && !value.empty()) {
     settings.splineArchi = std::atoi(value.c_str());
-  }
-  if (FindIniValue(text, options.section, "ArchiEllisse", value) && !value.empty()) {
-    settings.archiEllisse = std::atoll(value.c_str());
   }
   // The library's rule: a tolerance out of its range is the default.
   if (FindIniValue(text, options.section, "SplineToll", value) && !value.empty()) {
@@ -71,28 +67,25 @@ std::vector<Skip> SkipsWith(const EntityTally& survey, const Settings& settings)
 
 }  // namespace
 
-std::vector<Skip> SkipsOf(const EntityTally& survey, const Options& options) {
-  return SkipsWith(survey, ReadSettings(options));
+std::vector<Skip> LeftOutOf(const dxfelem_report* report) {
+  std::vector<Skip> skips;
+  for (std::size_t i = 0; i < dxfelem_report_left_out_count(report); ++i) {
+    skips.push_back({static_cast<long>(dxfelem_report_left_out_number(report, i)),
+                     dxfelem_report_left_out_what(report, i), dxfelem_report_left_out_why(report, i)});
+  }
+  return skips;
+}
+
+long MadeOf(const dxfelem_report* report, std::string_view kind) {
+  for (std::size_t i = 0; i < dxfelem_report_made_count(report); ++i) {
+    if (kind == dxfelem_report_made_kind(report, i)) return static_cast<long>(dxfelem_report_made_number(report, i));
+  }
+  return 0;
 }
 
 double SplineToleranceOf(const Options& options) {
   const Settings settings = ReadSettings(options);
   return settings.splineArchi == 1 ? settings.splineToll : 0.0;
-}
-
-std::vector<std::string> SettingWarnings(const EntityTally& tally, const Options& options) {
-  std::vector<std::string> warnings;
-  const Settings settings = ReadSettings(options);
-  // An ellipse is drawn through ArchiEllisse x 8 points: beyond 10000 nodes
-  // an ellipse is no longer a curve a machine needs, but megabytes.
-  const auto ellipses = tally.kinds.find("ELLIPSE");
-  if (settings.archiEllisse * 8 > 10000 && ellipses != tally.kinds.end()) {
-    warnings.push_back("ArchiEllisse " + std::to_string(settings.archiEllisse) + " draws each of the " +
-                       std::to_string(ellipses->second) + " ELLIPSEs through " +
-                       std::to_string(settings.archiEllisse * 8) +
-                       " points (more than 10000 nodes an ellipse; 8, the default, draws 64)");
-  }
-  return warnings;
 }
 
 std::string SkipsPerLayer(const DrawingSurvey& survey, const Options& options) {

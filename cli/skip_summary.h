@@ -3,10 +3,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/command_line.h"
 #include "cli/drawing_survey.h"
+#include "dxfelem/dxfelem_tools.h"
 
 namespace dxfelem::cli {
 
@@ -16,14 +18,10 @@ struct Skip {
   std::string why;
 };
 
-// The skips of a conversion with the settings of the options' parameter
-// file and section (the INI defaults for missing keys, the built-in ones
-// without a file).
-std::vector<Skip> SkipsOf(const EntityTally& tally, const Options& options);
-
-// Settings that make outputs far larger than any machine needs, for the
-// entities the drawing holds.
-std::vector<std::string> SettingWarnings(const EntityTally& tally, const Options& options);
+// What a conversion left out, as the library's report counted it.
+std::vector<Skip> LeftOutOf(const dxfelem_report* report);
+// The entities of `kind` that made elements, as the report counted them.
+long MadeOf(const dxfelem_report* report, std::string_view kind);
 
 // The skips layer by layer, for the element summary: "LAYER" lines, each
 // followed by its skips.

@@ -9,7 +9,7 @@ Placement PlaceEntity(const ParameterRecord& parameters, std::string& layer, con
   Placement placement;
   const ExtrusionClass extrusionClass = ClassifyExtrusion(extrusion);
   if (!KeepByExtrusion(extrusionClass, parameters.Altezza3D)) {
-    tally.LeaveOut(LeftOut::kObliqueExtrusion, kind);
+    tally.LeaveOut(extrusionClass == kExtrusionNotUnit ? LeftOut::kExtrusionNotUnit : LeftOut::kObliqueExtrusion, kind);
     return placement;
   }
   placement.kept = true;

@@ -21,6 +21,7 @@ enum class LeftOut : uint8_t {
   kSplineNotFollowed,  // detail: why its arcs could not be had
   kMesh,               // a POLYLINE that is a polygon or polyface mesh
   kObliqueExtrusion,   // an extrusion along no axis, without Altezza3D
+  kExtrusionNotUnit,   // an extrusion that is not a unit vector: never kept
   kTextsOff,           // Testo 0
   kFontNotLoaded,      // detail: the face asked for
   kMtextChunks,        // an MTEXT of which only the last chunk is drawn
@@ -29,7 +30,7 @@ enum class LeftOut : uint8_t {
   kNothingMade,        // its layer is not selected, or it has nothing to draw
   kUnfinished,         // a POLYLINE without its SEQEND
 };
-inline constexpr std::size_t kLeftOutReasons = 12;
+inline constexpr std::size_t kLeftOutReasons = 13;
 
 class ReadingTally {
  public:

@@ -32,8 +32,9 @@ class ProfileFile {
   explicit ProfileFile(std::string path);
   // Settings given in memory, as the text of a parameter file: read by the
   // same rules, written to nothing (reads see the writes; Save() keeps them
-  // in memory).
-  static ProfileFile InMemory(std::string text);
+  // in memory). `origin`, when given, is the file the text was read from:
+  // its folder is where ROZOZ.INI is looked for.
+  static ProfileFile InMemory(std::string text, std::string origin = {});
 
   const std::string& path() const { return path_; }
   // False for a handle of no file: every read gives its default.

@@ -92,15 +92,15 @@ int32_t ProfileInteger(std::string_view text) {
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
 
-ProfileFile ProfileFile::InMemory(std::string text) {
-  ProfileFile file("");
+ProfileFile ProfileFile::InMemory(std::string text, std::string origin) {
+  ProfileFile file(std::move(origin));
   file.text_ = std::move(text);
   file.inMemory_ = true;
   return file;
 }
 
 const std::string& ProfileFile::Text() const {
-  if (path_.empty() || changed_ || !readFailure_.empty()) return text_;  // in memory: the text itself
+  if (inMemory_ || path_.empty() || changed_ || !readFailure_.empty()) return text_;
   std::string failure;
   const std::string actual = FindFileIgnoringCase(path_, failure);
   std::string stamp = StampOf(actual);

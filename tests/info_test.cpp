@@ -41,7 +41,7 @@ TEST(Info, CountsKindsLayersAndBlocksOfRealDrawings) {
   EXPECT_TRUE(Contains(out, "  VERTEX                        2058\n")) << out;
   EXPECT_TRUE(Contains(out, "          4 POLYLINE meshes: meshes are surfaces: they make nothing\n"));
   out = Info("r12-all-polyline-types.dxf");
-  EXPECT_TRUE(Contains(out, "         30 entities with an oblique extrusion: kept only when Altezza3D is not 0\n"))
+  EXPECT_TRUE(Contains(out, "         30 POLYLINE with an extrusion that is not a unit vector: such an entity is never kept\n"))
       << out;
 }
 
@@ -49,9 +49,20 @@ TEST(Info, SkipsFollowTheSettingsAndJsonIsData) {
   test::TempDir dir;
   const std::string ini = dir.Write("p.ini", "[S]\nTesto=0\nAltezza3D=1\n");
   std::string out = Info("r2013-nested-inserts.dxf", " --params " + test::Quoted(ini) + " --section S");
-  EXPECT_TRUE(Contains(out, "         12 TEXT and MTEXT: Testo is 0\n")) << out;
-  out = Info("r12-all-polyline-types.dxf", " --params " + test::Quoted(ini) + " --section S");
-  EXPECT_FALSE(Contains(out, "oblique")) << out;
+  EXPECT_TRUE(Contains(out, "         12 TEXT: Testo is 0\n")) << out;
+  // Oblique extrusions are kept in 3D; extrusions that are not unit vectors never.
+  const std::string flat = dir.Write("flat.ini", "[S]\nAltezza3D=0\n");
+  const std::string oblique = dir.Write(
+      "o.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nL\n11\n1\n210\n0.6\n220\n0.8\n230\n0\n"
+               "0\nLINE\n8\nL\n11\n1\n210\n0\n220\n0\n230\n2\n0\nLINE\n8\nL\n11\n2\n0\nENDSEC\n0\nEOF\n");
+  for (const auto& [settings, told] : {std::pair{flat, true}, std::pair{ini, false}}) {
+    out = test::RunTool("info " + test::Quoted(oblique) + " --params " + test::Quoted(settings) + " --section S").out;
+    EXPECT_EQ(Contains(out, "          1 LINE with an oblique extrusion: kept only when Altezza3D is not 0\n"), told)
+        << out;
+    EXPECT_TRUE(Contains(out, "          1 LINE with an extrusion that is not a unit vector: such an entity is never "
+                              "kept\n"))
+        << out;
+  }
   out = Info("r2018-text-mtext-attrib-extrusion-minus1.dxf", " --json");
   const nlohmann::json info = nlohmann::json::parse(out);
   EXPECT_EQ(info["entities"]["TEXT"], 62);
@@ -170,7 +181,7 @@ TEST(Info, MtextChunksThatAreNotDrawnAreTold) {
   const std::string out =
       test::RunTool("info " + test::Quoted(drawing) + " --params " + test::Quoted(off) + " --section S").out;
   EXPECT_FALSE(Contains(out, "chunks")) << out;
-  EXPECT_TRUE(Contains(out, "          2 TEXT and MTEXT: Testo is 0")) << out;
+  EXPECT_TRUE(Contains(out, "          2 MTEXT: Testo is 0")) << out;
 }
 
 }  // namespace

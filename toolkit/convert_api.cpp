@@ -1,14 +1,21 @@
 // dxfelem_convert: a conversion as the hosts' DxfToTxt runs it, with the
 // guards before it and the report after it.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include "conversion/conversion_driver.h"
 #include "conversion/conversion_job.h"
 #include "interface/entry_frame.h"
 #include "toolkit/api_objects.h"
 #include "toolkit/conversion_message.h"
+#include "toolkit/file_guards.h"
 
 namespace {
 
@@ -35,6 +42,40 @@ void WarnOfHugeOutputs(const dxfelem::ParameterRecord& p, dxfelem::ToolReport& r
                                 " points (more than 10000 nodes an ellipse; 8, the default, draws 64)");
     }
   }
+}
+
+// Runs the conversion into `outputFile` and fills the report from it.
+void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const std::string& outputFile,
+                 dxfelem::ProfileFile& file, const std::string& section, const char* done) {
+  std::unique_ptr<dxfelem::ConversionJob> job(new dxfelem::ConversionJob(dxfFile, outputFile));
+  ConversionResult record{};
+  report.ok = RunFramedConversion(*job, file, section, done, record) == 1;
+  report.code = record.errorCode;
+  if (record.hasFileName == 1) report.file.assign(record.fileName, strnlen(record.fileName, sizeof record.fileName));
+  report.message = dxfelem::ConversionMessage(report.ok, record.errorCode, report.file, dxfFile, outputFile);
+  dxfelem::DescribeReading(job->reading.tally, report);
+  WarnOfHugeOutputs(job->parameters, report);
+}
+
+// A new empty file in TMPDIR (or /tmp) for a trial conversion; empty when
+// none can be made.
+std::string ScratchFile() {
+  const char* folder = std::getenv("TMPDIR");
+  std::string name = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/dxfelem-info-XXXXXX";
+  const int descriptor = mkstemp(name.data());
+  if (descriptor < 0) return {};
+  close(descriptor);
+  return name;
+}
+
+bool ReadWhole(const std::string& path, std::string& text) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return errno == ENOENT;  // a missing file: the defaults
+  char chunk[65536];
+  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, file)) text.append(chunk, n);
+  const bool read = std::ferror(file) == 0;
+  std::fclose(file);
+  return read;
 }
 
 }  // namespace
@@ -65,20 +106,55 @@ DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, co
     const std::string dxfFile = dxfelem::CText(dxf);
     const std::string outputFile = dxfelem::CText(out);
     if (!dxfelem::PassesGuards(outputFile, "element file", dxfFile, settings, report)) return handle.release();
-    const std::string section = settings != nullptr ? settings->Section() : std::string();
     dxfelem::ProfileFile file = dxfelem_settings::Open(settings);
-    std::unique_ptr<dxfelem::ConversionJob> job(new dxfelem::ConversionJob(dxfFile, outputFile));
-    ConversionResult record{};
-    report.ok = RunFramedConversion(*job, file, section, done, record) == 1;
-    report.code = record.errorCode;
-    if (record.hasFileName == 1) report.file.assign(record.fileName, strnlen(record.fileName, sizeof record.fileName));
-    report.message = dxfelem::ConversionMessage(report.ok, record.errorCode, report.file, dxfFile, outputFile);
-    dxfelem::DescribeReading(job->reading.tally, report);
-    WarnOfHugeOutputs(job->parameters, report);
+    ConvertInto(report, dxfFile, outputFile, file, settings != nullptr ? settings->Section() : std::string(), done);
   } catch (...) {
     report.ok = false;
     report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
     report.message = "the conversion of " + dxfelem::CText(dxf) + " ran out of memory (code 4)";
+  }
+  return handle.release();
+}
+
+DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings* settings) {
+  std::unique_ptr<dxfelem_report> handle(new (std::nothrow) dxfelem_report);
+  if (!handle) return nullptr;
+  dxfelem::ToolReport& report = handle->report;
+  try {
+    const std::string dxfFile = dxfelem::CText(dxf);
+    const std::string parameterFile = settings != nullptr ? settings->path : std::string();
+    // A question writes nothing: what a conversion would add to the
+    // parameter file is not told here.
+    std::vector<std::string> unused;
+    const std::string section = settings != nullptr ? settings->Section() : std::string();
+    std::string refusal = dxfelem::ParameterFileRefusal(parameterFile, section, unused);
+    // The parameter file's text, read once, in memory: ROZOZ.INI beside it
+    // applies as in a conversion, and the file is not written back.
+    std::string text;
+    if (refusal.empty() && !parameterFile.empty() && !ReadWhole(parameterFile, text)) {
+      refusal = "cannot read the parameter file " + parameterFile;
+    }
+    if (!refusal.empty()) {
+      report.code = -1;
+      report.message = refusal;
+      return handle.release();
+    }
+    dxfelem::ProfileFile file = settings != nullptr && settings->inMemory ? dxfelem_settings::Open(settings)
+                                : parameterFile.empty() ? dxfelem::ProfileFile(std::string())
+                                                        : dxfelem::ProfileFile::InMemory(text, parameterFile);
+    const std::string scratch = ScratchFile();
+    if (scratch.empty()) {
+      report.code = -1;
+      report.message = "no temporary file for the trial conversion can be made";
+      return handle.release();
+    }
+    ConvertInto(report, dxfFile, scratch, file, section, nullptr);
+    std::remove(scratch.c_str());
+    report.message = report.ok ? "read " + dxfFile : report.message;
+  } catch (...) {
+    report.ok = false;
+    report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
+    report.message = "the reading of " + dxfelem::CText(dxf) + " ran out of memory (code 4)";
   }
   return handle.release();
 }

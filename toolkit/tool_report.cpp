@@ -16,6 +16,8 @@ std::pair<std::string, std::string> Describe(LeftOut reason, std::string_view ki
     case LeftOut::kMesh: return {"POLYLINE meshes", "meshes are surfaces: they make nothing"};
     case LeftOut::kObliqueExtrusion:
       return {name + " with an oblique extrusion", "kept only when Altezza3D is not 0"};
+    case LeftOut::kExtrusionNotUnit:
+      return {name + " with an extrusion that is not a unit vector", "such an entity is never kept"};
     case LeftOut::kTextsOff: return {name, "Testo is 0"};
     case LeftOut::kFontNotLoaded: return {name, "its font (" + more + ") could not be loaded"};
     case LeftOut::kMtextChunks:

@@ -86,6 +86,11 @@ DXFELEM_API double dxfelem_report_value(const dxfelem_report* report, int which)
 DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, const dxfelem_settings* settings,
                                             const char* done);
 
+/* What a conversion of `dxf` with `settings` would read, make and leave
+ * out, and why: the conversion itself runs, into a temporary file that is
+ * removed, and nothing is written back into a parameter file. */
+DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings* settings);
+
 /* The guards of dxfelem_convert, for a caller that writes files of its own
  * (a batch, a listing): ok when `output` (named `what` in the message, such
  * as "list file") may be written beside the drawing `dxf` and the settings'
