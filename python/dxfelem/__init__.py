@@ -24,8 +24,8 @@ import tempfile
 import threading
 from typing import Dict, List, Mapping, Optional, Tuple, Union
 
-__all__ = ["Result", "Report", "LeftOut", "DxfelemError", "convert", "layers", "blocks", "rewrite", "OPERATIONS",
-           "version"]
+__all__ = ["Result", "Report", "LeftOut", "DxfelemError", "convert", "info", "layers", "blocks", "rewrite",
+           "OPERATIONS", "version"]
 
 PathName = Union[str, bytes, "os.PathLike[str]", "os.PathLike[bytes]"]
 
@@ -73,11 +73,15 @@ class Result:
 
 @dataclasses.dataclass(frozen=True)
 class LeftOut:
-    """Entities that were read and made nothing: what, why, and how many."""
+    """Entities that were read and left out: what, why, and how many; their
+    kind, and whether they made nothing at all (whole) or elements of which
+    a part is left out."""
 
     what: str
     why: str
     count: int
+    kind: str = ""
+    whole: bool = True
 
 
 @dataclasses.dataclass(frozen=True)
@@ -85,7 +89,9 @@ class Report:
     """What a conversion did: ok, its status code (0 done; -1 refused before
     it ran), the one line that says what happened, the file the code
     concerns, the entities read per kind, what was left out and why (counted
-    by the conversion itself as it read), and warnings."""
+    by the conversion itself as it read), warnings, and the entities that
+    made elements per kind: every entity read either made elements or is
+    left out whole, for one reason."""
 
     ok: bool
     code: int
@@ -94,6 +100,7 @@ class Report:
     read: Dict[str, int]
     left_out: List[LeftOut]
     warnings: List[str]
+    made: Dict[str, int] = dataclasses.field(default_factory=dict)
 
     @property
     def status(self) -> int:
@@ -155,10 +162,16 @@ def _declare(library: ctypes.CDLL) -> None:
             ("dxfelem_report_left_out_what", text, [handle, size]),
             ("dxfelem_report_left_out_why", text, [handle, size]),
             ("dxfelem_report_left_out_number", ctypes.c_int64, [handle, size]),
+            ("dxfelem_report_left_out_kind", text, [handle, size]),
+            ("dxfelem_report_left_out_whole", ctypes.c_int, [handle, size]),
+            ("dxfelem_report_made_count", size, [handle]),
+            ("dxfelem_report_made_kind", text, [handle, size]),
+            ("dxfelem_report_made_number", ctypes.c_int64, [handle, size]),
             ("dxfelem_report_warning_count", size, [handle]),
             ("dxfelem_report_warning", text, [handle, size]),
             ("dxfelem_report_value", ctypes.c_double, [handle, ctypes.c_int]),
             ("dxfelem_list_for_hosts", handle, [text, text, ctypes.c_int, handle, text]),
+            ("dxfelem_info", handle, [text, handle]),
             ("dxfelem_rewrite", handle, [text, text, ctypes.c_int, ctypes.c_double, ctypes.c_double, handle,
                                          ctypes.c_int, text])):
         function = getattr(library, name)
@@ -210,14 +223,18 @@ def _report(handle) -> Report:
             for i in range(library.dxfelem_report_read_count(handle))}
     left_out = [LeftOut(_text(library.dxfelem_report_left_out_what(handle, i)),
                         _text(library.dxfelem_report_left_out_why(handle, i)),
-                        library.dxfelem_report_left_out_number(handle, i))
+                        library.dxfelem_report_left_out_number(handle, i),
+                        _text(library.dxfelem_report_left_out_kind(handle, i)),
+                        library.dxfelem_report_left_out_whole(handle, i) == 1)
                 for i in range(library.dxfelem_report_left_out_count(handle))]
+    made = {_text(library.dxfelem_report_made_kind(handle, i)): library.dxfelem_report_made_number(handle, i)
+            for i in range(library.dxfelem_report_made_count(handle))}
     warnings = [_text(library.dxfelem_report_warning(handle, i))
                 for i in range(library.dxfelem_report_warning_count(handle))]
     return Report(ok=library.dxfelem_report_ok(handle) == 1, code=library.dxfelem_report_code(handle),
                   message=_text(library.dxfelem_report_message(handle)),
                   file_name=_text(library.dxfelem_report_file(handle)), read=read, left_out=left_out,
-                  warnings=warnings)
+                  warnings=warnings, made=made)
 
 
 def _setting_text(value) -> bytes:
@@ -240,6 +257,16 @@ def convert(dxf: PathName, out: PathName, params: Optional[PathName] = None, sec
     names = (_name(dxf), _name(out), _name(done))
     report, _ = _call(lambda handle: _library.dxfelem_convert(names[0], names[1], handle, names[2]),
                       _settings_handle(params, section, settings))
+    return report
+
+
+def info(dxf: PathName, params: Optional[PathName] = None, section: Optional[str] = None,
+         settings: Optional[Mapping[str, object]] = None) -> Report:
+    """What a conversion of dxf with these settings would read, make and
+    leave out, and why: the conversion runs on trial into a temporary file
+    that is removed, and nothing is written back into the parameter file."""
+    name = _name(dxf)
+    report, _ = _call(lambda handle: _library.dxfelem_info(name, handle), _settings_handle(params, section, settings))
     return report
 
 

@@ -87,6 +87,13 @@ class ConvertTest(unittest.TestCase):
         self.assertEqual(report.read, {"HATCH": 1, "INSERT": 1, "LINE": 1})
         self.assertEqual([(left.count, left.what) for left in report.left_out],
                          [(1, "HATCH"), (1, "INSERT of block DOOR")])
+        self.assertEqual(report.made, {"LINE": 1})
+        # info asks the same of a trial conversion, and writes nothing.
+        before = sorted(os.listdir(self.folder))
+        asked = dxfelem.info(self.path("d.dxf"), settings={"EscludeBlocchi": 1})
+        self.assertEqual(sorted(os.listdir(self.folder)), before)
+        self.assertEqual([(left.kind, left.why) for left in asked.left_out],
+                         [("HATCH", "this kind is not converted"), ("INSERT", "EscludeBlocchi is not 0")])
 
     def test_outputs_that_are_inputs_and_cut_names_are_refused(self):
         drawing = shutil.copy(EXAMPLE, self.path("s.dxf"))
