@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "dxf/polyline_record.h"
 #include "dxf/reading_tally.h"
@@ -21,8 +22,10 @@ struct DxfReadingState {
   // The arcs and segments the drawing's splines may still make; set from
   // the drawing's size when it is opened.
   std::size_t splinePiecesLeft = kMostFittedPieces;
-  // What was read, and what made nothing and why.
+  // What was read, and what made nothing and why; the kind of the entity
+  // being read ("LINE" or "3DLINE" for the one reader of both).
   ReadingTally tally;
+  std::string_view entityKind;
 };
 
 }  // namespace dxfelem

@@ -154,7 +154,10 @@ bool RunEntityPass(EntityContext& context, DxfLineReader& reader, BlockList* blo
           state = PassState::kScanning;
           break;
         }
-        if (!entityReader(context, reader, ReadToken(reader))) return false;
+        context.reading.entityKind = token == kTokenNone ? std::string_view(outcome.unnamedKind) : KindName(token);
+        const bool read = entityReader(context, reader, ReadToken(reader));
+        context.reading.entityKind = {};  // it may name the outcome's copy
+        if (!read) return false;
         if (blockList == nullptr) outcome.Settle(context, token);
         if (blockList != nullptr && token == kTokenInsert) blockList->Add(context.reading.lastInsertBlock);
         // The reader consumed the entity's closing "0" line: a name follows.

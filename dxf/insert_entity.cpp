@@ -40,7 +40,7 @@ bool ReadInsertEntity(EntityContext& context, DxfLineReader& reader, Token first
   });
   const ParameterRecord& p = context.parameters;
   // The insertion point is used as read: the frame is not used.
-  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, "INSERT").kept) return true;
+  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind).kept) return true;
   if (p.Altezza3D == 1) insertion.z += common.thickness;
   if (p.EscludeBlocchi != 0) {
     context.reading.tally.LeaveOut(LeftOut::kBlocksExcluded, "INSERT");
