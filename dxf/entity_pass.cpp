@@ -71,12 +71,7 @@ bool IsKindName(std::string_view text) {
   return false;
 }
 
-bool IsEntityKind(Token token) {
-  for (const EntityKind& kind : kEntityKinds) {
-    if (kind.name == token) return true;
-  }
-  return false;
-}
+bool IsEntityKind(Token token) { return KindName(token) != "?"; }
 
 // Counts the entity met, and whether it makes nothing for its kind alone.
 // The parts of a heavy polyline are no entities of their own.
@@ -112,10 +107,11 @@ struct EntityOutcome {
     if (token == kTokenPolyline || token == kTokenVertex || token == kTokenSeqend || token == kTokenLwpolyline) return;
     ReadingTally& tally = context.reading.tally;
     if (tally.LeftOutSoFar() != leftOut) return;
-    const std::string_view kind = token == kTokenNone ? std::string_view(unnamedKind) : KindName(token);
     const Drawing* drawing = context.sink.drawing;
-    if (drawing != nullptr && drawing->built() != built) tally.Made(kind);
-    else tally.LeaveOut(LeftOut::kNothingMade, kind);
+    const bool made = drawing != nullptr && drawing->built() != built;
+    if (made && token == kTokenNone) tally.MadeUnnamed(unnamedKind);
+    else if (made) tally.Made(token);
+    else tally.LeaveOut(LeftOut::kNothingMade, token == kTokenNone ? std::string_view(unnamedKind) : KindName(token));
   }
 };
 

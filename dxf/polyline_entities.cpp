@@ -79,6 +79,7 @@ bool ReadSequenceEnd(EntityContext& context, DxfLineReader& reader, Token firstC
 bool ReadLightPolyline(EntityContext& context, DxfLineReader& reader, Token firstCode) {
   std::unique_ptr<PolylineRecord> record(new (std::nothrow) PolylineRecord);
   if (!record) return false;
+  record->kindToken = kTokenLwpolyline;
   record->kind = "LWPOLYLINE";
   ForEachGroup(reader, firstCode, [&](Token code) {
     if (TakeHeaderGroup(code, reader, *record)) return true;

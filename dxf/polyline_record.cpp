@@ -142,7 +142,7 @@ void EmitPolyline(EntityContext& context, PolylineRecord& record) {
   const long leftOutBefore = tally.LeftOutSoFar();
   EmitPolylineElements(context, record);
   if (tally.LeftOutSoFar() != leftOutBefore) return;
-  if (drawing != nullptr && drawing->built() != builtBefore) tally.Made(record.kind);
+  if (drawing != nullptr && drawing->built() != builtBefore) tally.Made(record.kindToken);
   else tally.LeaveOut(LeftOut::kNothingMade, record.kind);
 }
 

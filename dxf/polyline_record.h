@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dxf/keyword_table.h"
 #include "geometry/point3.h"
 
 namespace dxfelem {
@@ -29,7 +30,8 @@ struct PolylineRecord {
   static constexpr uint16_t kMeshClosedInN = 32;
   static constexpr uint16_t kPolyfaceMesh = 64;
 
-  const char* kind = "POLYLINE";  // or "LWPOLYLINE"
+  Token kindToken = kTokenPolyline;  // or kTokenLwpolyline
+  const char* kind = "POLYLINE";     // its name
   uint16_t flags = 0;
   std::string layer;
   std::string linetype;

@@ -1,5 +1,7 @@
 #include "dxf/reading_tally.h"
 
+#include <utility>
+
 namespace dxfelem {
 
 void ReadingTally::Bump(Counts& counts, std::string_view key) {
@@ -31,7 +33,11 @@ void ReadingTally::ForEachRead(const std::function<void(std::string_view kind, l
 }
 
 void ReadingTally::ForEachMade(const std::function<void(std::string_view kind, long count)>& visit) const {
-  for (const auto& [kind, count] : made_) visit(kind, count);
+  Counts all = made_;
+  for (std::size_t token = 0; token < madeOfToken_.size(); ++token) {
+    if (madeOfToken_[token] > 0) all[std::string(KindName(static_cast<Token>(token)))] += madeOfToken_[token];
+  }
+  for (const auto& [kind, count] : all) visit(kind, count);
 }
 
 void ReadingTally::ForEachLeftOut(
@@ -47,30 +53,30 @@ void ReadingTally::ForEachLeftOut(
   }
 }
 
-std::string_view KindName(Token kind) {
-  switch (kind) {
-    case kTokenLine: return "LINE";
-    case kToken3dline: return "3DLINE";
-    case kTokenPoint: return "POINT";
-    case kTokenCircle: return "CIRCLE";
-    case kTokenArc: return "ARC";
-    case kTokenSolid: return "SOLID";
-    case kTokenTrace: return "TRACE";
-    case kToken3dface: return "3DFACE";
-    case kTokenShape: return "SHAPE";
-    case kTokenEllipse: return "ELLIPSE";
-    case kTokenDimension: return "DIMENSION";
-    case kTokenText: return "TEXT";
-    case kTokenMtext: return "MTEXT";
-    case kTokenAttdef: return "ATTDEF";
-    case kTokenAttrib: return "ATTRIB";
-    case kTokenInsert: return "INSERT";
-    case kTokenPolyline: return "POLYLINE";
-    case kTokenVertex: return "VERTEX";
-    case kTokenSeqend: return "SEQEND";
-    case kTokenLwpolyline: return "LWPOLYLINE";
-    default: return "?";
+namespace {
+
+// The names of the kinds that have a token, by token.
+struct KindNames {
+  std::array<std::string_view, 256> byToken{};
+  KindNames() {
+    byToken.fill("?");
+    constexpr std::pair<Token, std::string_view> kNames[] = {
+        {kTokenLine, "LINE"},       {kToken3dline, "3DLINE"},     {kTokenPoint, "POINT"},
+        {kTokenCircle, "CIRCLE"},   {kTokenArc, "ARC"},           {kTokenSolid, "SOLID"},
+        {kTokenTrace, "TRACE"},     {kToken3dface, "3DFACE"},     {kTokenShape, "SHAPE"},
+        {kTokenEllipse, "ELLIPSE"}, {kTokenDimension, "DIMENSION"}, {kTokenText, "TEXT"},
+        {kTokenMtext, "MTEXT"},     {kTokenAttdef, "ATTDEF"},     {kTokenAttrib, "ATTRIB"},
+        {kTokenInsert, "INSERT"},   {kTokenPolyline, "POLYLINE"}, {kTokenVertex, "VERTEX"},
+        {kTokenSeqend, "SEQEND"},   {kTokenLwpolyline, "LWPOLYLINE"}};
+    for (const auto& [token, name] : kNames) byToken[token] = name;
   }
+};
+
+}  // namespace
+
+std::string_view KindName(Token kind) {
+  static const KindNames names;
+  return names.byToken[kind];
 }
 
 }  // namespace dxfelem

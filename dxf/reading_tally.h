@@ -42,8 +42,10 @@ class ReadingTally {
   // more where the reason has more to tell.
   void LeaveOut(LeftOut reason, std::string_view kind, std::string_view detail = {});
 
-  // An entity of `kind` that made elements.
-  void Made(std::string_view kind) { Bump(made_, kind); }
+  // An entity that made elements, by its token; by its name for a kind
+  // without one.
+  void Made(Token kind) { ++madeOfToken_[kind]; }
+  void MadeUnnamed(std::string_view kind) { Bump(made_, kind); }
   // How many entities were left out so far, for every reason: a reader
   // that left out nothing and built nothing made nothing.
   long LeftOutSoFar() const { return leftOutSoFar_; }
@@ -62,6 +64,7 @@ class ReadingTally {
   static void Bump(Counts& counts, std::string_view key);
 
   std::array<long, 256> ofToken_{};
+  std::array<long, 256> madeOfToken_{};
   Counts otherKinds_;
   Counts made_;
   long leftOutSoFar_ = 0;
@@ -69,7 +72,8 @@ class ReadingTally {
   std::array<Counts, kLeftOutReasons> leftOut_;
 };
 
-// The name of an entity kind that has a token ("LINE" for kTokenLine).
+// The name of an entity kind that has a token ("LINE" for kTokenLine); "?"
+// for a token that names no entity kind.
 std::string_view KindName(Token kind);
 
 }  // namespace dxfelem
