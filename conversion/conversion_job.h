@@ -44,6 +44,9 @@ class ConversionJob {
   StatusInfo status;                 // the first failure of the call
   std::unique_ptr<Drawing> drawing;  // null once written
   std::string dxfFileName;
+  // A trial: everything a conversion does but write the element file (the
+  // elements are processed and dropped), to tell what it would make.
+  bool trial = false;
   int32_t elementCounter = 0;
   DxfReadingState reading;
   GlyphCache glyphs;  // the fonts of the texts, opened once per call

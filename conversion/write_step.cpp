@@ -8,7 +8,7 @@ namespace dxfelem {
 
 ElementWriting::ElementWriting(ConversionJob& job) : job_(job) {
   if (!job.drawing || !ProcessesElementsAlone(job)) return;
-  stream_ = std::make_unique<ElementFileStream>(job.drawing->name(), job.parameters.DecimaliTxt);
+  if (!job.trial) stream_ = std::make_unique<ElementFileStream>(job.drawing->name(), job.parameters.DecimaliTxt);
   job.drawing->StreamTo(this);
 }
 
@@ -18,11 +18,15 @@ ElementWriting::~ElementWriting() {
 
 void ElementWriting::Take(Element& element) {
   ProcessElement(job_, element);
-  stream_->Write(element);
+  if (stream_) stream_->Write(element);
 }
 
 StatusInfo ElementWriting::Finish() {
   if (!job_.drawing) return StatusInfo();
+  if (job_.trial) {
+    job_.drawing.reset();
+    return StatusInfo();
+  }
   // What is left (everything, when nothing was streamed) was processed
   // with the drawing.
   if (!stream_) stream_ = std::make_unique<ElementFileStream>(job_.drawing->name(), job_.parameters.DecimaliTxt);

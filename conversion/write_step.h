@@ -31,7 +31,7 @@ class ElementWriting : public FinishedElements {
 
  private:
   ConversionJob& job_;
-  std::unique_ptr<ElementFileStream> stream_;  // null: the whole drawing is written at the end
+  std::unique_ptr<ElementFileStream> stream_;  // null: the whole drawing is written at the end, or not at all on trial
 };
 
 }  // namespace dxfelem

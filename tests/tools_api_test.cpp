@@ -94,6 +94,15 @@ TEST(ToolsApi, TheReportCountsWhatWasReadAndWhatWasLeftOutAndWhy) {
             "2 INSERT of block DOOR: no block table names it (McrBlock, SubBlock, OprBlock): blocks are not drawn\n");
   EXPECT_EQ(dxfelem_report_warning_count(report.get()), 0u);
 
+  // info tells the same of a trial conversion, and writes no file at all.
+  const std::string before = LeftOut(report.get());
+  std::filesystem::remove(dir.File("o.txt"));
+  Report asked(dxfelem_info(dxf.c_str(), nullptr), dxfelem_report_free);
+  EXPECT_EQ(dxfelem_report_ok(asked.get()), 1);
+  EXPECT_EQ(LeftOut(asked.get()), before);
+  EXPECT_EQ(ReadCounts(asked.get()), read);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
   // Settings in memory, read as a parameter file's keys: texts off, the
   // spline followed, blocks excluded; nothing is written beside the output.
   Settings settings = NewSettings();

@@ -1,10 +1,7 @@
 // dxfelem_convert: a conversion as the hosts' DxfToTxt runs it, with the
 // guards before it and the report after it.
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -44,10 +41,12 @@ void WarnOfHugeOutputs(const dxfelem::ParameterRecord& p, dxfelem::ToolReport& r
   }
 }
 
-// Runs the conversion into `outputFile` and fills the report from it.
+// Runs the conversion into `outputFile` (none on trial) and fills the
+// report from it.
 void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const std::string& outputFile,
-                 dxfelem::ProfileFile& file, const std::string& section, const char* done) {
+                 dxfelem::ProfileFile& file, const std::string& section, const char* done, bool trial = false) {
   std::unique_ptr<dxfelem::ConversionJob> job(new dxfelem::ConversionJob(dxfFile, outputFile));
+  job->trial = trial;
   ConversionResult record{};
   report.ok = RunFramedConversion(*job, file, section, done, record) == 1;
   report.code = record.errorCode;
@@ -55,17 +54,6 @@ void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const 
   report.message = dxfelem::ConversionMessage(report.ok, record.errorCode, report.file, dxfFile, outputFile);
   dxfelem::DescribeReading(job->reading.tally, report);
   WarnOfHugeOutputs(job->parameters, report);
-}
-
-// A new empty file in TMPDIR (or /tmp) for a trial conversion; empty when
-// none can be made.
-std::string ScratchFile() {
-  const char* folder = std::getenv("TMPDIR");
-  std::string name = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/dxfelem-info-XXXXXX";
-  const int descriptor = mkstemp(name.data());
-  if (descriptor < 0) return {};
-  close(descriptor);
-  return name;
 }
 
 bool ReadWhole(const std::string& path, std::string& text) {
@@ -142,14 +130,7 @@ DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings
     dxfelem::ProfileFile file = settings != nullptr && settings->inMemory ? dxfelem_settings::Open(settings)
                                 : parameterFile.empty() ? dxfelem::ProfileFile(std::string())
                                                         : dxfelem::ProfileFile::InMemory(text, parameterFile);
-    const std::string scratch = ScratchFile();
-    if (scratch.empty()) {
-      report.code = -1;
-      report.message = "no temporary file for the trial conversion can be made";
-      return handle.release();
-    }
-    ConvertInto(report, dxfFile, scratch, file, section, nullptr);
-    std::remove(scratch.c_str());
+    ConvertInto(report, dxfFile, std::string(), file, section, nullptr, true);
     report.message = report.ok ? "read " + dxfFile : report.message;
   } catch (...) {
     report.ok = false;

@@ -87,8 +87,9 @@ DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, co
                                             const char* done);
 
 /* What a conversion of `dxf` with `settings` would read, make and leave
- * out, and why: the conversion itself runs, into a temporary file that is
- * removed, and nothing is written back into a parameter file. */
+ * out, and why: the conversion itself runs on trial, making and processing
+ * its elements but writing no element file, and nothing is written back
+ * into a parameter file. */
 DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings* settings);
 
 /* The guards of dxfelem_convert, for a caller that writes files of its own

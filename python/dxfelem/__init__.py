@@ -263,8 +263,9 @@ def convert(dxf: PathName, out: PathName, params: Optional[PathName] = None, sec
 def info(dxf: PathName, params: Optional[PathName] = None, section: Optional[str] = None,
          settings: Optional[Mapping[str, object]] = None) -> Report:
     """What a conversion of dxf with these settings would read, make and
-    leave out, and why: the conversion runs on trial into a temporary file
-    that is removed, and nothing is written back into the parameter file."""
+    leave out, and why: the conversion runs on trial (every step but the
+    writing of the element file), and nothing is written back into the
+    parameter file."""
     name = _name(dxf)
     report, _ = _call(lambda handle: _library.dxfelem_info(name, handle), _settings_handle(params, section, settings))
     return report
