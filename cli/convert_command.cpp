@@ -42,7 +42,7 @@ int RunConvert(const Options& options) {
   const bool surveyed = (!done && unreadable) || (options.summary && done);
   const DrawingSurvey survey = surveyed ? SurveyDrawing(dxfFile, SplineToleranceOf(options)) : DrawingSurvey{};
   if (options.summary && done) {
-    PrintData(SummarizeElementFile(outputFile));
+    PrintData(SummarizeLayers(report.get()));
     PrintData(SkipsPerLayer(survey, options));
   }
   if (!options.preview.empty() && done && !WritePreview(outputFile, options.preview, true)) {

@@ -1,11 +1,13 @@
-// A short account of an element file: elements and nodes per layer.
+// A short account of what a conversion wrote: elements and nodes per layer.
 #pragma once
 
 #include <string>
 
+#include "dxfelem/dxfelem_tools.h"
+
 namespace dxfelem::cli {
 
-// The summary as printable lines; a note when the file cannot be read.
-std::string SummarizeElementFile(const std::string& path);
+// The summary of the report's layers as printable lines.
+std::string SummarizeLayers(const dxfelem_report* report);
 
 }  // namespace dxfelem::cli

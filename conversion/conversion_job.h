@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "conversion/status_info.h"
 #include "dxf/dxf_reading_state.h"
@@ -47,6 +49,8 @@ class ConversionJob {
   // A trial: everything a conversion does but write the element file (the
   // elements are processed and dropped), to tell what it would make.
   bool trial = false;
+  // Per layer, the elements and nodes written (made, on trial).
+  std::map<std::string, std::pair<int64_t, int64_t>> writtenPerLayer;
   int32_t elementCounter = 0;
   DxfReadingState reading;
   GlyphCache glyphs;  // the fonts of the texts, opened once per call

@@ -16,19 +16,36 @@ ElementWriting::~ElementWriting() {
   if (job_.drawing) job_.drawing->StreamTo(nullptr);
 }
 
+void ElementWriting::Count(const Element& element) {
+  if (element.empty()) return;
+  const std::string* layer = &element.layer();
+  if (layer != lastLayer_) {
+    lastLayer_ = layer;
+    lastWritten_ = &written_[layer];
+  }
+  ++lastWritten_->elements;
+  lastWritten_->nodes += static_cast<int64_t>(element.NodeCount());
+}
+
 void ElementWriting::Take(Element& element) {
   ProcessElement(job_, element);
+  Count(element);
   if (stream_) stream_->Write(element);
 }
 
 StatusInfo ElementWriting::Finish() {
   if (!job_.drawing) return StatusInfo();
+  // What is left (everything, when nothing was streamed) was processed
+  // with the drawing.
+  for (const Element& element : job_.drawing->elements()) Count(element);
+  // The names go with the drawing: the counts keep their own.
+  for (const auto& [layer, written] : written_) job_.writtenPerLayer[*layer] = {written.elements, written.nodes};
+  written_.clear();
+  lastLayer_ = nullptr;
   if (job_.trial) {
     job_.drawing.reset();
     return StatusInfo();
   }
-  // What is left (everything, when nothing was streamed) was processed
-  // with the drawing.
   if (!stream_) stream_ = std::make_unique<ElementFileStream>(job_.drawing->name(), job_.parameters.DecimaliTxt);
   for (const Element& element : job_.drawing->elements()) stream_->Write(element);
   const bool written = stream_->Commit();

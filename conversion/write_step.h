@@ -6,6 +6,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "conversion/status_info.h"
 #include "geometry/drawing.h"
@@ -30,7 +32,19 @@ class ElementWriting : public FinishedElements {
   StatusInfo Finish();
 
  private:
+  struct Written {
+    int64_t elements = 0;
+    int64_t nodes = 0;
+  };
+  // Counts the element among what is written of its layer.
+  void Count(const Element& element);
+
   ConversionJob& job_;
+  // Per layer (its name in the drawing's table, which gives every name
+  // once), what was written; consecutive elements mostly share a layer.
+  std::unordered_map<const std::string*, Written> written_;
+  const std::string* lastLayer_ = nullptr;
+  Written* lastWritten_ = nullptr;
   std::unique_ptr<ElementFileStream> stream_;  // null: the whole drawing is written at the end, or not at all on trial
 };
 

@@ -240,5 +240,48 @@ TEST(ToolsApi, EveryEntityReadIsMadeOrLeftOutForOneReason) {
       << LeftOut(report.get());
 }
 
+// The report's elements and nodes per layer are the element file's: its
+// lines per layer, and its elements (a line that ends one) per layer.
+TEST(ToolsApi, ElementsAndNodesPerLayerAreTheElementFiles) {
+  test::TempDir dir;
+  const std::string ini = dir.File("panel.ini");
+  std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.ini", ini);
+  for (const char* drawing : {DXFELEM_SOURCE_DIR "/examples/panel.dxf",
+                              DXFELEM_TEST_DATA "/corpus/r2000-architecture-metres.dxf"}) {
+    Settings settings = NewSettings();
+    ASSERT_EQ(dxfelem_settings_use_file(settings.get(), ini.c_str(), "Panel"), 1);
+    Report report = Convert(drawing, dir.File("o.txt"), settings.get());
+    ASSERT_EQ(dxfelem_report_ok(report.get()), 1) << dxfelem_report_message(report.get());
+    std::map<std::string, std::pair<int64_t, int64_t>> fromFile;
+    const std::string text = test::ReadFileBytes(dir.File("o.txt"));
+    for (std::size_t at = 0; at < text.size();) {
+      const std::size_t end = text.find("\r\n", at);
+      const std::string line = text.substr(at, end - at);
+      at = end + 2;
+      std::size_t field = 0;
+      std::size_t start = 0;
+      for (int comma = 0; comma < 6; ++comma) start = line.find(',', start) + 1;
+      field = line.find(',', start);
+      std::string layer = line.substr(start, field - start);
+      layer.erase(layer.find_last_not_of(' ') + 1);
+      const std::string code = line.substr(0, 3);
+      ++fromFile[layer].second;
+      if (code != "INI" && code != "VER" && code != "MED" && code != "SPL") ++fromFile[layer].first;
+    }
+    std::map<std::string, std::pair<int64_t, int64_t>> reported;
+    for (std::size_t i = 0; i < dxfelem_report_layer_count(report.get()); ++i) {
+      reported[dxfelem_report_layer_name(report.get(), i)] = {dxfelem_report_layer_elements(report.get(), i),
+                                                             dxfelem_report_layer_nodes(report.get(), i)};
+    }
+    EXPECT_EQ(reported, fromFile) << drawing;
+    EXPECT_FALSE(reported.empty());
+    // A trial conversion counts the same, and writes nothing.
+    std::filesystem::remove(dir.File("o.txt"));
+    Report asked(dxfelem_info(drawing, settings.get()), dxfelem_report_free);
+    EXPECT_EQ(dxfelem_report_layer_count(asked.get()), reported.size());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("o.txt")));
+  }
+}
+
 }  // namespace
 }  // namespace dxfelem

@@ -53,6 +53,7 @@ void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const 
   if (record.hasFileName == 1) report.file.assign(record.fileName, strnlen(record.fileName, sizeof record.fileName));
   report.message = dxfelem::ConversionMessage(report.ok, record.errorCode, report.file, dxfFile, outputFile);
   dxfelem::DescribeReading(job->reading.tally, report);
+  for (const auto& [layer, counts] : job->writtenPerLayer) report.layers.push_back({layer, counts.first, counts.second});
   WarnOfHugeOutputs(job->parameters, report);
 }
 

@@ -54,6 +54,18 @@ DXFELEM_API const char* dxfelem_report_made_kind(const dxfelem_report* report, s
 DXFELEM_API int64_t dxfelem_report_made_number(const dxfelem_report* report, size_t index) {
   return index < dxfelem_report_made_count(report) ? report->report.made[index].second : 0;
 }
+DXFELEM_API size_t dxfelem_report_layer_count(const dxfelem_report* report) {
+  return report != nullptr ? report->report.layers.size() : 0;
+}
+DXFELEM_API const char* dxfelem_report_layer_name(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_layer_count(report) ? report->report.layers[index].layer.c_str() : "";
+}
+DXFELEM_API int64_t dxfelem_report_layer_elements(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_layer_count(report) ? report->report.layers[index].elements : 0;
+}
+DXFELEM_API int64_t dxfelem_report_layer_nodes(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_layer_count(report) ? report->report.layers[index].nodes : 0;
+}
 DXFELEM_API double dxfelem_report_value(const dxfelem_report* report, int which) {
   if (report == nullptr) return 0.0;
   return which == 1 ? report->report.value1 : which == 2 ? report->report.value2 : 0.0;

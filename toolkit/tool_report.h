@@ -19,6 +19,12 @@ struct LeftOutEntry {
   bool whole = true;  // false: the entities made elements, and only a part of them is left out
 };
 
+struct LayerCount {
+  std::string layer;
+  int64_t elements = 0;
+  int64_t nodes = 0;
+};
+
 struct ToolReport {
   bool ok = false;
   int code = 0;          // the status code, or -1 for a call refused before it ran
@@ -28,6 +34,7 @@ struct ToolReport {
   std::vector<std::pair<std::string, int64_t>> made;  // entities that made elements, per kind
   std::vector<LeftOutEntry> leftOut;
   std::vector<std::string> warnings;
+  std::vector<LayerCount> layers;  // elements and nodes written per layer, in the order of the names
   double value1 = 0.0;  // a rewriting's values: the directions asked for
   double value2 = 0.0;
 };

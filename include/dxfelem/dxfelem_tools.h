@@ -74,6 +74,13 @@ DXFELEM_API const char* dxfelem_report_made_kind(const dxfelem_report* report, s
 DXFELEM_API int64_t dxfelem_report_made_number(const dxfelem_report* report, size_t index);
 DXFELEM_API size_t dxfelem_report_warning_count(const dxfelem_report* report);
 DXFELEM_API const char* dxfelem_report_warning(const dxfelem_report* report, size_t index);
+/* The elements and nodes (lines) of the element file per layer, in the
+ * order of the layers' names (what the conversion would write, for
+ * dxfelem_info). */
+DXFELEM_API size_t dxfelem_report_layer_count(const dxfelem_report* report);
+DXFELEM_API const char* dxfelem_report_layer_name(const dxfelem_report* report, size_t index);
+DXFELEM_API int64_t dxfelem_report_layer_elements(const dxfelem_report* report, size_t index);
+DXFELEM_API int64_t dxfelem_report_layer_nodes(const dxfelem_report* report, size_t index);
 /* A rewriting's values (which: 1 or 2): the directions at start and end
  * for "directions", otherwise the values given. */
 DXFELEM_API double dxfelem_report_value(const dxfelem_report* report, int which);

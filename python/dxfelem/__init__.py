@@ -89,9 +89,10 @@ class Report:
     """What a conversion did: ok, its status code (0 done; -1 refused before
     it ran), the one line that says what happened, the file the code
     concerns, the entities read per kind, what was left out and why (counted
-    by the conversion itself as it read), warnings, and the entities that
-    made elements per kind: every entity read either made elements or is
-    left out whole, for one reason."""
+    by the conversion itself as it read), warnings, the entities that made
+    elements per kind (every entity read either made elements or is left
+    out whole, for one reason), and the elements and nodes written per
+    layer."""
 
     ok: bool
     code: int
@@ -101,6 +102,7 @@ class Report:
     left_out: List[LeftOut]
     warnings: List[str]
     made: Dict[str, int] = dataclasses.field(default_factory=dict)
+    layers: Dict[str, Tuple[int, int]] = dataclasses.field(default_factory=dict)
 
     @property
     def status(self) -> int:
@@ -167,6 +169,10 @@ def _declare(library: ctypes.CDLL) -> None:
             ("dxfelem_report_made_count", size, [handle]),
             ("dxfelem_report_made_kind", text, [handle, size]),
             ("dxfelem_report_made_number", ctypes.c_int64, [handle, size]),
+            ("dxfelem_report_layer_count", size, [handle]),
+            ("dxfelem_report_layer_name", text, [handle, size]),
+            ("dxfelem_report_layer_elements", ctypes.c_int64, [handle, size]),
+            ("dxfelem_report_layer_nodes", ctypes.c_int64, [handle, size]),
             ("dxfelem_report_warning_count", size, [handle]),
             ("dxfelem_report_warning", text, [handle, size]),
             ("dxfelem_report_value", ctypes.c_double, [handle, ctypes.c_int]),
@@ -229,12 +235,15 @@ def _report(handle) -> Report:
                 for i in range(library.dxfelem_report_left_out_count(handle))]
     made = {_text(library.dxfelem_report_made_kind(handle, i)): library.dxfelem_report_made_number(handle, i)
             for i in range(library.dxfelem_report_made_count(handle))}
+    layers = {_text(library.dxfelem_report_layer_name(handle, i)): (library.dxfelem_report_layer_elements(handle, i),
+                                                                    library.dxfelem_report_layer_nodes(handle, i))
+              for i in range(library.dxfelem_report_layer_count(handle))}
     warnings = [_text(library.dxfelem_report_warning(handle, i))
                 for i in range(library.dxfelem_report_warning_count(handle))]
     return Report(ok=library.dxfelem_report_ok(handle) == 1, code=library.dxfelem_report_code(handle),
                   message=_text(library.dxfelem_report_message(handle)),
                   file_name=_text(library.dxfelem_report_file(handle)), read=read, left_out=left_out,
-                  warnings=warnings, made=made)
+                  warnings=warnings, made=made, layers=layers)
 
 
 def _setting_text(value) -> bytes:

@@ -88,6 +88,7 @@ class ConvertTest(unittest.TestCase):
         self.assertEqual([(left.count, left.what) for left in report.left_out],
                          [(1, "HATCH"), (1, "INSERT of block DOOR")])
         self.assertEqual(report.made, {"LINE": 1})
+        self.assertEqual(report.layers, {"L": (1, 2)})
         # info asks the same of a trial conversion, and writes nothing.
         before = sorted(os.listdir(self.folder))
         asked = dxfelem.info(self.path("d.dxf"), settings={"EscludeBlocchi": 1})
