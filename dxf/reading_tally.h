@@ -50,6 +50,15 @@ class ReadingTally {
   // that left out nothing and built nothing made nothing.
   long LeftOutSoFar() const { return leftOutSoFar_; }
 
+  // The entities a block definition holds (its own, not those of the
+  // blocks it inserts); the count of a block defined twice is the last.
+  void CountBlockEntities(std::string_view block, long entities) { blockEntities_[std::string(block)] = entities; }
+  // -1 for a block that no definition of the drawing named.
+  long EntitiesOfBlock(std::string_view block) const {
+    const auto found = blockEntities_.find(block);
+    return found != blockEntities_.end() ? found->second : -1;
+  }
+
   // Every kind read with its count, in the order of the names.
   void ForEachRead(const std::function<void(std::string_view kind, long count)>& visit) const;
   // Every kind that made elements, with the number of its entities that did.
@@ -67,6 +76,7 @@ class ReadingTally {
   std::array<long, 256> madeOfToken_{};
   Counts otherKinds_;
   Counts made_;
+  Counts blockEntities_;
   long leftOutSoFar_ = 0;
   // Per reason, keyed by the kind and the detail (joined by a NUL byte).
   std::array<Counts, kLeftOutReasons> leftOut_;

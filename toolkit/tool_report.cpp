@@ -6,7 +6,8 @@ namespace dxfelem {
 namespace {
 
 // What was left out, and why, in words.
-std::pair<std::string, std::string> Describe(LeftOut reason, std::string_view kind, std::string_view detail) {
+std::pair<std::string, std::string> Describe(const ReadingTally& tally, LeftOut reason, std::string_view kind,
+                                             std::string_view detail) {
   const std::string name(kind);
   const std::string more(detail);
   switch (reason) {
@@ -23,9 +24,13 @@ std::pair<std::string, std::string> Describe(LeftOut reason, std::string_view ki
     case LeftOut::kMtextChunks:
       return {"MTEXT with its text in chunks",
               "only the last chunk (group 1) is drawn, as on the hosts; the text before it (group 3) is not"};
-    case LeftOut::kBlockNotNamed:
-      return {"INSERT of block " + more,
+    case LeftOut::kBlockNotNamed: {
+      const long inside = tally.EntitiesOfBlock(detail);
+      const std::string held = inside < 0 ? std::string(" (the drawing does not define it)")
+                                          : " (" + std::to_string(inside) + " entities inside)";
+      return {"INSERT of block " + more + held,
               "no block table names it (McrBlock, SubBlock, OprBlock): blocks are not drawn"};
+    }
     case LeftOut::kBlocksExcluded: return {name, "EscludeBlocchi is not 0"};
     case LeftOut::kNothingMade:
       return {name, "made nothing: its layer is not selected (YesLayer, NoLayer), or it has nothing to draw"};
@@ -39,8 +44,8 @@ std::pair<std::string, std::string> Describe(LeftOut reason, std::string_view ki
 void DescribeReading(const ReadingTally& tally, ToolReport& report) {
   tally.ForEachRead([&report](std::string_view kind, long count) { report.read.emplace_back(kind, count); });
   tally.ForEachMade([&report](std::string_view kind, long count) { report.made.emplace_back(kind, count); });
-  tally.ForEachLeftOut([&report](LeftOut reason, std::string_view kind, std::string_view detail, long count) {
-    auto [what, why] = Describe(reason, kind, detail);
+  tally.ForEachLeftOut([&report, &tally](LeftOut reason, std::string_view kind, std::string_view detail, long count) {
+    auto [what, why] = Describe(tally, reason, kind, detail);
     report.leftOut.push_back({std::move(what), std::move(why), count, std::string(kind), reason != LeftOut::kMtextChunks});
   });
 }

@@ -86,7 +86,7 @@ class ConvertTest(unittest.TestCase):
         report = dxfelem.convert(self.path("d.dxf"), self.path("o.txt"))
         self.assertEqual(report.read, {"HATCH": 1, "INSERT": 1, "LINE": 1})
         self.assertEqual([(left.count, left.what) for left in report.left_out],
-                         [(1, "HATCH"), (1, "INSERT of block DOOR")])
+                         [(1, "HATCH"), (1, "INSERT of block DOOR (the drawing does not define it)")])
         self.assertEqual(report.made, {"LINE": 1})
         self.assertEqual(report.layers, {"L": (1, 2)})
         # info asks the same of a trial conversion, and writes nothing.
