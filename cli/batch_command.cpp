@@ -112,7 +112,7 @@ std::string MakeWorkFolder(std::string& reason) {
   std::string name = base + "/dxfelem-batch-XXXXXX";
   if (mkdtemp(name.data()) != nullptr) return name;
   reason = "cannot make a working folder in " + base + " (" + std::strerror(errno) +
-           "; TMPDIR names another folder): nothing was converted";
+           "; set TMPDIR to a folder you may write in): nothing was converted";
   return {};
 }
 
