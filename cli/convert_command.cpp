@@ -17,6 +17,15 @@ namespace dxfelem::cli {
 int RunConvert(const Options& options) {
   const std::string& dxfFile = options.files[0];
   const std::string& outputFile = options.files[1];
+  // The picture must not take the place of the drawing, the parameter file
+  // or the element file it is drawn from.
+  std::string reason;
+  if (!options.preview.empty() &&
+      (!OutputAllowed(options.preview, "picture", dxfFile, options.parameterFile, options.section, reason, false) ||
+       !OutputAllowed(options.preview, "picture", outputFile, "", "", reason, false))) {
+    Tell(reason);
+    return kExitFailed;
+  }
   const Settings settings = FileSettings(options.parameterFile, options.section);
   // Empty names: the built-in settings, nothing written back, and no
   // completion file.

@@ -25,6 +25,15 @@ bool WriteOut(const std::string& text, const std::string& path) {
   return written;
 }
 
+// False, with the reason told, when the output (empty: standard output)
+// would replace the file it is made from.
+bool MayWrite(const std::string& output, const std::string& what, const std::string& input) {
+  std::string reason;
+  if (output.empty() || OutputAllowed(output, what, input, "", "", reason)) return true;
+  Tell(reason);
+  return false;
+}
+
 // The nodes to draw. What does not read as an element file is refused
 // unless `force` (a picture of random bytes is no picture); nodes beyond
 // any drawing are left out, and the user is told.
@@ -56,12 +65,15 @@ bool ReadElements(const std::string& elementFile, bool force, std::vector<FileEl
 
 bool WritePreview(const std::string& elementFile, const std::string& svgFile, bool force) {
   std::vector<FileElement> elements;
-  return ReadElements(elementFile, force, elements) && WriteOut(SvgPreview(elements, elementFile), svgFile);
+  return MayWrite(svgFile, "picture", elementFile) && ReadElements(elementFile, force, elements) &&
+         WriteOut(SvgPreview(elements, elementFile), svgFile);
 }
 
 int RunToDxf(const Options& options) {
   std::vector<FileElement> elements;
-  if (!ReadElements(options.files[0], options.force, elements)) return FinishOutput(kExitFailed);
+  if (!MayWrite(options.preview, "DXF", options.files[0]) || !ReadElements(options.files[0], options.force, elements)) {
+    return FinishOutput(kExitFailed);
+  }
   std::vector<std::string> renamed;
   if (!WriteOut(DxfExport(elements, renamed), options.preview)) return FinishOutput(kExitFailed);
   for (const std::string& change : renamed) Warn(change);

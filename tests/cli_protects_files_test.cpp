@@ -251,5 +251,25 @@ TEST(CliConvert, AParameterFileTooLargeToReadIsRefused) {
   EXPECT_TRUE(test::ReadFileBytes(ini) == text);
 }
 
+// A picture or a DXF drawn from an element file never takes the place of
+// the file it is drawn from, nor of the drawing it was converted from.
+TEST(CliOutput, APictureNeverReplacesItsSource) {
+  test::TempDir dir;
+  const std::string dxf = dir.Write("a.dxf", kDrawing);
+  const std::string out = dir.File("o.txt");
+  ASSERT_EQ(RunTool("convert " + Quoted(dxf) + " " + Quoted(out)).exitStatus, 0);
+  const std::string elements = test::ReadFileBytes(out);
+  for (const std::string& command : {"preview " + Quoted(out) + " -o " + Quoted(out),
+                                    "todxf " + Quoted(out) + " -o " + Quoted(out),
+                                    "convert " + Quoted(dxf) + " " + Quoted(out) + " --preview " + Quoted(dxf),
+                                    "convert " + Quoted(dxf) + " " + Quoted(out) + " --preview " + Quoted(out)}) {
+    const ToolRun run = RunTool(command);
+    EXPECT_EQ(run.exitStatus, 1) << command;
+    EXPECT_TRUE(Contains(run.err, "it would replace it")) << command << ": " << run.err;
+  }
+  EXPECT_EQ(test::ReadFileBytes(out), elements);
+  EXPECT_EQ(test::ReadFileBytes(dxf), kDrawing);
+}
+
 }  // namespace
 }  // namespace dxfelem
