@@ -1,6 +1,7 @@
 // The objects behind the opaque handles of dxfelem_tools.h.
 #pragma once
 
+#include <new>
 #include <string>
 
 #include "dxfelem/dxfelem_tools.h"
@@ -28,6 +29,26 @@ namespace dxfelem {
 
 // A C text as a string; null is empty.
 inline std::string CText(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
+
+// A new report filled by `fill(report)`. A fill that runs out of memory
+// leaves the report failed with `failure(report)` (code 4 and why). Null
+// only when there is no memory for the report itself.
+template <typename Fill, typename Failure>
+dxfelem_report* NewReport(Fill&& fill, Failure&& failure) noexcept {
+  dxfelem_report* handle = new (std::nothrow) dxfelem_report;
+  if (handle == nullptr) return nullptr;
+  try {
+    fill(handle->report);
+  } catch (...) {
+    handle->report.ok = false;
+    try {
+      failure(handle->report);
+    } catch (...) {
+      handle->report.code = -1;
+    }
+  }
+  return handle;
+}
 
 // The guards of every call that writes `output` (named `what`) from the
 // drawing `dxf` with `settings`: true when it may run; otherwise false,

@@ -1,10 +1,7 @@
 // dxfelem_convert: a conversion as the hosts' DxfToTxt runs it, with the
 // guards before it and the report after it.
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "conversion/conversion_driver.h"
@@ -57,14 +54,9 @@ void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const 
   WarnOfHugeOutputs(job->parameters, report);
 }
 
-bool ReadWhole(const std::string& path, std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return errno == ENOENT;  // a missing file: the defaults
-  char chunk[65536];
-  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, file)) text.append(chunk, n);
-  const bool read = std::ferror(file) == 0;
-  std::fclose(file);
-  return read;
+void RanOutOfMemory(dxfelem::ToolReport& report, const std::string& what) {
+  report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
+  report.message = what + " ran out of memory (code 4)";
 }
 
 }  // namespace
@@ -73,72 +65,56 @@ extern "C" {
 
 DXFELEM_API dxfelem_report* dxfelem_check_output(const char* output, const char* what, const char* dxf,
                                                  const dxfelem_settings* settings) {
-  std::unique_ptr<dxfelem_report> handle(new (std::nothrow) dxfelem_report);
-  if (!handle) return nullptr;
-  dxfelem::ToolReport& report = handle->report;
-  try {
-    report.ok = dxfelem::PassesGuards(dxfelem::CText(output), dxfelem::CText(what), dxfelem::CText(dxf), settings,
-                                      report);
-  } catch (...) {
-    report.code = -1;
-    report.message = "no memory to check " + dxfelem::CText(output);
-  }
-  return handle.release();
+  return dxfelem::NewReport(
+      [&](dxfelem::ToolReport& report) {
+        report.ok = dxfelem::PassesGuards(dxfelem::CText(output), dxfelem::CText(what), dxfelem::CText(dxf),
+                                          settings, report);
+      },
+      [&](dxfelem::ToolReport& report) {
+        report.code = -1;
+        report.message = "no memory to check " + dxfelem::CText(output);
+      });
 }
 
 DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, const dxfelem_settings* settings,
                                             const char* done) {
-  std::unique_ptr<dxfelem_report> handle(new (std::nothrow) dxfelem_report);
-  if (!handle) return nullptr;
-  dxfelem::ToolReport& report = handle->report;
-  try {
-    const std::string dxfFile = dxfelem::CText(dxf);
-    const std::string outputFile = dxfelem::CText(out);
-    if (!dxfelem::PassesGuards(outputFile, "element file", dxfFile, settings, report)) return handle.release();
-    dxfelem::ProfileFile file = dxfelem_settings::Open(settings);
-    ConvertInto(report, dxfFile, outputFile, file, settings != nullptr ? settings->Section() : std::string(), done);
-  } catch (...) {
-    report.ok = false;
-    report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
-    report.message = "the conversion of " + dxfelem::CText(dxf) + " ran out of memory (code 4)";
-  }
-  return handle.release();
+  return dxfelem::NewReport(
+      [&](dxfelem::ToolReport& report) {
+        const std::string dxfFile = dxfelem::CText(dxf);
+        const std::string outputFile = dxfelem::CText(out);
+        if (!dxfelem::PassesGuards(outputFile, "element file", dxfFile, settings, report)) return;
+        dxfelem::ProfileFile file = dxfelem_settings::Open(settings);
+        ConvertInto(report, dxfFile, outputFile, file, settings != nullptr ? settings->Section() : std::string(),
+                    done);
+      },
+      [&](dxfelem::ToolReport& report) { RanOutOfMemory(report, "the conversion of " + dxfelem::CText(dxf)); });
 }
 
 DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings* settings) {
-  std::unique_ptr<dxfelem_report> handle(new (std::nothrow) dxfelem_report);
-  if (!handle) return nullptr;
-  dxfelem::ToolReport& report = handle->report;
-  try {
-    const std::string dxfFile = dxfelem::CText(dxf);
-    const std::string parameterFile = settings != nullptr ? settings->path : std::string();
-    // A question writes nothing: what a conversion would add to the
-    // parameter file is not told here.
-    std::vector<std::string> unused;
-    const std::string section = settings != nullptr ? settings->Section() : std::string();
-    std::string refusal = dxfelem::ParameterFileRefusal(parameterFile, section, unused);
-    // The parameter file's text, read once, in memory: ROZOZ.INI beside it
-    // applies as in a conversion, and the file is not written back.
-    std::string text;
-    if (refusal.empty() && !parameterFile.empty() && !ReadWhole(parameterFile, text)) {
-      refusal = "cannot read the parameter file " + parameterFile;
-    }
-    if (!refusal.empty()) {
-      report.code = -1;
-      report.message = refusal;
-      return handle.release();
-    }
-    dxfelem::ProfileFile file = settings != nullptr && settings->inMemory ? dxfelem_settings::Open(settings)
-                                : parameterFile.empty() ? dxfelem::ProfileFile(std::string())
-                                                        : dxfelem::ProfileFile::InMemory(text, parameterFile);
-    ConvertInto(report, dxfFile, std::string(), file, section, nullptr, true);
-    report.message = report.ok ? "read " + dxfFile : report.message;
-  } catch (...) {
-    report.ok = false;
-    report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
-    report.message = "the reading of " + dxfelem::CText(dxf) + " ran out of memory (code 4)";
-  }
-  return handle.release();
+  return dxfelem::NewReport(
+      [&](dxfelem::ToolReport& report) {
+        const std::string dxfFile = dxfelem::CText(dxf);
+        const std::string parameterFile = settings != nullptr ? settings->path : std::string();
+        const std::string section = settings != nullptr ? settings->Section() : std::string();
+        // A question writes nothing: what a conversion would add to the
+        // parameter file is not told here. The file's text, read once, is
+        // used in memory: ROZOZ.INI beside it applies as in a conversion,
+        // and the file is not written back.
+        std::vector<std::string> unused;
+        std::string text;
+        const std::string refusal = dxfelem::ParameterFileRefusal(parameterFile, section, unused, &text);
+        if (!refusal.empty()) {
+          report.code = -1;
+          report.message = refusal;
+          return;
+        }
+        dxfelem::ProfileFile file = settings != nullptr && settings->inMemory ? dxfelem_settings::Open(settings)
+                                    : parameterFile.empty() ? dxfelem::ProfileFile(std::string())
+                                                            : dxfelem::ProfileFile::InMemory(text, parameterFile);
+        ConvertInto(report, dxfFile, std::string(), file, section, nullptr, true);
+        if (report.ok) report.message = "read " + dxfFile;
+      },
+      [&](dxfelem::ToolReport& report) { RanOutOfMemory(report, "the reading of " + dxfelem::CText(dxf)); });
 }
 
 }  // extern "C"

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "platform/ini_text.h"
 #include "platform/profile_file.h"
@@ -24,7 +25,7 @@ std::string OutputRefusal(const std::string& output, const std::string& what, co
 }
 
 std::string ParameterFileRefusal(const std::string& parameterFile, const std::string& section,
-                                 std::vector<std::string>& warnings) {
+                                 std::vector<std::string>& warnings, std::string* text) {
   if (parameterFile.empty()) return {};
   const std::string unchanged = ": nothing was done, and the file is as it was";
   std::error_code error;
@@ -45,17 +46,18 @@ std::string ParameterFileRefusal(const std::string& parameterFile, const std::st
   if (file == nullptr) {
     return "cannot read the parameter file " + parameterFile + " (" + std::strerror(errno) + ")" + unchanged;
   }
-  std::string text;
+  std::string contents;
   char chunk[65536];
-  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, file)) text.append(chunk, n);
+  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, file)) contents.append(chunk, n);
   const bool failed = std::ferror(file) != 0;
   const int readError = errno;
   std::fclose(file);
   if (failed) return "cannot read the parameter file " + parameterFile + " (" + std::strerror(readError) + ")" + unchanged;
-  if (!HasIniSection(text, section)) {
+  if (!HasIniSection(contents, section)) {
     warnings.push_back(parameterFile + " has no section [" + section +
                        "]: the default settings are used, and the section is added to the file");
   }
+  if (text != nullptr) *text = std::move(contents);
   return {};
 }
 

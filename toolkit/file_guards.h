@@ -19,8 +19,9 @@ std::string OutputRefusal(const std::string& output, const std::string& what, co
 // Empty when the parameter file may be used; otherwise why not: it is
 // there but cannot be read whole, or is larger than any parameter file.
 // `warnings` gets what the user should know and the call goes on with: a
-// missing file (created), a missing section (the defaults, added).
+// missing file (created), a missing section (the defaults, added). `text`,
+// when given, gets the file's text as it was read (empty for a missing file).
 std::string ParameterFileRefusal(const std::string& parameterFile, const std::string& section,
-                                 std::vector<std::string>& warnings);
+                                 std::vector<std::string>& warnings, std::string* text = nullptr);
 
 }  // namespace dxfelem

@@ -75,73 +75,68 @@ std::string RewriteMessage(bool done, int32_t errorCode, const std::string& name
 extern "C" {
 
 DXFELEM_API dxfelem_report* dxfelem_check_element_file(const char* file) {
-  std::unique_ptr<dxfelem_report> handle(new (std::nothrow) dxfelem_report);
-  if (!handle) return nullptr;
-  dxfelem::ToolReport& report = handle->report;
-  try {
-    const std::string path = dxfelem::CText(file);
-    const dxfelem::ElementFileCheck check = dxfelem::CheckElementFile(path, {});
-    report.ok = check.readable && check.firstProblem.empty();
-    report.code = report.ok ? 0 : -1;
-    report.file = path;
-    report.message = !check.readable         ? "cannot read " + path
-                     : report.ok             ? path + " is an element file of " + std::to_string(check.elements) +
-                                                   " elements"
-                                             : path + " is not an element file: " + check.firstProblem;
-  } catch (...) {
-    report.code = -1;
-    report.message = "no memory to read " + dxfelem::CText(file);
-  }
-  return handle.release();
+  return dxfelem::NewReport(
+      [&](dxfelem::ToolReport& report) {
+        const std::string path = dxfelem::CText(file);
+        const dxfelem::ElementFileCheck check = dxfelem::CheckElementFile(path, {});
+        report.ok = check.readable && check.firstProblem.empty();
+        report.code = report.ok ? 0 : -1;
+        report.file = path;
+        report.message = !check.readable ? "cannot read " + path
+                         : report.ok     ? path + " is an element file of " + std::to_string(check.elements) + " elements"
+                                         : path + " is not an element file: " + check.firstProblem;
+      },
+      [&](dxfelem::ToolReport& report) {
+        report.code = -1;
+        report.message = "no memory to read " + dxfelem::CText(file);
+      });
 }
 
 DXFELEM_API dxfelem_report* dxfelem_rewrite(const char* file, const char* layer, int operation, double a, double b,
                                             const dxfelem_settings* settings, int force, const char* done) {
-  std::unique_ptr<dxfelem_report> handle(new (std::nothrow) dxfelem_report);
-  if (!handle) return nullptr;
-  dxfelem::ToolReport& report = handle->report;
-  report.value1 = a;
-  report.value2 = b;
-  try {
-    const std::string elementFile = dxfelem::CText(file);
-    const std::string layerName = dxfelem::CText(layer);
-    const std::string refusal = Refusal(elementFile, layerName, force != 0);
-    if (!refusal.empty()) {
-      report.code = -1;
-      report.message = refusal;
-      return handle.release();
-    }
-    // A question is answered from a copy: the file keeps its bytes.
-    const bool question = operation == kReportDirections;
-    const std::string target = question ? CopyForQuestion(elementFile) : elementFile;
-    if (target.empty()) {
-      report.code = -1;
-      report.message = "no temporary copy of " + elementFile + " can be made";
-      return handle.release();
-    }
-    const dxfelem::ProfileFile opened = dxfelem_settings::Open(settings);
-    const std::string section = settings != nullptr ? settings->Section() : std::string();
-    dxfelem::RewriteRequest request{settings != nullptr ? settings->path : std::string(),
-                                    section,
-                                    target,
-                                    layerName,
-                                    operation,
-                                    &report.value1,
-                                    &report.value2,
-                                    settings != nullptr && settings->inMemory ? &opened : nullptr};
-    ConversionResult record{};
-    report.ok = dxfelem::RunEntryFrame(&record, nullptr, done, [&] { return dxfelem::RewriteElementFile(request); }) == 1;
-    if (question) std::remove(target.c_str());
-    report.code = record.errorCode;
-    // The record names the copy; the user knows the file by its own name.
-    if (record.hasFileName == 1) report.file = elementFile;
-    report.message = RewriteMessage(report.ok, record.errorCode, report.file, elementFile);
-  } catch (...) {
-    report.ok = false;
-    report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
-    report.message = "not enough memory to read " + dxfelem::CText(file) + " (code 4)";
-  }
-  return handle.release();
+  return dxfelem::NewReport(
+      [&](dxfelem::ToolReport& report) {
+        report.value1 = a;
+        report.value2 = b;
+        const std::string elementFile = dxfelem::CText(file);
+        const std::string layerName = dxfelem::CText(layer);
+        const std::string refusal = Refusal(elementFile, layerName, force != 0);
+        if (!refusal.empty()) {
+          report.code = -1;
+          report.message = refusal;
+          return;
+        }
+        // A question is answered from a copy: the file keeps its bytes.
+        const bool question = operation == kReportDirections;
+        const std::string target = question ? CopyForQuestion(elementFile) : elementFile;
+        if (target.empty()) {
+          report.code = -1;
+          report.message = "no temporary copy of " + elementFile + " can be made";
+          return;
+        }
+        const dxfelem::ProfileFile opened = dxfelem_settings::Open(settings);
+        const std::string section = settings != nullptr ? settings->Section() : std::string();
+        dxfelem::RewriteRequest request{settings != nullptr ? settings->path : std::string(),
+                                        section,
+                                        target,
+                                        layerName,
+                                        operation,
+                                        &report.value1,
+                                        &report.value2,
+                                        settings != nullptr && settings->inMemory ? &opened : nullptr};
+        ConversionResult record{};
+        report.ok =
+            dxfelem::RunEntryFrame(&record, nullptr, done, [&] { return dxfelem::RewriteElementFile(request); }) == 1;
+        if (question) std::remove(target.c_str());
+        report.code = record.errorCode;
+        // The record names the copy; the user knows the file by its own name.
+        if (record.hasFileName == 1) report.file = elementFile;
+        report.message = RewriteMessage(report.ok, record.errorCode, report.file, elementFile);
+      },
+      [&](dxfelem::ToolReport& report) {
+        report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
+        report.message = "not enough memory to read " + dxfelem::CText(file) + " (code 4)";
+      });
 }
 
 }  // extern "C"
