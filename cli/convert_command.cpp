@@ -5,7 +5,6 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/drawing_survey.h"
 #include "cli/element_summary.h"
 #include "cli/result_json.h"
 #include "cli/skip_summary.h"
@@ -45,14 +44,14 @@ int RunConvert(const Options& options) {
   }
   const bool done = dxfelem_report_ok(report.get()) == 1;
   if (options.json) PrintData(ResultJson(done ? 1 : 0, RecordOf(report.get())));
-  // A drawing that could not be read is read again in pairs, to name the
-  // line where it breaks; --summary tells the skips per layer.
+  // A drawing that could not be read is read again in strict pairs, to
+  // name the line where it breaks; --summary tells the skips per layer.
   const bool unreadable = code == DXFELEM_E_NOT_DXF || code == DXFELEM_E_SECTIONS || code == DXFELEM_E_MEMORY_OR_ENTITIES;
   const bool surveyed = (!done && unreadable) || (options.summary && done);
-  const DrawingSurvey survey = surveyed ? SurveyDrawing(dxfFile, SplineToleranceOf(options)) : DrawingSurvey{};
+  const Report survey(surveyed ? dxfelem_survey(dxfFile.c_str(), settings.get()) : nullptr);
   if (options.summary && done) {
     PrintData(SummarizeLayers(report.get()));
-    PrintData(SkipsPerLayer(survey, options));
+    PrintData(SkipsPerLayer(survey.get()));
   }
   if (!options.preview.empty() && done && !WritePreview(outputFile, options.preview, true)) {
     Tell(dxfelem_report_message(report.get()));
@@ -60,8 +59,9 @@ int RunConvert(const Options& options) {
   }
   Tell(dxfelem_report_message(report.get()));
   if (!done && unreadable) {
-    if (survey.binary) Tell(dxfFile + " is a binary DXF: save it as DXF in text form (ASCII)");
-    else if (!survey.problem.empty()) Tell(dxfFile + ", " + survey.problem);
+    const std::string problem = survey ? dxfelem_report_problem(survey.get()) : "";
+    if (survey && dxfelem_report_ok(survey.get()) != 1) Tell(dxfelem_report_message(survey.get()));
+    else if (!problem.empty()) Tell(dxfFile + ", " + problem);
   }
   // What the drawing holds that the conversion left out, so that nothing
   // vanishes without a word.

@@ -6,7 +6,6 @@
 #include <fstream>
 
 #include "cli/commands.h"
-#include "cli/drawing_survey.h"
 #include "cli/tool_reports.h"
 #include "cli/json_document.h"
 #include "cli/result_json.h"
@@ -50,31 +49,27 @@ int ListTruly(const Options& options, bool blocks) {
     Tell(reason);
     return kExitFailed;
   }
-  const DrawingSurvey survey = SurveyDrawing(dxfFile);
-  if (!survey.readable || survey.binary) {
-    Tell(survey.binary ? dxfFile + " is a binary DXF: only DXF in text form is read" : "cannot read " + dxfFile);
+  const Report survey(dxfelem_survey(dxfFile.c_str(), nullptr));
+  if (!survey || dxfelem_report_ok(survey.get()) != 1) {
+    Tell(survey ? dxfelem_report_message(survey.get()) : "no memory to read " + dxfFile);
     return kExitFailed;
   }
-  if (!survey.problem.empty()) Warn(dxfFile + ": " + survey.problem + "; what follows it was not read");
+  for (std::size_t i = 0; i < dxfelem_report_warning_count(survey.get()); ++i) {
+    Warn(dxfelem_report_warning(survey.get(), i));
+  }
   std::string list;
   // Layers as an array in table order; blocks as an object of insert counts.
   Json json = blocks ? Json::object() : Json::array();
   if (!blocks) {
-    for (const std::string& layer : survey.layers) {
+    for (std::size_t i = 0; i < dxfelem_report_table_layer_count(survey.get()); ++i) {
+      const std::string layer = dxfelem_report_table_layer(survey.get(), i);
       list += layer + "\n";
       json.push_back(Utf8Text(layer));
     }
   } else {
-    std::vector<std::string> names;
-    for (const std::string& block : survey.blocks) {
-      if (!block.empty() && block[0] != '*' && block[0] != '$') names.push_back(block);
-    }
-    for (const auto& [block, count] : survey.insertsOfBlock) {
-      if (std::find(names.begin(), names.end(), block) == names.end()) names.push_back(block);
-    }
-    for (const std::string& block : names) {
-      const auto inserts = survey.insertsOfBlock.find(block);
-      const long count = inserts == survey.insertsOfBlock.end() ? 0L : inserts->second;
+    for (std::size_t i = 0; i < dxfelem_report_block_count(survey.get()); ++i) {
+      const std::string block = dxfelem_report_block_name(survey.get(), i);
+      const int64_t count = dxfelem_report_block_inserts(survey.get(), i);
       list += block + "\t" + std::to_string(count) + "\n";
       json[Utf8Text(block)] = count;
     }

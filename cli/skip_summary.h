@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/command_line.h"
-#include "cli/drawing_survey.h"
 #include "dxfelem/dxfelem_tools.h"
 
 namespace dxfelem::cli {
@@ -23,13 +21,9 @@ std::vector<Skip> LeftOutOf(const dxfelem_report* report);
 // The entities of `kind` that made elements, as the report counted them.
 long MadeOf(const dxfelem_report* report, std::string_view kind);
 
-// The skips layer by layer, for the element summary: "LAYER" lines, each
-// followed by its skips.
-std::string SkipsPerLayer(const DrawingSurvey& survey, const Options& options);
-
-// The tolerance a conversion with the options' settings follows SPLINEs
-// with (SplineToll); 0 when it skips them (SplineArchi is not 1).
-double SplineToleranceOf(const Options& options);
+// The skips layer by layer of a survey, for the element summary: "LAYER"
+// lines, each followed by its skips.
+std::string SkipsPerLayer(const dxfelem_report* survey);
 
 // One line per reason: "  COUNT WHAT: WHY".
 std::string SkipLines(const std::vector<Skip>& skips);

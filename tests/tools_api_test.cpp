@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -285,6 +286,82 @@ TEST(ToolsApi, ElementsAndNodesPerLayerAreTheElementFiles) {
     Report asked(dxfelem_info(drawing, settings.get()), dxfelem_report_free);
     EXPECT_EQ(dxfelem_report_layer_count(asked.get()), reported.size());
     EXPECT_FALSE(std::filesystem::exists(dir.File("o.txt")));
+  }
+}
+
+// The strict reading of a drawing: its facts, its blocks (defined or only
+// inserted), its entities per layer, what the settings leave out per
+// layer, and the line where a broken drawing breaks.
+TEST(ToolsApi, TheSurveyTellsWhatTheDrawingHoldsAndWhereItBreaks) {
+  test::TempDir dir;
+  const std::string head =
+      "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$INSUNITS\n70\n6\n9\n$EXTMIN\n10\n-1.5\n20\n2\n"
+      "9\n$EXTMAX\n10\n30\n20\n40\n0\nENDSEC\n0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nB\n70\n0\n"
+      "0\nLAYER\n2\nA\n70\n0\n0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\n*Model_Space\n0\nENDBLK\n"
+      "0\nBLOCK\n2\nDOOR\n0\nLINE\n8\n0\n0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
+      "0\nINSERT\n8\nA\n2\nDOOR\n0\nINSERT\n8\nA\n2\nGHOST\n0\nTEXT\n8\nA\n1\nt\n0\nHATCH\n8\nB\n"
+      "0\nPOLYLINE\n8\nB\n70\n64\n0\nVERTEX\n8\nB\n0\nSEQEND\n8\nB\n";
+  const std::string whole = dir.Write("w.dxf", head + "0\nENDSEC\n0\nEOF\n");
+  Settings settings = NewSettings();
+  ASSERT_EQ(dxfelem_settings_set(settings.get(), "Testo", "0"), 1);
+  Report survey(dxfelem_survey(whole.c_str(), settings.get()), dxfelem_report_free);
+  ASSERT_EQ(dxfelem_report_ok(survey.get()), 1) << dxfelem_report_message(survey.get());
+  EXPECT_STREQ(dxfelem_report_problem(survey.get()), "");
+  EXPECT_STREQ(dxfelem_report_version(survey.get()), "AC1009");
+  EXPECT_EQ(dxfelem_report_units(survey.get(), 1), 6);
+  EXPECT_EQ(dxfelem_report_units(survey.get(), 2), -1);
+  double extents[4] = {};
+  ASSERT_EQ(dxfelem_report_extents(survey.get(), extents), 1);
+  EXPECT_EQ(std::vector<double>(extents, extents + 4), (std::vector<double>{-1.5, 2, 30, 40}));
+  ASSERT_EQ(dxfelem_report_table_layer_count(survey.get()), 2u);
+  EXPECT_STREQ(dxfelem_report_table_layer(survey.get(), 0), "B");
+  std::string blocks;
+  for (std::size_t i = 0; i < dxfelem_report_block_count(survey.get()); ++i) {
+    blocks += std::string(dxfelem_report_block_name(survey.get(), i)) + " " +
+              std::to_string(dxfelem_report_block_inserts(survey.get(), i)) + " " +
+              std::to_string(dxfelem_report_block_defined(survey.get(), i)) + "\n";
+  }
+  EXPECT_EQ(blocks, "DOOR 1 1\nGHOST 1 0\n");
+  std::string kinds;
+  for (std::size_t i = 0; i < dxfelem_report_kind_on_layer_count(survey.get()); ++i) {
+    kinds += std::string(dxfelem_report_kind_on_layer_layer(survey.get(), i)) + " " +
+             dxfelem_report_kind_on_layer_kind(survey.get(), i) + " " +
+             std::to_string(dxfelem_report_kind_on_layer_number(survey.get(), i)) + "\n";
+  }
+  EXPECT_EQ(kinds, "A INSERT 2\nA TEXT 1\nB HATCH 1\nB POLYLINE 1\n");
+  std::string leftOut;
+  for (std::size_t i = 0; i < dxfelem_report_layer_left_out_count(survey.get()); ++i) {
+    leftOut += std::string(dxfelem_report_layer_left_out_layer(survey.get(), i)) + " " +
+               std::to_string(dxfelem_report_layer_left_out_number(survey.get(), i)) + " " +
+               dxfelem_report_layer_left_out_what(survey.get(), i) + ": " +
+               dxfelem_report_layer_left_out_why(survey.get(), i) + "\n";
+  }
+  EXPECT_EQ(leftOut,
+            "A 1 TEXT and MTEXT: Testo is 0\nB 1 HATCH: this kind is not converted\n"
+            "B 1 POLYLINE meshes: meshes are surfaces: they make nothing\n");
+
+  // Broken drawings: read up to the break, which is named with its line.
+  const std::size_t headLines = static_cast<std::size_t>(std::count(head.begin(), head.end(), '\n'));
+  const std::pair<std::string, std::string> broken[] = {
+      {head + "oops\nLINE\n", "line " + std::to_string(headLines + 1) + ": \"oops\" is not a group code"},
+      {head + "0\n", "line " + std::to_string(headLines + 1) + ": a group code without its value, at the end of the file"},
+      {head + "1" + std::string(3 << 20, 'x') + "\n",
+       "line " + std::to_string(headLines + 1) + ": \"1xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\" is not a group code"},
+  };
+  for (const auto& [text, problem] : broken) {
+    const std::string path = dir.Write("b.dxf", text);
+    Report cut(dxfelem_survey(path.c_str(), nullptr), dxfelem_report_free);
+    EXPECT_EQ(dxfelem_report_ok(cut.get()), 1);
+    EXPECT_EQ(dxfelem_report_problem(cut.get()), problem);
+    EXPECT_EQ(dxfelem_report_kind_on_layer_count(cut.get()), 4u) << problem;
+    ASSERT_EQ(dxfelem_report_warning_count(cut.get()), 1u);
+  }
+  // What cannot be read at all.
+  for (const std::string& path : {dir.Write("bin.dxf", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) + "rest"),
+                                  dir.File("missing.dxf")}) {
+    Report none(dxfelem_survey(path.c_str(), nullptr), dxfelem_report_free);
+    EXPECT_EQ(dxfelem_report_ok(none.get()), 0);
+    EXPECT_EQ(dxfelem_report_code(none.get()), DXFELEM_E_NOT_DXF) << path;
   }
 }
 

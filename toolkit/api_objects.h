@@ -2,6 +2,7 @@
 #pragma once
 
 #include <new>
+#include <optional>
 #include <string>
 
 #include "dxfelem/dxfelem_tools.h"
@@ -19,6 +20,11 @@ struct dxfelem_settings {
   // The settings as a parameter file handle: the file, the keys in memory,
   // or (for null settings) no file at all.
   static dxfelem::ProfileFile Open(const dxfelem_settings* settings);
+  // The settings to read and never write back: the keys in memory, or the
+  // parameter file's text read once. Nothing, with the report saying why
+  // (code -1), for a parameter file that must not be read.
+  static std::optional<dxfelem::ProfileFile> OpenToRead(const dxfelem_settings* settings,
+                                                        dxfelem::ToolReport& report);
 };
 
 struct dxfelem_report {

@@ -94,24 +94,12 @@ DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings
   return dxfelem::NewReport(
       [&](dxfelem::ToolReport& report) {
         const std::string dxfFile = dxfelem::CText(dxf);
-        const std::string parameterFile = settings != nullptr ? settings->path : std::string();
         const std::string section = settings != nullptr ? settings->Section() : std::string();
         // A question writes nothing: what a conversion would add to the
-        // parameter file is not told here. The file's text, read once, is
-        // used in memory: ROZOZ.INI beside it applies as in a conversion,
-        // and the file is not written back.
-        std::vector<std::string> unused;
-        std::string text;
-        const std::string refusal = dxfelem::ParameterFileRefusal(parameterFile, section, unused, &text);
-        if (!refusal.empty()) {
-          report.code = -1;
-          report.message = refusal;
-          return;
-        }
-        dxfelem::ProfileFile file = settings != nullptr && settings->inMemory ? dxfelem_settings::Open(settings)
-                                    : parameterFile.empty() ? dxfelem::ProfileFile(std::string())
-                                                            : dxfelem::ProfileFile::InMemory(text, parameterFile);
-        ConvertInto(report, dxfFile, std::string(), file, section, nullptr, true);
+        // parameter file is not told here.
+        std::optional<dxfelem::ProfileFile> file = dxfelem_settings::OpenToRead(settings, report);
+        if (!file) return;
+        ConvertInto(report, dxfFile, std::string(), *file, section, nullptr, true);
         if (report.ok) report.message = "read " + dxfFile;
       },
       [&](dxfelem::ToolReport& report) { RanOutOfMemory(report, "the reading of " + dxfelem::CText(dxf)); });

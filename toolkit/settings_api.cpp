@@ -19,6 +19,24 @@ dxfelem::ProfileFile dxfelem_settings::Open(const dxfelem_settings* settings) {
   return dxfelem::ProfileFile(settings != nullptr ? settings->path : std::string());
 }
 
+std::optional<dxfelem::ProfileFile> dxfelem_settings::OpenToRead(const dxfelem_settings* settings,
+                                                                  dxfelem::ToolReport& report) {
+  if (settings != nullptr && settings->inMemory) return Open(settings);
+  const std::string parameterFile = settings != nullptr ? settings->path : std::string();
+  if (parameterFile.empty()) return dxfelem::ProfileFile(std::string());
+  // The file's text, read once, is used in memory: ROZOZ.INI beside it
+  // applies as in a conversion, and nothing is written back.
+  std::vector<std::string> unused;
+  std::string text;
+  const std::string refusal = dxfelem::ParameterFileRefusal(parameterFile, settings->Section(), unused, &text);
+  if (!refusal.empty()) {
+    report.code = -1;
+    report.message = refusal;
+    return std::nullopt;
+  }
+  return dxfelem::ProfileFile::InMemory(text, parameterFile);
+}
+
 bool dxfelem::PassesGuards(const std::string& output, const std::string& what, const std::string& dxf,
                            const dxfelem_settings* settings, ToolReport& report) {
   const std::string parameterFile = settings != nullptr ? settings->path : std::string();

@@ -25,6 +25,34 @@ struct LayerCount {
   int64_t nodes = 0;
 };
 
+// What a reading in strict pairs found in a drawing.
+struct DrawingFacts {
+  std::string problem;   // where the reading broke, "line N: ..."; "" when it did not
+  std::string version;   // $ACADVER
+  int insUnits = -1;     // -1 when absent
+  int measurement = -1;  // -1 when absent
+  bool hasExtents = false;
+  double extents[4] = {0, 0, 0, 0};
+  std::vector<std::string> tableLayers;  // the LAYER table, in order
+  struct Block {
+    std::string name;
+    bool defined = true;  // false: inserted, but the drawing defines no such block
+    int64_t inserts = 0;
+  };
+  std::vector<Block> blocks;
+  struct KindOnLayer {
+    std::string layer;
+    std::string kind;
+    int64_t count = 0;
+  };
+  std::vector<KindOnLayer> kindsOnLayers;  // by layer, then kind
+  struct LayerLeftOut {
+    std::string layer;
+    LeftOutEntry entry;
+  };
+  std::vector<LayerLeftOut> leftOutOnLayers;  // by layer
+};
+
 struct ToolReport {
   bool ok = false;
   int code = 0;          // the status code, or -1 for a call refused before it ran
@@ -37,6 +65,7 @@ struct ToolReport {
   std::vector<LayerCount> layers;  // elements and nodes written per layer, in the order of the names
   double value1 = 0.0;  // a rewriting's values: the directions asked for
   double value2 = 0.0;
+  DrawingFacts facts;  // dxfelem_survey's
 };
 
 // The tally's kinds and reasons, in words, into the report.

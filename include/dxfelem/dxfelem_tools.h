@@ -99,6 +99,50 @@ DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, co
  * into a parameter file. */
 DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings* settings);
 
+/* What the drawing `dxf` holds, read in strict pairs of group code and
+ * value as the DXF reference lays them out (the conversion reads as the
+ * hosts read, and forgives what this reading names): its version, units and
+ * extents, its LAYER table, the blocks a user places with their INSERTs,
+ * its entities per layer and kind, and per layer what a conversion with
+ * `settings` leaves out for the entities' kind or groups alone. A drawing
+ * that breaks is read up to the break, which dxfelem_report_problem names
+ * (and a warning tells). Not ok, code 13, for a file that cannot be read
+ * or is a binary DXF. Nothing is written. */
+DXFELEM_API dxfelem_report* dxfelem_survey(const char* dxf, const dxfelem_settings* settings);
+/* Where the strict reading broke: "line N: why", or "". */
+DXFELEM_API const char* dxfelem_report_problem(const dxfelem_report* report);
+/* $ACADVER, or "". */
+DXFELEM_API const char* dxfelem_report_version(const dxfelem_report* report);
+/* which 1: $INSUNITS, 2: $MEASUREMENT; -1 when the drawing does not give it. */
+DXFELEM_API int dxfelem_report_units(const dxfelem_report* report, int which);
+/* 1 with $EXTMIN x, y and $EXTMAX x, y in xyxy[0..3]; 0 when not given. */
+DXFELEM_API int dxfelem_report_extents(const dxfelem_report* report, double* xyxy);
+/* The LAYER table's names, in the table's order. */
+DXFELEM_API size_t dxfelem_report_table_layer_count(const dxfelem_report* report);
+DXFELEM_API const char* dxfelem_report_table_layer(const dxfelem_report* report, size_t index);
+/* The blocks a user places: the definitions (but the drawing's own spaces,
+ * "*Model_Space", "$PAPER_SPACE", "*D1") in their order, then the blocks
+ * inserted without a definition (defined 0); each with its INSERTs. */
+DXFELEM_API size_t dxfelem_report_block_count(const dxfelem_report* report);
+DXFELEM_API const char* dxfelem_report_block_name(const dxfelem_report* report, size_t index);
+DXFELEM_API int64_t dxfelem_report_block_inserts(const dxfelem_report* report, size_t index);
+DXFELEM_API int dxfelem_report_block_defined(const dxfelem_report* report, size_t index);
+/* The entities per layer and kind, in the order of the layers' names, then
+ * the kinds' (a heavy polyline's vertices are part of it, not counted). */
+DXFELEM_API size_t dxfelem_report_kind_on_layer_count(const dxfelem_report* report);
+DXFELEM_API const char* dxfelem_report_kind_on_layer_layer(const dxfelem_report* report, size_t index);
+DXFELEM_API const char* dxfelem_report_kind_on_layer_kind(const dxfelem_report* report, size_t index);
+DXFELEM_API int64_t dxfelem_report_kind_on_layer_number(const dxfelem_report* report, size_t index);
+/* Per layer (in the order of their names), what the settings leave out
+ * for the entities' kind or groups, in the words of the conversion's
+ * report: the kinds never converted, splines, meshes, oblique extrusions,
+ * texts off, MTEXT chunks. */
+DXFELEM_API size_t dxfelem_report_layer_left_out_count(const dxfelem_report* report);
+DXFELEM_API const char* dxfelem_report_layer_left_out_layer(const dxfelem_report* report, size_t index);
+DXFELEM_API const char* dxfelem_report_layer_left_out_what(const dxfelem_report* report, size_t index);
+DXFELEM_API const char* dxfelem_report_layer_left_out_why(const dxfelem_report* report, size_t index);
+DXFELEM_API int64_t dxfelem_report_layer_left_out_number(const dxfelem_report* report, size_t index);
+
 /* The guards of dxfelem_convert, for a caller that writes files of its own
  * (a batch, a listing): ok when `output` (named `what` in the message, such
  * as "list file") may be written beside the drawing `dxf` and the settings'

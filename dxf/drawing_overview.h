@@ -1,17 +1,18 @@
 // What a person wants to know of a drawing before converting it: its
-// version and units, its extents, its entities per kind and per layer, its
-// layers and blocks, and what a conversion would leave out and why. The
-// drawing is read here in strict pairs of group code and value, as the DXF
-// reference lays it out (the library reads as the hosts read).
+// version and units, its extents, its layers and blocks, and its entities
+// per kind and per layer, with what of them a conversion leaves out for
+// their kind or their groups alone. Read in strict pairs, so that a broken
+// drawing is told with the line where it breaks.
 #pragma once
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace dxfelem::cli {
+namespace dxfelem {
 
-// What a conversion would make of a set of entities, counted.
+// What entities of one layer (or of the whole drawing) hold, counted.
 struct EntityTally {
   std::map<std::string, long> kinds;           // entities per kind
   long meshes = 0;                             // POLYLINEs that are polygon or polyface meshes
@@ -22,28 +23,27 @@ struct EntityTally {
   std::map<std::string, long> splineProblems;  // why the other SPLINEs cannot be followed
 };
 
-struct DrawingSurvey {
+struct DrawingOverview {
   bool readable = false;
   bool binary = false;   // a binary DXF, which neither the hosts nor the library read
   std::string problem;   // why the reading stopped early, with the line number
   std::string version;   // $ACADVER
   int insUnits = -1;     // $INSUNITS, -1 when absent
-  int measurement = -1;  // $MEASUREMENT
+  int measurement = -1;  // $MEASUREMENT, -1 when absent
   bool hasExtents = false;
   double extents[4] = {0, 0, 0, 0};            // $EXTMIN x, y, $EXTMAX x, y
   std::vector<std::string> layers;             // the LAYER table, in order
   std::vector<std::string> blocks;             // the block definitions, in order
   std::map<std::string, long> insertsOfBlock;  // INSERTs of the ENTITIES section per block
-  EntityTally all;                             // the ENTITIES section
-  std::map<std::string, EntityTally> ofLayer;  // the same per layer
-  std::map<std::string, long> entitiesOfLayer;
+  EntityTally all;                             // the ENTITIES section (with VERTEX and SEQEND)
+  std::map<std::string, EntityTally> ofLayer;  // the same per layer (a polyline's parts are its own)
 };
 
-// With a spline tolerance above 0, every SPLINE is fitted with it, as a
-// conversion with SplineArchi 1 would; with 0 splines are only counted.
-DrawingSurvey SurveyDrawing(const std::string& path, double splineTolerance = 0.0);
+// With a spline tolerance above 0 every SPLINE is fitted with it, as a
+// conversion with SplineArchi 1 fits it; with 0 splines are only counted.
+DrawingOverview ReadDrawingOverview(const std::string& path, double splineTolerance = 0.0);
 
-// The kinds of entity that a conversion never turns into elements.
-bool IsConvertedKind(const std::string& kind);
+// Whether a conversion turns entities of this kind into elements at all.
+bool IsConvertedKindName(std::string_view kind);
 
-}  // namespace dxfelem::cli
+}  // namespace dxfelem

@@ -1,0 +1,205 @@
+// dxfelem_survey: what a drawing holds, read in strict pairs, and per layer
+// what a conversion with the settings leaves out for the entities' kind or
+// groups alone.
+#include <algorithm>
+
+#include "dxf/drawing_overview.h"
+#include "platform/c_number_text.h"
+#include "toolkit/api_objects.h"
+
+namespace {
+
+// The settings a layer's left-out entities depend on, read by the
+// conversion's rules for these keys.
+struct LeavingSettings {
+  int testo = 1;
+  int altezza3D = 0;
+  bool splineArchi = false;
+  double splineToll = 0.01;
+};
+
+LeavingSettings ReadLeavingSettings(const dxfelem::ProfileFile& file, const std::string& section) {
+  LeavingSettings settings;
+  settings.testo = file.GetInt(section, "Testo", 1);
+  settings.altezza3D = file.GetInt(section, "Altezza3D", 0);
+  settings.splineArchi = file.GetInt(section, "SplineArchi", 0) == 1;
+  // A tolerance out of its range is the default, as in a conversion.
+  const double tolerance = dxfelem::ParseDouble(file.GetString(section, "SplineToll", "0.01"));
+  if (tolerance > 1e-6 && tolerance <= 10.0) settings.splineToll = tolerance;
+  return settings;
+}
+
+// The words are the conversion's own (the reasons of its report).
+std::vector<dxfelem::LeftOutEntry> LeftOutOf(const dxfelem::EntityTally& tally, const LeavingSettings& settings) {
+  std::vector<dxfelem::LeftOutEntry> entries;
+  for (const auto& [kind, count] : tally.kinds) {
+    if (kind == "SPLINE" && settings.splineArchi) continue;
+    if (kind == "SPLINE") entries.push_back({kind, "this kind is not converted unless SplineArchi is 1", count, kind});
+    else if (!dxfelem::IsConvertedKindName(kind)) entries.push_back({kind, "this kind is not converted", count, kind});
+  }
+  for (const auto& [problem, count] : tally.splineProblems) {
+    entries.push_back({"SPLINE", "cannot be followed by arcs: " + problem, count, "SPLINE"});
+  }
+  if (tally.meshes > 0) {
+    entries.push_back({"POLYLINE meshes", "meshes are surfaces: they make nothing", tally.meshes, "POLYLINE"});
+  }
+  if (tally.oblique > 0 && settings.altezza3D == 0) {
+    entries.push_back({"entities with an oblique extrusion", "kept only when Altezza3D is not 0", tally.oblique, ""});
+  }
+  if (tally.texts > 0 && settings.testo == 0) entries.push_back({"TEXT and MTEXT", "Testo is 0", tally.texts, ""});
+  // The hosts draw the last chunk of a long MTEXT alone; so does the library.
+  if (tally.chunkedTexts > 0 && settings.testo != 0) {
+    entries.push_back({"MTEXT with its text in chunks",
+                       "only the last chunk (group 1) is drawn, as on the hosts; the text before it (group 3) is not",
+                       tally.chunkedTexts, "MTEXT", false});
+  }
+  return entries;
+}
+
+// The blocks a user places: the definitions but the drawing's own spaces
+// ("*Model_Space", "$PAPER_SPACE", anonymous "*D1"), then the blocks
+// inserted without a definition, each with its INSERTs.
+void ListBlocks(const dxfelem::DrawingOverview& overview, dxfelem::DrawingFacts& facts) {
+  const auto insertsOf = [&overview](const std::string& block) {
+    const auto found = overview.insertsOfBlock.find(block);
+    return found != overview.insertsOfBlock.end() ? found->second : 0L;
+  };
+  const auto listed = [&facts](const std::string& block) {
+    return std::any_of(facts.blocks.begin(), facts.blocks.end(),
+                       [&block](const dxfelem::DrawingFacts::Block& entry) { return entry.name == block; });
+  };
+  for (const std::string& block : overview.blocks) {
+    if (block.empty() || block[0] == '*' || block[0] == '$' || listed(block)) continue;
+    facts.blocks.push_back({block, true, insertsOf(block)});
+  }
+  for (const auto& [block, count] : overview.insertsOfBlock) {
+    if (listed(block)) continue;
+    const bool defined = std::find(overview.blocks.begin(), overview.blocks.end(), block) != overview.blocks.end();
+    facts.blocks.push_back({block, defined, count});
+  }
+}
+
+void Describe(const dxfelem::DrawingOverview& overview, const LeavingSettings& settings,
+              dxfelem::DrawingFacts& facts) {
+  facts.problem = overview.problem;
+  facts.version = overview.version;
+  facts.insUnits = overview.insUnits;
+  facts.measurement = overview.measurement;
+  facts.hasExtents = overview.hasExtents;
+  std::copy(std::begin(overview.extents), std::end(overview.extents), std::begin(facts.extents));
+  facts.tableLayers = overview.layers;
+  ListBlocks(overview, facts);
+  for (const auto& [layer, tally] : overview.ofLayer) {
+    for (const auto& [kind, count] : tally.kinds) facts.kindsOnLayers.push_back({layer, kind, count});
+    for (dxfelem::LeftOutEntry& entry : LeftOutOf(tally, settings)) {
+      facts.leftOutOnLayers.push_back({layer, std::move(entry)});
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" {
+
+DXFELEM_API dxfelem_report* dxfelem_survey(const char* dxf, const dxfelem_settings* settings) {
+  return dxfelem::NewReport(
+      [&](dxfelem::ToolReport& report) {
+        const std::string dxfFile = dxfelem::CText(dxf);
+        const std::optional<dxfelem::ProfileFile> file = dxfelem_settings::OpenToRead(settings, report);
+        if (!file) return;
+        const LeavingSettings leaving =
+            ReadLeavingSettings(*file, settings != nullptr ? settings->Section() : std::string());
+        const dxfelem::DrawingOverview overview =
+            dxfelem::ReadDrawingOverview(dxfFile, leaving.splineArchi ? leaving.splineToll : 0.0);
+        report.file = dxfFile;
+        if (!overview.readable || overview.binary) {
+          report.code = DXFELEM_E_NOT_DXF;
+          report.message = overview.binary ? dxfFile + " is a binary DXF: only DXF in text form is read; save it as "
+                                                       "DXF in text form (ASCII)"
+                                           : "cannot read " + dxfFile;
+          return;
+        }
+        Describe(overview, leaving, report.facts);
+        report.ok = true;
+        report.message = "read " + dxfFile;
+        if (!overview.problem.empty()) {
+          report.warnings.push_back(dxfFile + ": " + overview.problem + "; what follows it was not read");
+        }
+      },
+      [&](dxfelem::ToolReport& report) {
+        report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
+        report.message = "the reading of " + dxfelem::CText(dxf) + " ran out of memory (code 4)";
+      });
+}
+
+DXFELEM_API const char* dxfelem_report_problem(const dxfelem_report* report) {
+  return report != nullptr ? report->report.facts.problem.c_str() : "";
+}
+DXFELEM_API const char* dxfelem_report_version(const dxfelem_report* report) {
+  return report != nullptr ? report->report.facts.version.c_str() : "";
+}
+DXFELEM_API int dxfelem_report_units(const dxfelem_report* report, int which) {
+  if (report == nullptr) return -1;
+  return which == 1 ? report->report.facts.insUnits : which == 2 ? report->report.facts.measurement : -1;
+}
+DXFELEM_API int dxfelem_report_extents(const dxfelem_report* report, double* xyxy) {
+  if (report == nullptr || !report->report.facts.hasExtents) return 0;
+  if (xyxy != nullptr) std::copy(std::begin(report->report.facts.extents), std::end(report->report.facts.extents), xyxy);
+  return 1;
+}
+DXFELEM_API size_t dxfelem_report_table_layer_count(const dxfelem_report* report) {
+  return report != nullptr ? report->report.facts.tableLayers.size() : 0;
+}
+DXFELEM_API const char* dxfelem_report_table_layer(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_table_layer_count(report) ? report->report.facts.tableLayers[index].c_str() : "";
+}
+DXFELEM_API size_t dxfelem_report_block_count(const dxfelem_report* report) {
+  return report != nullptr ? report->report.facts.blocks.size() : 0;
+}
+DXFELEM_API const char* dxfelem_report_block_name(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_block_count(report) ? report->report.facts.blocks[index].name.c_str() : "";
+}
+DXFELEM_API int64_t dxfelem_report_block_inserts(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_block_count(report) ? report->report.facts.blocks[index].inserts : 0;
+}
+DXFELEM_API int dxfelem_report_block_defined(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_block_count(report) && report->report.facts.blocks[index].defined ? 1 : 0;
+}
+DXFELEM_API size_t dxfelem_report_kind_on_layer_count(const dxfelem_report* report) {
+  return report != nullptr ? report->report.facts.kindsOnLayers.size() : 0;
+}
+DXFELEM_API const char* dxfelem_report_kind_on_layer_layer(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_kind_on_layer_count(report) ? report->report.facts.kindsOnLayers[index].layer.c_str()
+                                                            : "";
+}
+DXFELEM_API const char* dxfelem_report_kind_on_layer_kind(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_kind_on_layer_count(report) ? report->report.facts.kindsOnLayers[index].kind.c_str()
+                                                            : "";
+}
+DXFELEM_API int64_t dxfelem_report_kind_on_layer_number(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_kind_on_layer_count(report) ? report->report.facts.kindsOnLayers[index].count : 0;
+}
+DXFELEM_API size_t dxfelem_report_layer_left_out_count(const dxfelem_report* report) {
+  return report != nullptr ? report->report.facts.leftOutOnLayers.size() : 0;
+}
+DXFELEM_API const char* dxfelem_report_layer_left_out_layer(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_layer_left_out_count(report)
+             ? report->report.facts.leftOutOnLayers[index].layer.c_str()
+             : "";
+}
+DXFELEM_API const char* dxfelem_report_layer_left_out_what(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_layer_left_out_count(report)
+             ? report->report.facts.leftOutOnLayers[index].entry.what.c_str()
+             : "";
+}
+DXFELEM_API const char* dxfelem_report_layer_left_out_why(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_layer_left_out_count(report)
+             ? report->report.facts.leftOutOnLayers[index].entry.why.c_str()
+             : "";
+}
+DXFELEM_API int64_t dxfelem_report_layer_left_out_number(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_layer_left_out_count(report) ? report->report.facts.leftOutOnLayers[index].entry.count
+                                                             : 0;
+}
+
+}  // extern "C"
