@@ -44,50 +44,37 @@ void PrintList(const std::string& listFile) {
 // "$PAPER_SPACE", anonymous "*D1" blocks) are no blocks a user places.
 int ListTruly(const Options& options, bool blocks) {
   const std::string& dxfFile = options.files[0];
-  std::string reason;
-  if (options.files.size() == 2 && !OutputAllowed(options.files[1], "list file", dxfFile, "", "", reason)) {
-    Tell(reason);
+  const std::string listFile = options.files.size() == 2 ? options.files[1] : std::string();
+  const Report report(dxfelem_list(dxfFile.c_str(), listFile.c_str(), blocks ? 1 : 0));
+  if (!report) {
+    Tell("no memory to list " + dxfFile);
     return kExitFailed;
   }
-  const Report survey(dxfelem_survey(dxfFile.c_str(), nullptr));
-  if (!survey || dxfelem_report_ok(survey.get()) != 1) {
-    Tell(survey ? dxfelem_report_message(survey.get()) : "no memory to read " + dxfFile);
+  for (std::size_t i = 0; i < dxfelem_report_warning_count(report.get()); ++i) {
+    Warn(dxfelem_report_warning(report.get(), i));
+  }
+  if (dxfelem_report_ok(report.get()) != 1) {
+    Tell(dxfelem_report_message(report.get()));
     return kExitFailed;
   }
-  for (std::size_t i = 0; i < dxfelem_report_warning_count(survey.get()); ++i) {
-    Warn(dxfelem_report_warning(survey.get(), i));
-  }
-  std::string list;
-  // Layers as an array in table order; blocks as an object of insert counts.
-  Json json = blocks ? Json::object() : Json::array();
-  if (!blocks) {
-    for (std::size_t i = 0; i < dxfelem_report_table_layer_count(survey.get()); ++i) {
-      const std::string layer = dxfelem_report_table_layer(survey.get(), i);
-      list += layer + "\n";
-      json.push_back(Utf8Text(layer));
+  if (options.json) {
+    // Layers as an array in table order; blocks as an object of insert counts.
+    Json json = blocks ? Json::object() : Json::array();
+    if (!blocks) {
+      for (std::size_t i = 0; i < dxfelem_report_table_layer_count(report.get()); ++i) {
+        json.push_back(Utf8Text(dxfelem_report_table_layer(report.get(), i)));
+      }
     }
-  } else {
-    for (std::size_t i = 0; i < dxfelem_report_block_count(survey.get()); ++i) {
-      const std::string block = dxfelem_report_block_name(survey.get(), i);
-      const int64_t count = dxfelem_report_block_inserts(survey.get(), i);
-      list += block + "\t" + std::to_string(count) + "\n";
-      json[Utf8Text(block)] = count;
+    for (std::size_t i = 0; blocks && i < dxfelem_report_block_count(report.get()); ++i) {
+      json[Utf8Text(dxfelem_report_block_name(report.get(), i))] = dxfelem_report_block_inserts(report.get(), i);
     }
+    PrintData(JsonDocument(json));
+  } else if (listFile.empty()) {
+    std::size_t size = 0;
+    const char* text = dxfelem_report_text(report.get(), &size);
+    PrintData(std::string(text, size));
   }
-  if (options.files.size() == 2) {
-    std::FILE* file = std::fopen(options.files[1].c_str(), "wb");
-    bool written = file != nullptr && std::fwrite(list.data(), 1, list.size(), file) == list.size();
-    if (file != nullptr) written = std::fclose(file) == 0 && written;
-    if (!written) {
-      Tell("cannot write " + options.files[1]);
-      return kExitFailed;
-    }
-  } else if (!options.json) {
-    PrintData(list);
-  }
-  if (options.json) PrintData(JsonDocument(json));
-  const std::size_t count = list.empty() ? 0 : static_cast<std::size_t>(std::count(list.begin(), list.end(), '\n'));
-  Tell("listed " + std::to_string(count) + (blocks ? " blocks of " : " layers of ") + dxfFile);
+  Tell(dxfelem_report_message(report.get()));
   return FinishOutput(kExitSuccess);
 }
 

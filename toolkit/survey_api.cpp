@@ -6,6 +6,8 @@
 #include "dxf/drawing_overview.h"
 #include "platform/c_number_text.h"
 #include "toolkit/api_objects.h"
+#include "toolkit/document_delivery.h"
+#include "toolkit/file_guards.h"
 
 namespace {
 
@@ -97,6 +99,23 @@ void Describe(const dxfelem::DrawingOverview& overview, const LeavingSettings& s
   }
 }
 
+// False, with the report saying why, for a drawing that is no text to read.
+bool Readable(const dxfelem::DrawingOverview& overview, const std::string& dxfFile, dxfelem::ToolReport& report) {
+  if (overview.readable && !overview.binary) return true;
+  report.file = dxfFile;
+  report.code = overview.binary ? DXFELEM_E_NOT_DXF : DXFELEM_E_FILE;
+  report.message = overview.binary
+                       ? dxfFile + " is a binary DXF: only DXF in text form is read; save it as DXF in text form (ASCII)"
+                       : "cannot read " + dxfFile;
+  return false;
+}
+
+void WarnOfBreak(const dxfelem::DrawingOverview& overview, const std::string& dxfFile, dxfelem::ToolReport& report) {
+  if (!overview.problem.empty()) {
+    report.warnings.push_back(dxfFile + ": " + overview.problem + "; what follows it was not read");
+  }
+}
+
 }  // namespace
 
 extern "C" {
@@ -111,24 +130,51 @@ DXFELEM_API dxfelem_report* dxfelem_survey(const char* dxf, const dxfelem_settin
             ReadLeavingSettings(*file, settings != nullptr ? settings->Section() : std::string());
         const dxfelem::DrawingOverview overview =
             dxfelem::ReadDrawingOverview(dxfFile, leaving.splineArchi ? leaving.splineToll : 0.0);
-        report.file = dxfFile;
-        if (!overview.readable || overview.binary) {
-          report.code = DXFELEM_E_NOT_DXF;
-          report.message = overview.binary ? dxfFile + " is a binary DXF: only DXF in text form is read; save it as "
-                                                       "DXF in text form (ASCII)"
-                                           : "cannot read " + dxfFile;
-          return;
-        }
+        if (!Readable(overview, dxfFile, report)) return;
         Describe(overview, leaving, report.facts);
         report.ok = true;
         report.message = "read " + dxfFile;
-        if (!overview.problem.empty()) {
-          report.warnings.push_back(dxfFile + ": " + overview.problem + "; what follows it was not read");
-        }
+        WarnOfBreak(overview, dxfFile, report);
       },
       [&](dxfelem::ToolReport& report) {
         report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
         report.message = "the reading of " + dxfelem::CText(dxf) + " ran out of memory (code 4)";
+      });
+}
+
+DXFELEM_API dxfelem_report* dxfelem_list(const char* dxf, const char* list, int blocks) {
+  return dxfelem::NewReport(
+      [&](dxfelem::ToolReport& report) {
+        const std::string dxfFile = dxfelem::CText(dxf);
+        const std::string listFile = dxfelem::CText(list);
+        if (!listFile.empty()) {
+          const std::string refusal = dxfelem::OutputRefusal(listFile, "list file", dxfFile, "");
+          if (!refusal.empty()) {
+            report.code = -1;
+            report.message = refusal;
+            return;
+          }
+        }
+        const dxfelem::DrawingOverview overview = dxfelem::ReadDrawingOverview(dxfFile);
+        if (!Readable(overview, dxfFile, report)) return;
+        Describe(overview, LeavingSettings{}, report.facts);
+        std::string text;
+        if (blocks != 0) {
+          for (const dxfelem::DrawingFacts::Block& block : report.facts.blocks) {
+            text += block.name + "\t" + std::to_string(block.inserts) + "\n";
+          }
+        } else {
+          for (const std::string& layer : report.facts.tableLayers) text += layer + "\n";
+        }
+        const std::size_t count = blocks != 0 ? report.facts.blocks.size() : report.facts.tableLayers.size();
+        const std::string done =
+            "listed " + std::to_string(count) + (blocks != 0 ? " blocks of " : " layers of ") + dxfFile;
+        dxfelem::DeliverDocument(std::move(text), listFile, done, report);
+        WarnOfBreak(overview, dxfFile, report);
+      },
+      [&](dxfelem::ToolReport& report) {
+        report.code = DXFELEM_E_MEMORY_OR_ENTITIES;
+        report.message = "no memory to list " + dxfelem::CText(dxf) + " (code 4)";
       });
 }
 

@@ -66,6 +66,7 @@ struct ToolReport {
   double value1 = 0.0;  // a rewriting's values: the directions asked for
   double value2 = 0.0;
   DrawingFacts facts;  // dxfelem_survey's
+  std::string text;    // a document asked for without a file: a picture, a DXF
 };
 
 // The tally's kinds and reasons, in words, into the report.

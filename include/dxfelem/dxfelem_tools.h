@@ -106,9 +106,16 @@ DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings
  * its entities per layer and kind, and per layer what a conversion with
  * `settings` leaves out for the entities' kind or groups alone. A drawing
  * that breaks is read up to the break, which dxfelem_report_problem names
- * (and a warning tells). Not ok, code 13, for a file that cannot be read
- * or is a binary DXF. Nothing is written. */
+ * (and a warning tells). Not ok for a file that cannot be read (code 8)
+ * or is a binary DXF (code 13). Nothing is written. */
 DXFELEM_API dxfelem_report* dxfelem_survey(const char* dxf, const dxfelem_settings* settings);
+/* The drawing's own list, read as dxfelem_survey reads: the LAYER table's
+ * names (blocks 0), or the blocks a user places with their INSERTs (blocks
+ * 1, "NAME\tINSERTS" lines), one per line, into the file `list` (replaced
+ * only by a whole list; refused, code -1, when it is the drawing), or into
+ * the report's text when `list` is null or empty. The report's layer
+ * table and blocks are those of dxfelem_survey. */
+DXFELEM_API dxfelem_report* dxfelem_list(const char* dxf, const char* list, int blocks);
 /* Where the strict reading broke: "line N: why", or "". */
 DXFELEM_API const char* dxfelem_report_problem(const dxfelem_report* report);
 /* $ACADVER, or "". */
@@ -175,6 +182,26 @@ DXFELEM_API dxfelem_report* dxfelem_check_element_file(const char* file);
  * unchanged) with code 19. */
 DXFELEM_API dxfelem_report* dxfelem_rewrite(const char* file, const char* layer, int operation, double a, double b,
                                             const dxfelem_settings* settings, int force, const char* done);
+
+/* The element file `file` drawn as SVG into `svg`: every layer in its
+ * colour with a legend, arcs as arcs, holes as circles, block calls and
+ * attributes as labelled markers, open profiles dashed, the start and
+ * direction of every profile marked, y up, a scale bar. With `svg` null or
+ * empty the document is the report's text. Refuses (code -1), before
+ * anything is written, an output that is the element file (also through
+ * links), and a file that is not an element file unless `force`; nodes
+ * that are no finite numbers are left out with a warning. An old file of
+ * the output's name is replaced only by a whole document (code 8 when it
+ * cannot be, the old file as it was). */
+DXFELEM_API dxfelem_report* dxfelem_preview(const char* file, const char* svg, int force);
+/* The element file `file` written back as a plain DXF (R12, text) into
+ * `dxf`: LINE, ARC, CIRCLE, POINT and INSERT on the elements' layers (a
+ * layer name a DXF cannot hold is changed, and a warning says how). The
+ * same refusals and safety as dxfelem_preview. */
+DXFELEM_API dxfelem_report* dxfelem_todxf(const char* file, const char* dxf, int force);
+/* The document of a dxfelem_preview, dxfelem_todxf or dxfelem_list without
+ * an output file, and its size in bytes (when `size` is not null); "" otherwise. */
+DXFELEM_API const char* dxfelem_report_text(const dxfelem_report* report, size_t* size);
 
 #ifdef __cplusplus
 }

@@ -109,6 +109,29 @@ class Report:
         return 500 + self.code
 
 
+@dataclasses.dataclass(frozen=True)
+class Survey:
+    """What a drawing holds, read in strict pairs of group code and value:
+    its $ACADVER, $INSUNITS and $MEASUREMENT (-1 when not given), extents
+    ($EXTMIN x, y, $EXTMAX x, y, or None), the LAYER table's names in order,
+    the blocks a user places with their INSERTs (blocks inserted but never
+    defined in `undefined_blocks` too), the entities per layer and kind,
+    per layer what the settings leave out, where a broken drawing breaks
+    ("line N: ...", or ""), and warnings."""
+
+    version: str
+    insunits: int
+    measurement: int
+    extents: Optional[Tuple[float, float, float, float]]
+    table_layers: List[str]
+    blocks: Dict[str, int]
+    undefined_blocks: List[str]
+    entities: Dict[str, Dict[str, int]]
+    left_out: Dict[str, List[LeftOut]]
+    problem: str
+    warnings: List[str]
+
+
 class DxfelemError(Exception):
     """A call that failed or was refused: the error code (-1 for a refusal
     before anything ran), the file concerned (or None) and the whole result
@@ -178,6 +201,30 @@ def _declare(library: ctypes.CDLL) -> None:
             ("dxfelem_report_value", ctypes.c_double, [handle, ctypes.c_int]),
             ("dxfelem_list_for_hosts", handle, [text, text, ctypes.c_int, handle, text]),
             ("dxfelem_info", handle, [text, handle]),
+            ("dxfelem_survey", handle, [text, handle]),
+            ("dxfelem_list", handle, [text, text, ctypes.c_int]),
+            ("dxfelem_preview", handle, [text, text, ctypes.c_int]),
+            ("dxfelem_todxf", handle, [text, text, ctypes.c_int]),
+            ("dxfelem_report_text", ctypes.POINTER(ctypes.c_char), [handle, ctypes.POINTER(size)]),
+            ("dxfelem_report_problem", text, [handle]),
+            ("dxfelem_report_version", text, [handle]),
+            ("dxfelem_report_units", ctypes.c_int, [handle, ctypes.c_int]),
+            ("dxfelem_report_extents", ctypes.c_int, [handle, ctypes.POINTER(ctypes.c_double)]),
+            ("dxfelem_report_table_layer_count", size, [handle]),
+            ("dxfelem_report_table_layer", text, [handle, size]),
+            ("dxfelem_report_block_count", size, [handle]),
+            ("dxfelem_report_block_name", text, [handle, size]),
+            ("dxfelem_report_block_inserts", ctypes.c_int64, [handle, size]),
+            ("dxfelem_report_block_defined", ctypes.c_int, [handle, size]),
+            ("dxfelem_report_kind_on_layer_count", size, [handle]),
+            ("dxfelem_report_kind_on_layer_layer", text, [handle, size]),
+            ("dxfelem_report_kind_on_layer_kind", text, [handle, size]),
+            ("dxfelem_report_kind_on_layer_number", ctypes.c_int64, [handle, size]),
+            ("dxfelem_report_layer_left_out_count", size, [handle]),
+            ("dxfelem_report_layer_left_out_layer", text, [handle, size]),
+            ("dxfelem_report_layer_left_out_what", text, [handle, size]),
+            ("dxfelem_report_layer_left_out_why", text, [handle, size]),
+            ("dxfelem_report_layer_left_out_number", ctypes.c_int64, [handle, size]),
             ("dxfelem_rewrite", handle, [text, text, ctypes.c_int, ctypes.c_double, ctypes.c_double, handle,
                                          ctypes.c_int, text])):
         function = getattr(library, name)
@@ -246,6 +293,45 @@ def _report(handle) -> Report:
                   warnings=warnings, made=made, layers=layers)
 
 
+def _survey(handle) -> Survey:
+    library = _library
+    corners = (ctypes.c_double * 4)()
+    extents = tuple(corners) if library.dxfelem_report_extents(handle, corners) == 1 else None
+    blocks = {}
+    undefined = []
+    for i in range(library.dxfelem_report_block_count(handle)):
+        name = _text(library.dxfelem_report_block_name(handle, i))
+        blocks[name] = library.dxfelem_report_block_inserts(handle, i)
+        if library.dxfelem_report_block_defined(handle, i) != 1:
+            undefined.append(name)
+    entities: Dict[str, Dict[str, int]] = {}
+    for i in range(library.dxfelem_report_kind_on_layer_count(handle)):
+        layer = _text(library.dxfelem_report_kind_on_layer_layer(handle, i))
+        kind = _text(library.dxfelem_report_kind_on_layer_kind(handle, i))
+        entities.setdefault(layer, {})[kind] = library.dxfelem_report_kind_on_layer_number(handle, i)
+    left_out: Dict[str, List[LeftOut]] = {}
+    for i in range(library.dxfelem_report_layer_left_out_count(handle)):
+        layer = _text(library.dxfelem_report_layer_left_out_layer(handle, i))
+        left_out.setdefault(layer, []).append(LeftOut(_text(library.dxfelem_report_layer_left_out_what(handle, i)),
+                                                      _text(library.dxfelem_report_layer_left_out_why(handle, i)),
+                                                      library.dxfelem_report_layer_left_out_number(handle, i)))
+    return Survey(version=_text(library.dxfelem_report_version(handle)),
+                  insunits=library.dxfelem_report_units(handle, 1),
+                  measurement=library.dxfelem_report_units(handle, 2), extents=extents,
+                  table_layers=[_text(library.dxfelem_report_table_layer(handle, i))
+                                for i in range(library.dxfelem_report_table_layer_count(handle))],
+                  blocks=blocks, undefined_blocks=undefined, entities=entities, left_out=left_out,
+                  problem=_text(library.dxfelem_report_problem(handle)),
+                  warnings=[_text(library.dxfelem_report_warning(handle, i))
+                            for i in range(library.dxfelem_report_warning_count(handle))])
+
+
+def _document(handle) -> bytes:
+    size = ctypes.c_size_t(0)
+    pointer = _library.dxfelem_report_text(handle, ctypes.byref(size))
+    return ctypes.string_at(pointer, size.value)
+
+
 def _setting_text(value) -> bytes:
     if isinstance(value, bool):
         value = int(value)
@@ -274,26 +360,39 @@ def info(dxf: PathName, params: Optional[PathName] = None, section: Optional[str
     """What a conversion of dxf with these settings would read, make and
     leave out, and why: the conversion runs on trial (every step but the
     writing of the element file), and nothing is written back into the
-    parameter file."""
+    parameter file. A drawing of which nothing would become an element
+    answers a report that is not ok (code 41); a drawing that cannot be
+    read raises DxfelemError."""
     name = _name(dxf)
-    report, _ = _call(lambda handle: _library.dxfelem_info(name, handle), _settings_handle(params, section, settings))
+    try:
+        report, _ = _call(lambda handle: _library.dxfelem_info(name, handle),
+                          _settings_handle(params, section, settings))
+    except DxfelemError as error:
+        # A drawing of which nothing would become an element is an answer:
+        # the report tells what was read and why it was left out.
+        if error.code != 41:
+            raise
+        report = error.result
     return report
 
 
-def _call(function, settings_handle) -> Tuple[Report, Tuple[float, float]]:
+def _call(function, settings_handle, extract=None):
     """Calls function(settings_handle) for a report handle, one call at a
-    time; the report and its two values. Raises DxfelemError when the call
-    failed or was refused."""
+    time; the report and its two values (or what extract(handle) takes of
+    it). Raises DxfelemError when the call failed or was refused."""
     try:
         with _one_call_at_a_time:
             report_handle = function(settings_handle)
     finally:
-        _library.dxfelem_settings_free(settings_handle)
+        if settings_handle is not None:
+            _library.dxfelem_settings_free(settings_handle)
     if not report_handle:
         raise MemoryError("dxfelem: no memory for the call's report")
     try:
         report = _report(report_handle)
         values = (_library.dxfelem_report_value(report_handle, 1), _library.dxfelem_report_value(report_handle, 2))
+        if extract is not None and report.ok:
+            values = extract(report_handle)
     finally:
         _library.dxfelem_report_free(report_handle)
     if not report.ok:
@@ -301,7 +400,19 @@ def _call(function, settings_handle) -> Tuple[Report, Tuple[float, float]]:
     return report, values
 
 
-def _listing(blocks: bool, dxf, out, params, section) -> List[str]:
+def survey(dxf: PathName, params: Optional[PathName] = None, section: Optional[str] = None,
+           settings: Optional[Mapping[str, object]] = None) -> Survey:
+    """What the drawing holds (a Survey), read in strict pairs; per layer
+    what a conversion with these settings leaves out for the entities' kind
+    or groups. Nothing is written. A file that cannot be read raises
+    DxfelemError with code 8, a binary DXF with code 13."""
+    name = _name(dxf)
+    _, found = _call(lambda handle: _library.dxfelem_survey(name, handle), _settings_handle(params, section, settings),
+                     _survey)
+    return found
+
+
+def _hosts_listing(blocks: bool, dxf, out, params, section) -> List[str]:
     name = _name(dxf)
     with tempfile.TemporaryDirectory(prefix="dxfelem-") as folder:
         list_file = _name(out) if out is not None else os.fsencode(os.path.join(folder, "list.txt"))
@@ -311,19 +422,55 @@ def _listing(blocks: bool, dxf, out, params, section) -> List[str]:
             return [os.fsdecode(line) for line in listed.read().splitlines()]
 
 
-def layers(dxf: PathName, out: Optional[PathName] = None, params: Optional[PathName] = None,
-           section: Optional[str] = None) -> List[str]:
-    """The names the library's layer listing writes (into out, when given),
-    as a list. This is the hosts' listing, not a strict reading of the LAYER
-    table: the command-line tool's `dxfelem layers` gives that."""
-    return _listing(False, dxf, out, params, section)
+def _own_listing(blocks: bool, dxf, out) -> Survey:
+    names = (_name(dxf), _name(out))
+    _, found = _call(lambda _: _library.dxfelem_list(names[0], names[1], 1 if blocks else 0), None, _survey)
+    return found
 
 
-def blocks(dxf: PathName, out: Optional[PathName] = None, params: Optional[PathName] = None,
+def layers(dxf: PathName, out: Optional[PathName] = None, host: bool = False, params: Optional[PathName] = None,
            section: Optional[str] = None) -> List[str]:
-    """The block name of every INSERT of the drawing, repeats included, as
-    the library's block listing writes it (into out, when given)."""
-    return _listing(True, dxf, out, params, section)
+    """The drawing's LAYER table, in order (written into out, one name per
+    line, when given), as `dxfelem layers` lists it. With host=True the
+    hosts' layer listing instead (DxfToLayersNet, with the settings of
+    params and section), which also runs into group codes and other
+    tables' names."""
+    if host:
+        return _hosts_listing(False, dxf, out, params, section)
+    return _own_listing(False, dxf, out).table_layers
+
+
+def blocks(dxf: PathName, out: Optional[PathName] = None, host: bool = False, params: Optional[PathName] = None,
+           section: Optional[str] = None) -> Union[Dict[str, int], List[str]]:
+    """The blocks a user places, each with its number of INSERTs (written
+    into out as "NAME\tINSERTS" lines, when given), as `dxfelem blocks`
+    lists them. With host=True the hosts' block listing instead: the block
+    name of every INSERT, repeats included."""
+    if host:
+        return _hosts_listing(True, dxf, out, params, section)
+    return _own_listing(True, dxf, out).blocks
+
+
+def _drawing(function, element_file, out, force) -> Optional[bytes]:
+    names = (_name(element_file), _name(out))
+    _, document = _call(lambda _: function(names[0], names[1], 1 if force else 0), None, _document)
+    return None if out is not None else document
+
+
+def preview(element_file: PathName, svg: Optional[PathName] = None, force: bool = False) -> Optional[bytes]:
+    """The element file drawn as SVG: into the file svg, or returned as
+    bytes without it. Every layer in its colour with a legend, arcs as arcs,
+    holes as circles, open profiles dashed, the start of every profile
+    marked. A file that is not an element file is refused unless force; an
+    svg that is the element file is refused (DxfelemError, code -1)."""
+    return _drawing(_library.dxfelem_preview, element_file, svg, force)
+
+
+def todxf(element_file: PathName, dxf: Optional[PathName] = None, force: bool = False) -> Optional[bytes]:
+    """The element file written back as a plain DXF (LINE, ARC, CIRCLE,
+    POINT, INSERT on the elements' layers): into the file dxf, or returned
+    as bytes without it. Refusals as for preview."""
+    return _drawing(_library.dxfelem_todxf, element_file, dxf, force)
 
 
 def _settings_handle(params, section, settings):

@@ -5,8 +5,11 @@ Run with the installed package on the path:
 """
 
 import dataclasses
+import glob
+import json
 import os
 import shutil
+import subprocess
 import tempfile
 import unittest
 
@@ -15,6 +18,8 @@ import dxfelem
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 EXAMPLE = os.path.join(SOURCE, "examples", "panel.dxf")
 EXAMPLE_SETTINGS = os.path.join(SOURCE, "examples", "panel.ini")
+# The tool installed beside the module, to compare its figures with the module's.
+TOOL = os.environ.get("DXFELEM_TOOL") or shutil.which("dxfelem")
 
 
 class ConvertTest(unittest.TestCase):
@@ -152,20 +157,95 @@ class ListingTest(unittest.TestCase):
             with open(drawing, "w") as dxf:
                 dxf.write(self.DRAWING)
             self.assertEqual(dxfelem.layers(drawing), ["0", "WALLS"])
-            # One name per INSERT, repeats included.
+            self.assertEqual(dxfelem.layers(drawing, host=True), ["0", "WALLS"])
+            # The hosts' listing: one name per INSERT, repeats included.
             listed = os.path.join(folder, "blocks.txt")
-            self.assertEqual(dxfelem.blocks(drawing, out=listed), ["A", "B", "A"])
+            self.assertEqual(dxfelem.blocks(drawing, out=listed, host=True), ["A", "B", "A"])
             with open(listed, "rb") as blocks:
                 self.assertEqual(blocks.read(), b"A\r\nB\r\nA\r\n")
+            # The drawing's own: each block with its INSERTs, as the tool lists them.
+            self.assertEqual(dxfelem.blocks(drawing, out=listed), {"A": 2, "B": 1})
+            with open(listed, "rb") as blocks:
+                self.assertEqual(blocks.read(), b"A\t2\nB\t1\n")
+            if TOOL:
+                tool = subprocess.run([TOOL, "blocks", drawing, "--json"], capture_output=True, check=True)
+                self.assertEqual(json.loads(tool.stdout), dxfelem.blocks(drawing))
             with self.assertRaises(dxfelem.DxfelemError) as raised:
                 dxfelem.layers(os.path.join(folder, "missing.dxf"))
             self.assertEqual(raised.exception.code, 8)
             # A list file that is the drawing is refused; the drawing stays.
-            with self.assertRaises(dxfelem.DxfelemError) as raised:
-                dxfelem.blocks(drawing, out=drawing)
-            self.assertEqual(raised.exception.code, -1)
+            for host in (False, True):
+                with self.assertRaises(dxfelem.DxfelemError) as raised:
+                    dxfelem.blocks(drawing, out=drawing, host=host)
+                self.assertEqual(raised.exception.code, -1)
             with open(drawing) as dxf:
                 self.assertEqual(dxf.read(), self.DRAWING)
+
+
+class SurveyTest(unittest.TestCase):
+    @unittest.skipUnless(TOOL, "the tool is not installed beside the module")
+    def test_the_tool_and_the_module_tell_the_same_figures_of_every_corpus_drawing(self):
+        drawings = sorted(glob.glob(os.path.join(SOURCE, "tests", "data", "corpus", "*.dxf")))
+        self.assertGreater(len(drawings), 10)
+        for drawing in drawings:
+            with self.subTest(drawing=os.path.basename(drawing)):
+                tool = json.loads(subprocess.run([TOOL, "info", drawing, "--json"], capture_output=True,
+                                                 check=True).stdout)
+                found = dxfelem.survey(drawing)
+                asked = dxfelem.info(drawing)
+                self.assertEqual(tool["layers"], found.table_layers)
+                self.assertEqual(tool["blocks"], found.blocks)
+                self.assertEqual(tool["entitiesPerLayer"],
+                                 {layer: sum(kinds.values()) for layer, kinds in found.entities.items()})
+                self.assertEqual(tool["skipped"],
+                                 [{"count": left.count, "what": left.what, "why": left.why} for left in asked.left_out])
+
+    def test_facts_per_layer_and_where_a_drawing_breaks(self):
+        with tempfile.TemporaryDirectory() as folder:
+            drawing = os.path.join(folder, "a.dxf")
+            with open(drawing, "w") as dxf:
+                dxf.write("0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n4\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
+                          "0\nTEXT\n8\nT\n1\nhi\n0\nHATCH\n8\nH\n0\nLINE\n8\nT\nbroken\n")
+            found = dxfelem.survey(drawing, settings={"Testo": 0})
+            self.assertEqual(found.insunits, 4)
+            self.assertEqual(found.entities, {"T": {"TEXT": 1, "LINE": 1}, "H": {"HATCH": 1}})
+            self.assertEqual([(left.count, left.what, left.why) for left in found.left_out["T"]],
+                             [(1, "TEXT and MTEXT", "Testo is 0")])
+            self.assertEqual(found.problem, 'line 29: "broken" is not a group code')
+            self.assertEqual(len(found.warnings), 1)
+            with self.assertRaises(dxfelem.DxfelemError) as raised:
+                dxfelem.survey(os.path.join(folder, "missing.dxf"))
+            self.assertEqual(raised.exception.code, 8)
+
+
+class PictureTest(unittest.TestCase):
+    def test_pictures_and_dxfs_go_into_their_file_or_come_back_and_never_replace_their_source(self):
+        with tempfile.TemporaryDirectory() as folder:
+            elements = os.path.join(folder, "panel.txt")
+            dxfelem.convert(EXAMPLE, elements)
+            with open(elements, "rb") as source:
+                before = source.read()
+            self.assertTrue(dxfelem.preview(elements).startswith(b"<svg "))
+            self.assertTrue(dxfelem.todxf(elements).startswith(b"  0\nSECTION\n"))
+            picture = os.path.join(folder, "panel.svg")
+            self.assertIsNone(dxfelem.preview(elements, picture))
+            with open(picture, "rb") as drawn:
+                self.assertEqual(drawn.read(), dxfelem.preview(elements))
+            for function in (dxfelem.preview, dxfelem.todxf):
+                with self.assertRaises(dxfelem.DxfelemError) as raised:
+                    function(elements, elements)
+                self.assertEqual(raised.exception.code, -1)
+                with self.assertRaises(ValueError):
+                    function(elements, picture + "\0.new")
+            with open(elements, "rb") as source:
+                self.assertEqual(source.read(), before)
+            noise = os.path.join(folder, "noise.txt")
+            with open(noise, "w") as text:
+                text.write("not an element file\n")
+            with self.assertRaises(dxfelem.DxfelemError) as raised:
+                dxfelem.preview(noise)
+            self.assertIn("is not an element file", str(raised.exception))
+            self.assertTrue(dxfelem.preview(noise, force=True).startswith(b"<svg "))
 
 
 class RewriteTest(unittest.TestCase):

@@ -64,6 +64,6 @@ for deb in "$dev" "$tool" "$python"; do dpkg-deb -x "$deb" "$work/root"; done
 [ -s "$work/panel.txt" ] || fail "the packaged tool converted nothing"
 pythons=/usr/bin/python3
 [ -x "$pythons" ] || pythons=python3
-PYTHONPATH="$work/root/usr/lib/python3/dist-packages" "$pythons" -m unittest discover -q -s "$source/python/tests" \
+DXFELEM_TOOL="$work/root/usr/bin/dxfelem" PYTHONPATH="$work/root/usr/lib/python3/dist-packages" "$pythons" -m unittest discover -q -s "$source/python/tests" \
   2>"$work/python.txt" || { cat "$work/python.txt"; fail "the Python tests fail against the packaged module"; }
 echo "check_deb: libdxfelem$major, libdxfelem-dev, dxfelem, python3-dxfelem $version: contents, dependencies, installable, working"

@@ -39,6 +39,6 @@ cmp "$work/a.txt" "$work/c.txt"
 # The Python module, from the prefix, finds the library relative to itself.
 python=/usr/bin/python3
 [ -x "$python" ] || python=python3
-PYTHONPATH="$prefix/lib/python3/dist-packages" "$python" -m unittest discover -q -s "$source/python/tests" 2>"$work/python.txt" ||
+DXFELEM_TOOL="$prefix/bin/dxfelem" PYTHONPATH="$prefix/lib/python3/dist-packages" "$python" -m unittest discover -q -s "$source/python/tests" 2>"$work/python.txt" ||
   { cat "$work/python.txt"; echo "check_install: the Python tests fail against the installed module"; exit 1; }
 echo "check_install: installed, found by find_package and pkg-config, run, and called from Python"

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/element_file_nodes.h"
+#include "picture/element_file_nodes.h"
 
-namespace dxfelem::cli {
+namespace dxfelem {
 
 // `renamed` tells the layers and blocks whose names a DXF may not hold, and
 // the names they get instead.
 std::string DxfExport(const std::vector<FileElement>& elements, std::vector<std::string>& renamed);
 
-}  // namespace dxfelem::cli
+}  // namespace dxfelem

@@ -1,11 +1,11 @@
-#include "cli/dxf_export.h"
+#include "picture/dxf_export.h"
 
 #include <cmath>
 #include <cstdio>
 #include <set>
 #include <string_view>
 
-namespace dxfelem::cli {
+namespace dxfelem {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -175,4 +175,4 @@ std::string DxfExport(const std::vector<FileElement>& elements, std::vector<std:
   return dxf;
 }
 
-}  // namespace dxfelem::cli
+}  // namespace dxfelem

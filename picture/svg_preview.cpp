@@ -1,11 +1,11 @@
-#include "cli/svg_preview.h"
+#include "picture/svg_preview.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
 
-namespace dxfelem::cli {
+namespace dxfelem {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -256,4 +256,4 @@ std::string SvgPreview(const std::vector<FileElement>& elements, const std::stri
   return svg + "</svg>\n";
 }
 
-}  // namespace dxfelem::cli
+}  // namespace dxfelem

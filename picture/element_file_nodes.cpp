@@ -1,11 +1,11 @@
-#include "cli/element_file_nodes.h"
+#include "picture/element_file_nodes.h"
 
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <string_view>
 
-namespace dxfelem::cli {
+namespace dxfelem {
 namespace {
 
 std::string Trimmed(std::string_view text) {
@@ -59,4 +59,4 @@ bool ReadElementFileNodes(const std::string& path, std::vector<FileElement>& ele
   return !in.bad();
 }
 
-}  // namespace dxfelem::cli
+}  // namespace dxfelem

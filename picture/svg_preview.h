@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/element_file_nodes.h"
+#include "picture/element_file_nodes.h"
 
-namespace dxfelem::cli {
+namespace dxfelem {
 
 // The SVG document.
 std::string SvgPreview(const std::vector<FileElement>& elements, const std::string& title);
@@ -20,4 +20,4 @@ std::string SvgPreview(const std::vector<FileElement>& elements, const std::stri
 // ("L x3 y3") when the three points lie on a line.
 std::string ArcCommand(double x1, double y1, double x2, double y2, double x3, double y3);
 
-}  // namespace dxfelem::cli
+}  // namespace dxfelem

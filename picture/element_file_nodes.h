@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace dxfelem::cli {
+namespace dxfelem {
 
 struct FileNode {
   std::string code;  // the mnemonic
@@ -26,4 +26,4 @@ struct FileElement {
 // counted in `leftOut`.
 bool ReadElementFileNodes(const std::string& path, std::vector<FileElement>& elements, long& leftOut);
 
-}  // namespace dxfelem::cli
+}  // namespace dxfelem
