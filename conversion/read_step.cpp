@@ -1,8 +1,11 @@
 #include "conversion/read_step.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "conversion/conversion_job.h"
+#include "dxf/block_contents.h"
 #include "dxf/dxf_line_reader.h"
 #include "dxf/dxf_signature.h"
 #include "dxf/entity_pass.h"
@@ -18,6 +21,14 @@ StatusInfo ReadDxfDrawing(ConversionJob& job) {
   std::error_code unknown;
   const std::uintmax_t size = std::filesystem::file_size(job.dxfFileName, unknown);
   job.reading.splinePiecesLeft = FittedPieceBudget(unknown ? 0 : size);
+  // Blocks drawn: their definitions are kept as the BLOCKS section is
+  // passed, and what they may draw is bounded by the drawing's size.
+  if (job.parameters.EsplodiBlocchi == 1) {
+    job.reading.blockContents = std::make_unique<BlockContents>();
+    const std::uintmax_t quarter = unknown ? 0 : size / 4;
+    job.reading.drawnEntitiesLeft =
+        quarter > kMostDrawnEntities ? static_cast<std::size_t>(quarter) : kMostDrawnEntities;
+  }
   DxfLineReader reader(file);
   ElementSink sink = job.Sink();
   EntityContext context = job.ReadingContext(sink);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "dxf/block_contents.h"
 #include "dxf/polyline_record.h"
 #include "dxf/reading_tally.h"
 #include "geometry/biarc_fit.h"
@@ -26,6 +27,12 @@ struct DxfReadingState {
   // being read ("LINE" or "3DLINE" for the one reader of both).
   ReadingTally tally;
   std::string_view entityKind;
+  // The block definitions, kept only when INSERTs draw their blocks
+  // (EsplodiBlocchi 1); null otherwise. How deep the INSERT being drawn
+  // lies, and how many entities the drawn blocks may still give.
+  std::unique_ptr<BlockContents> blockContents;
+  int blockDepth = 0;
+  std::size_t drawnEntitiesLeft = 0;
 };
 
 }  // namespace dxfelem

@@ -93,12 +93,12 @@ void Tally(ReadingTally& tally, Token token, std::string_view name, EntityReader
 // whether it made elements, was left out for a reason, or made nothing.
 struct EntityOutcome {
   std::size_t built = 0;
-  long leftOut = 0;
+  long settled = 0;
   std::string unnamedKind;  // the name of a kind without a token (SPLINE)
 
   EntityOutcome(const EntityContext& context, Token token, std::string_view name)
       : built(context.sink.drawing != nullptr ? context.sink.drawing->built() : 0),
-        leftOut(context.reading.tally.LeftOutSoFar()) {
+        settled(context.reading.tally.SettledSoFar()) {
     if (token == kTokenNone) unnamedKind = name;
   }
 
@@ -106,7 +106,7 @@ struct EntityOutcome {
   void Settle(EntityContext& context, Token token) const {
     if (token == kTokenPolyline || token == kTokenVertex || token == kTokenSeqend || token == kTokenLwpolyline) return;
     ReadingTally& tally = context.reading.tally;
-    if (tally.LeftOutSoFar() != leftOut) return;
+    if (tally.SettledSoFar() != settled) return;
     const Drawing* drawing = context.sink.drawing;
     const bool made = drawing != nullptr && drawing->built() != built;
     if (made && token == kTokenNone) tally.MadeUnnamed(unnamedKind);

@@ -29,8 +29,9 @@ enum class LeftOut : uint8_t {
   kBlocksExcluded,     // an INSERT with EscludeBlocchi not 0
   kNothingMade,        // its layer is not selected, or it has nothing to draw
   kUnfinished,         // a POLYLINE without its SEQEND
+  kBlockTooDeep,       // an INSERT drawn deeper than blocks are drawn; detail: the block
 };
-inline constexpr std::size_t kLeftOutReasons = 13;
+inline constexpr std::size_t kLeftOutReasons = 14;
 
 class ReadingTally {
  public:
@@ -44,11 +45,21 @@ class ReadingTally {
 
   // An entity that made elements, by its token; by its name for a kind
   // without one.
-  void Made(Token kind) { ++madeOfToken_[kind]; }
-  void MadeUnnamed(std::string_view kind) { Bump(made_, kind); }
+  void Made(Token kind) {
+    ++madeOfToken_[kind];
+    ++madeSoFar_;
+  }
+  void MadeUnnamed(std::string_view kind) {
+    Bump(made_, kind);
+    ++madeSoFar_;
+  }
   // How many entities were left out so far, for every reason: a reader
   // that left out nothing and built nothing made nothing.
   long LeftOutSoFar() const { return leftOutSoFar_; }
+  // How many entities were settled so far, made or left out: a reader that
+  // settles its entity itself (an INSERT that draws its block) is not
+  // settled again.
+  long SettledSoFar() const { return leftOutSoFar_ + madeSoFar_; }
 
   // The entities a block definition holds (its own, not those of the
   // blocks it inserts); the count of a block defined twice is the last.
@@ -64,9 +75,8 @@ class ReadingTally {
   // Every kind that made elements, with the number of its entities that did.
   void ForEachMade(const std::function<void(std::string_view kind, long count)>& visit) const;
   // Every reason with its count: the kind, the reason and its detail.
-  void ForEachLeftOut(
-      const std::function<void(LeftOut reason, std::string_view kind, std::string_view detail, long count)>& visit)
-      const;
+  void ForEachLeftOut(const std::function<void(LeftOut reason, std::string_view kind, std::string_view detail,
+                                               long count)>& visit) const;
 
  private:
   using Counts = std::map<std::string, long, std::less<>>;
@@ -78,6 +88,7 @@ class ReadingTally {
   Counts made_;
   Counts blockEntities_;
   long leftOutSoFar_ = 0;
+  long madeSoFar_ = 0;
   // Per reason, keyed by the kind and the detail (joined by a NUL byte).
   std::array<Counts, kLeftOutReasons> leftOut_;
 };

@@ -3,11 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "dxf/block_contents.h"
 #include "dxf/entity_context.h"
 #include "dxf/header_reader.h"
 #include "dxf/reading_tally.h"
 #include "dxf/tables_reader.h"
 #include "dxf/value_readers.h"
+#include "platform/c_number_text.h"
 
 namespace dxfelem {
 namespace {
@@ -22,21 +24,24 @@ enum class ScanState {
 // Counts the entities of every block definition as the BLOCKS section is
 // passed over, so that what an INSERT of an unnamed block leaves out can be
 // told. It only watches, reading the section in pairs of group code and
-// value: the scan goes on exactly as without it.
+// value: the scan goes on exactly as without it. When blocks are drawn, it
+// also keeps their definitions.
 class BlockCounter {
  public:
-  explicit BlockCounter(ReadingTally& tally) : tally_(tally) {}
+  BlockCounter(ReadingTally& tally, BlockContents* definitions) : tally_(tally), definitions_(definitions) {}
 
   // Every line of the section after its name.
   void Line(Token token, std::string_view line) {
     codeLine_ = !codeLine_;
     if (codeLine_) {
       code_ = token;
+      if (definitions_ != nullptr) codeNumber_ = ParseInt(line);
       return;
     }
+    if (definitions_ != nullptr) definitions_->Pair(codeNumber_, line);
     if (code_ == kGroup0) {
       if (token == kTokenBlock || token == kTokenEndblk) {
-        Close();
+        CloseCount();
         inBlock_ = token == kTokenBlock;
       } else if (inBlock_ && IsEntity(token, line)) {
         ++entities_;
@@ -46,14 +51,20 @@ class BlockCounter {
       named_ = true;
     }
   }
+  // The section's end.
   void Close() {
+    if (definitions_ != nullptr) definitions_->Close();
+    CloseCount();
+  }
+
+ private:
+  void CloseCount() {
     if (inBlock_ && named_) tally_.CountBlockEntities(name_, entities_);
     inBlock_ = false;
     named_ = false;
     entities_ = 0;
   }
 
- private:
   // An entity kind; the parts of a heavy polyline are not entities of their own.
   static bool IsEntity(Token token, std::string_view line) {
     if (token == kTokenVertex || token == kTokenSeqend) return false;
@@ -66,6 +77,8 @@ class BlockCounter {
   }
 
   ReadingTally& tally_;
+  BlockContents* definitions_;
+  int32_t codeNumber_ = 0;
   bool codeLine_ = false;  // the line before was a value (the section's name)
   Token code_ = kTokenNone;
   bool inBlock_ = false;
@@ -84,7 +97,7 @@ ScanOutcome ScanSections(EntityContext& context, DxfLineReader& reader) {
 
 ScanOutcome ScanSections(EntityContext& context, DxfLineReader& reader, TablesReader tables, void* tablesContext) {
   ScanState state = ScanState::kLookingForZero;
-  BlockCounter blocks(context.reading.tally);
+  BlockCounter blocks(context.reading.tally, context.reading.blockContents.get());
   bool inBlocks = false;  // within the BLOCKS section
   std::string_view line;
   while (ReadTrimmedLine(reader, line)) {

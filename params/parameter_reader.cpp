@@ -152,6 +152,8 @@ void ReadParameters(ParameterRecord& p, SelectionLists& selection, ProfileFile& 
   p.SegmentoMacro = in.Integer("SegmentoMacro", 0);
   p.Altezza3D = in.Integer("Altezza3D", 0);
   p.EscludeBlocchi = in.Integer("EscludeBlocchi", 0);
+  p.explodeKeyPresent = !in.Text("EsplodiBlocchi").empty();
+  p.EsplodiBlocchi = in.Integer("EsplodiBlocchi", 0) == 1 ? 1 : 0;
   p.ArchiEllisse = in.Integer("ArchiEllisse", 8);
   p.UnitaMisura = in.Integer("UnitaMisura", 0);
   p.UnitaMisuraVal = in.Integer("UnitaMisuraVal", 0);

@@ -56,6 +56,11 @@ struct ParameterRecord {
   int32_t SplineArchi = 0;
   double SplineToll = 0.01;
   bool splineKeysPresent = false;
+  // Blocks drawn: 1 makes every INSERT of a block that no block table names
+  // draw the block's entities; anything else keeps blocks as references
+  // only, as the hosts always have. Written back only when the section has it.
+  int32_t EsplodiBlocchi = 0;
+  bool explodeKeyPresent = false;
   std::array<double, 4> Bordo{50.0, 50.0, 50.0, 50.0};  // Bordo1..Bordo4 of "Altro"
   std::array<AltroRow, 15> AltroRows;
 

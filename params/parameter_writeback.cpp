@@ -51,6 +51,7 @@ void WriteBackParameters(const ParameterRecord& p, ProfileFile& file, const std:
     file.WriteString(section, "SplineArchi", Decimal(p.SplineArchi));
     file.WriteString(section, "SplineToll", Exact(p.SplineToll));
   }
+  if (p.explodeKeyPresent) file.WriteString(section, "EsplodiBlocchi", Decimal(p.EsplodiBlocchi));
 }
 
 }  // namespace dxfelem

@@ -30,10 +30,26 @@ bool TextInputFile::Open(const std::string& path) {
   // The translation of line ends is done here, so the file is read as bytes.
   file_ = std::fopen(path.c_str(), "rb");
   if (file_ == nullptr) return false;
-  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize + kPadding);
+  if (!buffer_ || capacity_ < kBufferSize) {
+    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize + kPadding);
+    capacity_ = kBufferSize;
+  }
   position_ = length_ = 0;
   ended_ = false;
   return true;
+}
+
+void TextInputFile::OpenText(std::string_view text) {
+  Close();
+  if (!buffer_ || capacity_ < text.size()) {
+    capacity_ = text.size() > kBufferSize ? text.size() : kBufferSize;
+    buffer_ = std::make_unique_for_overwrite<char[]>(capacity_ + kPadding);
+  }
+  if (!text.empty()) std::memcpy(buffer_.get(), text.data(), text.size());
+  std::memset(buffer_.get() + text.size(), 0, kPadding);
+  position_ = 0;
+  length_ = text.size();
+  ended_ = true;
 }
 
 void TextInputFile::Close() {

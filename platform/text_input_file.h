@@ -21,6 +21,9 @@ class TextInputFile {
   TextInputFile& operator=(const TextInputFile&) = delete;
 
   bool Open(const std::string& path);
+  // The lines of a text in memory, read as those of a file holding it (the
+  // text is copied; its end is the file's end).
+  void OpenText(std::string_view text);
   bool IsOpen() const { return file_ != nullptr; }
   void Close();
   // Back to the first byte; false when the file cannot be positioned.
@@ -46,6 +49,7 @@ class TextInputFile {
 
   std::FILE* file_ = nullptr;
   std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;  // of the buffer, without its padding
   std::size_t position_ = 0;
   std::size_t length_ = 0;
   bool ended_ = false;  // Ctrl-Z seen, read error, or physical end

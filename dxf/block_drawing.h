@@ -1,0 +1,37 @@
+// An INSERT that draws its block (EsplodiBlocchi 1): the block's entities,
+// carried to where the INSERT places them (every place of an array), go
+// through the entity pass as the drawing's own entities do, numbered and
+// written where the INSERT stands. A nested INSERT of a block the tables do
+// not name draws its block too; one they name stays a call.
+#pragma once
+
+#include <string>
+
+#include "dxf/block_contents.h"
+#include "geometry/point3.h"
+
+namespace dxfelem {
+
+struct EntityContext;
+
+// What the INSERT reader read of the INSERT that places the block.
+struct BlockPlacement {
+  std::string layer;  // as read, before a face name is added
+  Point3 insertion;
+  Point3 scale{1.0, 1.0, 1.0};
+  double rotation = 0.0;  // degrees
+  Point3 extrusion{0.0, 0.0, 1.0};
+  int columns = 1;
+  int rows = 1;
+  double columnSpacing = 0.0;
+  double rowSpacing = 0.0;
+};
+
+// A block inserted within itself is drawn this deep, and no deeper.
+inline constexpr int kDeepestBlock = 16;
+
+// False when the drawing cannot go on: the entity pass failed on what the
+// block draws, or the drawing's blocks draw more than a conversion takes.
+bool DrawBlock(EntityContext& context, const BlockContent& block, const BlockPlacement& placement);
+
+}  // namespace dxfelem

@@ -1,0 +1,208 @@
+"""Checks the blocks an element file draws against ezdxf's own explosion of
+the INSERTs (Insert.virtual_entities() and multi_insert(), an independent
+implementation of the DXF reference's placement).
+
+    check_block_drawing.py make DRAWING.dxf
+        writes a drawing of blocks drawn rotated, scaled, mirrored, scaled
+        unevenly, arrayed, nested (a layer-0 entity and one on its own
+        layer), inserting themselves, and holding a block the settings name
+        (MAC).
+    check_block_drawing.py check DRAWING.dxf ELEMENTS.txt TOLERANCE
+        ELEMENTS.txt was converted with EsplodiBlocchi=1, Connect=0, Testo=0
+        and McrBlock1=MAC. Prints "within" when every point of every curve
+        ezdxf draws lies within TOLERANCE of an element, and every node of an
+        element within it of a curve; "outside ..." otherwise.
+    check_block_drawing.py count DRAWING.dxf [NAMED,...]
+        prints "KIND COUNT" per kind of entity the drawing's INSERTs of
+        blocks not named draw (nested ones drawn too, to a depth of 16).
+"""
+import math
+import sys
+
+import ezdxf
+from ezdxf import path as ezpath
+from ezdxf.math import Vec3
+
+DEEPEST = 16
+
+
+def make(target):
+    doc = ezdxf.new("R2000")
+    msp = doc.modelspace()
+    sq = doc.blocks.new("SQ", base_point=(1, 1))
+    sq.add_line((0, 0), (10, 0), dxfattribs={"layer": "0"})
+    sq.add_arc((5, 5), 3, 0, 90, dxfattribs={"layer": "0"})
+    sq.add_circle((2, 6), 1.5, dxfattribs={"layer": "0"})
+    sq.add_lwpolyline([(0, 2, 0.5), (4, 2, 0), (4, 4, -0.3), (0, 4, 0)], format="xyb", close=True,
+                      dxfattribs={"layer": "OWN"})
+    sq.add_ellipse((8, 6), major_axis=(2, 1), ratio=0.5, start_param=0.3, end_param=4.0)
+    nest = doc.blocks.new("NEST")
+    nest.add_blockref("SQ", (5, 5), dxfattribs={"rotation": 45, "layer": "0"})
+    nest.add_line((0, 0), (0, 8), dxfattribs={"layer": "0"})
+    nest.add_line((1, 0), (1, 8), dxfattribs={"layer": "OWN"})
+    selfish = doc.blocks.new("SELF")
+    selfish.add_line((0, 0), (4, 0))
+    selfish.add_blockref("SELF", (1, 1), dxfattribs={"xscale": 0.8, "yscale": 0.8, "rotation": 10})
+    doc.blocks.new("MAC").add_line((0, 0), (1, 1))
+    host = doc.blocks.new("HOST")
+    host.add_line((0, 0), (3, 0))
+    host.add_blockref("MAC", (2, 1), dxfattribs={"rotation": 30})
+    msp.add_blockref("SQ", (100, 0))
+    msp.add_blockref("SQ", (200, 0), dxfattribs={"rotation": 30, "xscale": 2, "yscale": 2, "zscale": 2})
+    msp.add_blockref("SQ", (300, 0), dxfattribs={"xscale": -1})
+    msp.add_blockref("SQ", (400, 0), dxfattribs={"xscale": 2, "yscale": 1, "rotation": 15})
+    arrayed = msp.add_blockref("SQ", (0, 100), dxfattribs={"rotation": 10})
+    arrayed.grid(size=(3, 2), spacing=(15, 20))  # 3 rows, 2 columns
+    msp.add_blockref("NEST", (0, 300), dxfattribs={"layer": "L2", "rotation": 20, "xscale": 1.5, "yscale": 1.5})
+    msp.add_blockref("SELF", (0, 500))
+    msp.add_blockref("HOST", (100, 500), dxfattribs={"rotation": 90})
+    doc.saveas(target)
+
+
+def drawn(entity, named, depth=0):
+    """What an entity draws: itself, or the entities of its block."""
+    if entity.dxftype() != "INSERT" or entity.dxf.name in named:
+        yield entity
+        return
+    places = entity.multi_insert() if entity.mcount > 1 else [entity]
+    for place in places:
+        for inner in place.virtual_entities():
+            if inner.dxftype() == "INSERT" and inner.dxf.name not in named and depth + 1 >= DEEPEST:
+                continue
+            yield from drawn(inner, named, depth + 1 if inner.dxftype() == "INSERT" else depth)
+
+
+def drawn_by_inserts(doc, named):
+    for entity in doc.modelspace():
+        if entity.dxftype() == "INSERT" and entity.dxf.name not in named:
+            yield from drawn(entity, named)
+
+
+def count(drawing, named):
+    counts = {}
+    for entity in drawn_by_inserts(ezdxf.readfile(drawing), named):
+        counts[entity.dxftype()] = counts.get(entity.dxftype(), 0) + 1
+    for kind in sorted(counts):
+        print(kind, counts[kind])
+
+
+def element_pieces(target):
+    """The segments and three-point arcs of an element file's elements."""
+    pieces, nodes, previous = [], [], None
+    for line in open(target, encoding="latin-1"):
+        fields = [f.strip() for f in line.split(",")]
+        code, node = fields[0], Vec3(float(fields[2]), float(fields[3]), float(fields[4]))
+        if code in ("MCR", "APL", "ISO"):
+            previous = None
+            continue
+        nodes.append(node)
+        if code == "MED":
+            middle = node
+            continue
+        if previous is not None:
+            pieces.append((previous, middle, node) if middle is not None else (previous, node))
+        middle = None
+        previous = None if code == "FIN" else node
+    return pieces, nodes
+
+
+def circle(a, b, c):
+    ab, ac = b - a, c - a
+    n = ab.cross(ac)
+    if n.magnitude_square == 0:
+        return None, math.inf
+    off = (n.cross(ab) * ac.magnitude_square + ac.cross(n) * ab.magnitude_square) / (2 * n.magnitude_square)
+    return a + off, off.magnitude
+
+
+def to_segment(q, a, b):
+    ab = b - a
+    ll = ab.magnitude_square
+    s = 0.0 if ll == 0 else max(0.0, min(1.0, (q - a).dot(ab) / ll))
+    return q.distance(a + ab * s)
+
+
+def to_piece(q, piece):
+    if len(piece) == 2:
+        return to_segment(q, *piece)
+    a, m, b = piece
+    if a.distance(b) < 1e-9:
+        # A full circle: its middle node lies opposite its start.
+        centre = (a + m) / 2
+        return abs(q.distance(centre) - a.distance(centre))
+    centre, r = circle(a, m, b)
+    if not math.isfinite(r) or r > 1e9:
+        return to_segment(q, a, b)
+    e1 = (a - centre) / r
+    n = (a - centre).cross(m - centre).normalize()
+    e2 = n.cross(e1)
+
+    def angle(p):
+        x = math.atan2((p - centre).dot(e2), (p - centre).dot(e1))
+        return x + 2 * math.pi if x < 0 else x
+
+    h = (q - centre).dot(n)
+    p = q - n * h
+    if angle(p) <= angle(b):
+        return math.hypot(h, p.distance(centre) - r)
+    return min(q.distance(a), q.distance(b))
+
+
+def box_of(points):
+    xs, ys = [p.x for p in points], [p.y for p in points]
+    return min(xs), min(ys), max(xs), max(ys)
+
+
+def box_distance(q, box):
+    dx = max(box[0] - q.x, 0.0, q.x - box[2])
+    dy = max(box[1] - q.y, 0.0, q.y - box[3])
+    return math.hypot(dx, dy)
+
+
+def piece_box(piece):
+    if len(piece) == 3:
+        a, m, b = piece
+        centre, r = ((a + m) / 2, a.distance(m) / 2) if a.distance(b) < 1e-9 else circle(a, m, b)
+        if math.isfinite(r) and r < 1e9:
+            return centre.x - r, centre.y - r, centre.x + r, centre.y + r
+    return box_of(piece)
+
+
+def nearest(q, items, distance):
+    """The least distance from q to the items (box, thing), boxes first."""
+    best = math.inf
+    for box, thing in items:
+        if box_distance(q, box) < best:
+            best = min(best, distance(q, thing))
+    return best
+
+
+def check(drawing, target, tolerance):
+    doc = ezdxf.readfile(drawing)
+    curves = []
+    for entity in doc.modelspace():
+        for piece in drawn(entity, {"MAC"}):
+            if piece.dxftype() in ("INSERT", "TEXT", "MTEXT", "POINT"):
+                continue
+            curves.append([Vec3(q) for q in ezpath.make_path(piece).flattening(0.002)])
+    pieces, nodes = element_pieces(target)
+    boxed_pieces = [(piece_box(piece), piece) for piece in pieces]
+    worst = 0.0
+    for points in curves:
+        for q in points:
+            worst = max(worst, nearest(q, boxed_pieces, to_piece))
+    # Every node on a curve: the curves as the polylines of their points.
+    segments = [(box_of([a, b]), (a, b)) for points in curves for a, b in zip(points, points[1:])]
+    for node in nodes:
+        worst = max(worst, nearest(node, segments, lambda q, ab: to_segment(q, *ab)) - 0.002)
+    print("within" if worst <= tolerance else f"outside: worst {worst:.5f}", f"curves {len(curves)}",
+          f"pieces {len(pieces)}")
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "make":
+        make(sys.argv[2])
+    elif sys.argv[1] == "count":
+        count(sys.argv[2], set(sys.argv[3].split(",")) if len(sys.argv) > 3 else set())
+    else:
+        check(sys.argv[2], sys.argv[3], float(sys.argv[4]))
