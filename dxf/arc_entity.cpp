@@ -35,7 +35,8 @@ bool ReadArcEntity(EntityContext& context, DxfLineReader& reader, Token firstCod
     }
   });
   const ParameterRecord& p = context.parameters;
-  const Placement placement = PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind);
+  const Placement placement =
+      PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind);
   if (!placement.kept) return true;
   if (p.Altezza3D == 1) centre.z += common.thickness;
   startAngle *= kTgRadiansPerDegree;

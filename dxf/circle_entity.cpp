@@ -20,7 +20,8 @@ bool ReadCircleEntity(EntityContext& context, DxfLineReader& reader, Token first
     }
   });
   const ParameterRecord& p = context.parameters;
-  const Placement placement = PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind);
+  const Placement placement =
+      PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind);
   if (!placement.kept) return true;
   if (p.Altezza3D == 1) centre.z += common.thickness;
   AddCircle(context.sink, CircleFormFor(p, context.selection, common.layer, radius), context.NextElementNumber(),

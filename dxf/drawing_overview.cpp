@@ -68,7 +68,8 @@ void Count(DrawingOverview& overview, const Entity& entity, double splineToleran
 
 bool IsBinary(TextInputFile& file) {
   char first[32];
-  const bool binary = file.ReadLine(first, sizeof first) > 0 && std::string_view(first).rfind("AutoCAD Binary DXF", 0) == 0;
+  const bool binary =
+      file.ReadLine(first, sizeof first) > 0 && std::string_view(first).rfind("AutoCAD Binary DXF", 0) == 0;
   file.Rewind();
   return binary;
 }
@@ -104,10 +105,9 @@ void ReadEntityValue(Entity& entity, int code, std::string_view value, double sp
 }  // namespace
 
 bool IsConvertedKindName(std::string_view kind) {
-  static constexpr std::string_view kConverted[] = {"LINE",   "3DLINE",   "POINT",  "CIRCLE",     "ARC",
-                                                    "ELLIPSE", "SOLID",   "TRACE",  "3DFACE",     "POLYLINE",
-                                                    "VERTEX",  "SEQEND",  "INSERT", "LWPOLYLINE", "ATTRIB",
-                                                    "TEXT",    "MTEXT"};
+  static constexpr std::string_view kConverted[] = {"LINE",   "3DLINE",     "POINT",  "CIRCLE",   "ARC",    "ELLIPSE",
+                                                    "SOLID",  "TRACE",      "3DFACE", "POLYLINE", "VERTEX", "SEQEND",
+                                                    "INSERT", "LWPOLYLINE", "ATTRIB", "TEXT",     "MTEXT"};
   for (const std::string_view converted : kConverted) {
     if (kind == converted) return true;
   }

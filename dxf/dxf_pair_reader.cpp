@@ -34,8 +34,8 @@ bool DxfPairReader::Next(int& code, std::string_view& value) {
   const std::string_view text = TrimmedValue(codeLine_);
   const auto parsed = std::from_chars(text.data(), text.data() + text.size(), code);
   if (text.empty() || parsed.ec != std::errc() || parsed.ptr != text.data() + text.size()) {
-    problem_ = "line " + std::to_string(lineNumber_) + ": \"" + std::string(text.substr(0, 40)) +
-               "\" is not a group code";
+    problem_ =
+        "line " + std::to_string(lineNumber_) + ": \"" + std::string(text.substr(0, 40)) + "\" is not a group code";
     return false;
   }
   if (!ReadWholeLine(valueLine_)) {

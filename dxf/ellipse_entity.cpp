@@ -27,7 +27,8 @@ bool ReadEllipseEntity(EntityContext& context, DxfLineReader& reader, Token firs
     }
   });
   const ParameterRecord& p = context.parameters;
-  const Placement placement = PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind);
+  const Placement placement =
+      PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind);
   if (!placement.kept) return true;
   if (p.Altezza3D == 1) centre.z += common.thickness;
   AddEllipse(context.sink, static_cast<long long>(p.ArchiEllisse) * 8, placement.face, centre, majorAxis, ratio,

@@ -32,7 +32,8 @@ bool ReadFaceEntity(EntityContext& context, DxfLineReader& reader, Token firstCo
   });
   const ParameterRecord& p = context.parameters;
   // The corners are given in drawing coordinates: the frame is not used.
-  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind).kept) return true;
+  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind).kept)
+    return true;
   if (p.Altezza3D == 1) {
     for (Point3& corner : corners) corner.z += common.thickness;
   }

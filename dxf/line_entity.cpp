@@ -46,7 +46,8 @@ bool ReadLineEntity(EntityContext& context, DxfLineReader& reader, Token firstCo
   });
   const ParameterRecord& p = context.parameters;
   // A line is given in drawing coordinates: its frame is not used.
-  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind).kept) return true;
+  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind).kept)
+    return true;
   if (p.Altezza3D == 1) ApplyThickness(common.extrusion, common.thickness, start, end);
   AddLine(context.sink, SegmentTarget::kNewElement, context.NextElementNumber(), start, end, common.layer);
   return true;

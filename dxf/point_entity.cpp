@@ -30,7 +30,8 @@ bool ReadPointEntity(EntityContext& context, DxfLineReader& reader, Token firstC
                [&](Token code) { return common.Take(code, reader) || TakePlacePoint(code, reader, point); });
   const ParameterRecord& p = context.parameters;
   // A point is carried by swapping its axes, not by the frame.
-  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind).kept) return true;
+  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind).kept)
+    return true;
   point = Permute(common.extrusion, point);
   if (p.Altezza3D == 1) point.z += common.thickness;
   AddPoint(context.sink, PointRole::kIsolated, context.NextElementNumber(), point, kPointValue, common.layer);

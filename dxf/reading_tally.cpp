@@ -24,6 +24,33 @@ void ReadingTally::LeaveOut(LeftOut reason, std::string_view kind, std::string_v
   Bump(counts, key);
 }
 
+void ReadingTally::CountBlockEntities(std::string_view block, long entities, std::vector<std::string> inserted) {
+  BlockEntities& counted = blocks_[std::string(block)];
+  counted.entities = entities;
+  counted.inserted = std::move(inserted);
+}
+
+long ReadingTally::EntitiesDrawnBy(std::string_view block, const std::function<bool(std::string_view)>& named) const {
+  constexpr int kDeepest = 16;
+  // By block and depth: a block met again at the same depth is counted once.
+  std::map<std::pair<std::string, int>, long> known;
+  std::function<long(std::string_view, int)> drawn = [&](std::string_view name, int depth) -> long {
+    const auto found = blocks_.find(name);
+    if (found == blocks_.end()) return 0;
+    const auto key = std::make_pair(std::string(name), depth);
+    if (const auto seen = known.find(key); seen != known.end()) return seen->second;
+    const BlockEntities& entry = found->second;
+    long count = entry.entities - static_cast<long>(entry.inserted.size());
+    for (const std::string& inner : entry.inserted) {
+      if (named(inner) || blocks_.find(inner) == blocks_.end()) ++count;
+      else if (depth + 1 < kDeepest) count += drawn(inner, depth + 1);
+    }
+    known[key] = count;
+    return count;
+  };
+  return drawn(block, 0);
+}
+
 void ReadingTally::ForEachRead(const std::function<void(std::string_view kind, long count)>& visit) const {
   Counts all = otherKinds_;
   for (std::size_t token = 0; token < ofToken_.size(); ++token) {
@@ -40,9 +67,8 @@ void ReadingTally::ForEachMade(const std::function<void(std::string_view kind, l
   for (const auto& [kind, count] : all) visit(kind, count);
 }
 
-void ReadingTally::ForEachLeftOut(
-    const std::function<void(LeftOut reason, std::string_view kind, std::string_view detail, long count)>& visit)
-    const {
+void ReadingTally::ForEachLeftOut(const std::function<void(LeftOut reason, std::string_view kind,
+                                                           std::string_view detail, long count)>& visit) const {
   for (std::size_t reason = 0; reason < kLeftOutReasons; ++reason) {
     for (const auto& [key, count] : leftOut_[reason]) {
       const std::size_t split = key.find('\0');
@@ -60,14 +86,26 @@ struct KindNames {
   std::array<std::string_view, 256> byToken{};
   KindNames() {
     byToken.fill("?");
-    constexpr std::pair<Token, std::string_view> kNames[] = {
-        {kTokenLine, "LINE"},       {kToken3dline, "3DLINE"},     {kTokenPoint, "POINT"},
-        {kTokenCircle, "CIRCLE"},   {kTokenArc, "ARC"},           {kTokenSolid, "SOLID"},
-        {kTokenTrace, "TRACE"},     {kToken3dface, "3DFACE"},     {kTokenShape, "SHAPE"},
-        {kTokenEllipse, "ELLIPSE"}, {kTokenDimension, "DIMENSION"}, {kTokenText, "TEXT"},
-        {kTokenMtext, "MTEXT"},     {kTokenAttdef, "ATTDEF"},     {kTokenAttrib, "ATTRIB"},
-        {kTokenInsert, "INSERT"},   {kTokenPolyline, "POLYLINE"}, {kTokenVertex, "VERTEX"},
-        {kTokenSeqend, "SEQEND"},   {kTokenLwpolyline, "LWPOLYLINE"}};
+    constexpr std::pair<Token, std::string_view> kNames[] = {{kTokenLine, "LINE"},
+                                                             {kToken3dline, "3DLINE"},
+                                                             {kTokenPoint, "POINT"},
+                                                             {kTokenCircle, "CIRCLE"},
+                                                             {kTokenArc, "ARC"},
+                                                             {kTokenSolid, "SOLID"},
+                                                             {kTokenTrace, "TRACE"},
+                                                             {kToken3dface, "3DFACE"},
+                                                             {kTokenShape, "SHAPE"},
+                                                             {kTokenEllipse, "ELLIPSE"},
+                                                             {kTokenDimension, "DIMENSION"},
+                                                             {kTokenText, "TEXT"},
+                                                             {kTokenMtext, "MTEXT"},
+                                                             {kTokenAttdef, "ATTDEF"},
+                                                             {kTokenAttrib, "ATTRIB"},
+                                                             {kTokenInsert, "INSERT"},
+                                                             {kTokenPolyline, "POLYLINE"},
+                                                             {kTokenVertex, "VERTEX"},
+                                                             {kTokenSeqend, "SEQEND"},
+                                                             {kTokenLwpolyline, "LWPOLYLINE"}};
     for (const auto& [token, name] : kNames) byToken[token] = name;
   }
 };

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dxf/keyword_table.h"
 
@@ -62,13 +63,18 @@ class ReadingTally {
   long SettledSoFar() const { return leftOutSoFar_ + madeSoFar_; }
 
   // The entities a block definition holds (its own, not those of the
-  // blocks it inserts); the count of a block defined twice is the last.
-  void CountBlockEntities(std::string_view block, long entities) { blockEntities_[std::string(block)] = entities; }
+  // blocks it inserts) and the blocks its INSERTs name; a block defined
+  // twice counts by its last definition.
+  void CountBlockEntities(std::string_view block, long entities, std::vector<std::string> inserted);
   // -1 for a block that no definition of the drawing named.
   long EntitiesOfBlock(std::string_view block) const {
-    const auto found = blockEntities_.find(block);
-    return found != blockEntities_.end() ? found->second : -1;
+    const auto found = blocks_.find(block);
+    return found != blocks_.end() ? found->second.entities : -1;
   }
+  // The entities an INSERT of the block would draw if blocks were drawn:
+  // its own, and those of the blocks it inserts that `named` does not name
+  // (16 deep), where an INSERT of a named block is one entity, a call.
+  long EntitiesDrawnBy(std::string_view block, const std::function<bool(std::string_view)>& named) const;
 
   // Every kind read with its count, in the order of the names.
   void ForEachRead(const std::function<void(std::string_view kind, long count)>& visit) const;
@@ -86,7 +92,11 @@ class ReadingTally {
   std::array<long, 256> madeOfToken_{};
   Counts otherKinds_;
   Counts made_;
-  Counts blockEntities_;
+  struct BlockEntities {
+    long entities = 0;
+    std::vector<std::string> inserted;
+  };
+  std::map<std::string, BlockEntities, std::less<>> blocks_;
   long leftOutSoFar_ = 0;
   long madeSoFar_ = 0;
   // Per reason, keyed by the kind and the detail (joined by a NUL byte).

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dxf/block_contents.h"
 #include "dxf/entity_context.h"
@@ -40,15 +41,20 @@ class BlockCounter {
     }
     if (definitions_ != nullptr) definitions_->Pair(codeNumber_, line);
     if (code_ == kGroup0) {
+      inInsert_ = false;
       if (token == kTokenBlock || token == kTokenEndblk) {
         CloseCount();
         inBlock_ = token == kTokenBlock;
       } else if (inBlock_ && IsEntity(token, line)) {
         ++entities_;
+        inInsert_ = token == kTokenInsert;
       }
     } else if (code_ == kGroup2 && inBlock_ && !named_) {
       name_ = line;
       named_ = true;
+    } else if (code_ == kGroup2 && inInsert_) {
+      inserted_.emplace_back(line);
+      inInsert_ = false;
     }
   }
   // The section's end.
@@ -59,7 +65,8 @@ class BlockCounter {
 
  private:
   void CloseCount() {
-    if (inBlock_ && named_) tally_.CountBlockEntities(name_, entities_);
+    if (inBlock_ && named_) tally_.CountBlockEntities(name_, entities_, std::move(inserted_));
+    inserted_.clear();
     inBlock_ = false;
     named_ = false;
     entities_ = 0;
@@ -82,6 +89,8 @@ class BlockCounter {
   bool codeLine_ = false;  // the line before was a value (the section's name)
   Token code_ = kTokenNone;
   bool inBlock_ = false;
+  bool inInsert_ = false;              // an INSERT whose block is not named yet
+  std::vector<std::string> inserted_;  // the blocks the block's INSERTs name
   bool named_ = false;
   std::string name_;
   long entities_ = 0;

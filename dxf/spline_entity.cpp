@@ -34,7 +34,8 @@ bool ReadSplineEntity(EntityContext& context, DxfLineReader& reader, Token first
     return group != 0 && spline.Take(group, ReadDouble(reader));
   });
   const ParameterRecord& p = context.parameters;
-  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind).kept) return true;
+  if (!PlaceEntity(p, common.layer, common.extrusion, context.reading.tally, context.reading.entityKind).kept)
+    return true;
   // A curve that cannot be followed makes nothing, like any entity the
   // hosts cannot use; the tool's skip summary says why.
   // The drawing's splines share one budget of arcs, so that a few hostile

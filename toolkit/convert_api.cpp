@@ -20,8 +20,7 @@ int32_t RunFramedConversion(dxfelem::ConversionJob& job, dxfelem::ProfileFile& f
   return dxfelem::RunEntryFrame(&record, nullptr, done, [&] {
     dxfelem::ReplaceBlockTables();
     dxfelem::StatusInfo status = dxfelem::RunConversion(job, file, section, dxfelem::InchFlagSource::kJob);
-    const dxfelem::CallOutcome outcome =
-        status.ok() ? dxfelem::CallOutcome::kSucceeded : dxfelem::CallOutcome::kFailed;
+    const dxfelem::CallOutcome outcome = status.ok() ? dxfelem::CallOutcome::kSucceeded : dxfelem::CallOutcome::kFailed;
     return dxfelem::CallResult{outcome, std::move(status)};
   });
 }
@@ -50,7 +49,8 @@ void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const 
   if (record.hasFileName == 1) report.file.assign(record.fileName, strnlen(record.fileName, sizeof record.fileName));
   report.message = dxfelem::ConversionMessage(report.ok, record.errorCode, report.file, dxfFile, outputFile);
   dxfelem::DescribeReading(job->reading.tally, report);
-  for (const auto& [layer, counts] : job->writtenPerLayer) report.layers.push_back({layer, counts.first, counts.second});
+  for (const auto& [layer, counts] : job->writtenPerLayer)
+    report.layers.push_back({layer, counts.first, counts.second});
   WarnOfHugeOutputs(job->parameters, report);
 }
 
@@ -67,8 +67,8 @@ DXFELEM_API dxfelem_report* dxfelem_check_output(const char* output, const char*
                                                  const dxfelem_settings* settings) {
   return dxfelem::NewReport(
       [&](dxfelem::ToolReport& report) {
-        report.ok = dxfelem::PassesGuards(dxfelem::CText(output), dxfelem::CText(what), dxfelem::CText(dxf),
-                                          settings, report);
+        report.ok =
+            dxfelem::PassesGuards(dxfelem::CText(output), dxfelem::CText(what), dxfelem::CText(dxf), settings, report);
       },
       [&](dxfelem::ToolReport& report) {
         report.code = -1;
@@ -84,8 +84,7 @@ DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, co
         const std::string outputFile = dxfelem::CText(out);
         if (!dxfelem::PassesGuards(outputFile, "element file", dxfFile, settings, report)) return;
         dxfelem::ProfileFile file = dxfelem_settings::Open(settings);
-        ConvertInto(report, dxfFile, outputFile, file, settings != nullptr ? settings->Section() : std::string(),
-                    done);
+        ConvertInto(report, dxfFile, outputFile, file, settings != nullptr ? settings->Section() : std::string(), done);
       },
       [&](dxfelem::ToolReport& report) { RanOutOfMemory(report, "the conversion of " + dxfelem::CText(dxf)); });
 }

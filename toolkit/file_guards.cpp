@@ -19,8 +19,10 @@ bool IsSameFile(const std::string& a, const std::string& b) {
 std::string OutputRefusal(const std::string& output, const std::string& what, const std::string& dxfFile,
                           const std::string& parameterFile) {
   if (output.empty()) return "the " + what + " needs a name";
-  if (IsSameFile(output, dxfFile)) return "the " + what + " " + output + " is the drawing " + dxfFile + ": it would replace it";
-  if (IsSameFile(output, parameterFile)) return "the " + what + " " + output + " is the parameter file: it would replace it";
+  if (IsSameFile(output, dxfFile))
+    return "the " + what + " " + output + " is the drawing " + dxfFile + ": it would replace it";
+  if (IsSameFile(output, parameterFile))
+    return "the " + what + " " + output + " is the parameter file: it would replace it";
   return {};
 }
 
@@ -39,8 +41,7 @@ std::string ParameterFileRefusal(const std::string& parameterFile, const std::st
   const std::uintmax_t size = std::filesystem::file_size(parameterFile, error);
   if (!error && size > static_cast<std::uintmax_t>(kLargestProfileBytes)) {
     return "the parameter file " + parameterFile + " is larger than " +
-           std::to_string(kLargestProfileBytes / (1024 * 1024)) + " MiB, more than a parameter file can be" +
-           unchanged;
+           std::to_string(kLargestProfileBytes / (1024 * 1024)) + " MiB, more than a parameter file can be" + unchanged;
   }
   std::FILE* file = std::fopen(parameterFile.c_str(), "rb");
   if (file == nullptr) {
@@ -52,7 +53,8 @@ std::string ParameterFileRefusal(const std::string& parameterFile, const std::st
   const bool failed = std::ferror(file) != 0;
   const int readError = errno;
   std::fclose(file);
-  if (failed) return "cannot read the parameter file " + parameterFile + " (" + std::strerror(readError) + ")" + unchanged;
+  if (failed)
+    return "cannot read the parameter file " + parameterFile + " (" + std::strerror(readError) + ")" + unchanged;
   if (!HasIniSection(contents, section)) {
     warnings.push_back(parameterFile + " has no section [" + section +
                        "]: the default settings are used, and the section is added to the file");

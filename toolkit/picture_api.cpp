@@ -20,7 +20,8 @@ bool ReadElements(const std::string& elementFile, bool force, std::vector<dxfele
   if (!force) {
     const dxfelem::ElementFileCheck check = dxfelem::CheckElementFile(elementFile, {});
     if (check.readable && !check.firstProblem.empty()) {
-      report.message = elementFile + " is not an element file: " + check.firstProblem + " (forced, what can be read is drawn)";
+      report.message =
+          elementFile + " is not an element file: " + check.firstProblem + " (forced, what can be read is drawn)";
       return false;
     }
   }
@@ -66,7 +67,9 @@ DXFELEM_API dxfelem_report* dxfelem_preview(const char* file, const char* svg, i
             !ReadElements(elementFile, force != 0, elements, report)) {
           return;
         }
-        dxfelem::DeliverDocument(dxfelem::SvgPreview(elements, elementFile), output, output.empty() ? "drew " + elementFile : "drew " + elementFile + " into " + output, report);
+        dxfelem::DeliverDocument(dxfelem::SvgPreview(elements, elementFile), output,
+                                 output.empty() ? "drew " + elementFile : "drew " + elementFile + " into " + output,
+                                 report);
       },
       [&](dxfelem::ToolReport& report) { NoMemory(report, file); });
 }
@@ -77,14 +80,15 @@ DXFELEM_API dxfelem_report* dxfelem_todxf(const char* file, const char* dxf, int
         const std::string elementFile = dxfelem::CText(file);
         const std::string output = dxfelem::CText(dxf);
         std::vector<dxfelem::FileElement> elements;
-        if (!MayWrite(output, "DXF", elementFile, report) ||
-            !ReadElements(elementFile, force != 0, elements, report)) {
+        if (!MayWrite(output, "DXF", elementFile, report) || !ReadElements(elementFile, force != 0, elements, report)) {
           return;
         }
         std::vector<std::string> renamed;
         std::string document = dxfelem::DxfExport(elements, renamed);
         for (std::string& change : renamed) report.warnings.push_back(std::move(change));
-        dxfelem::DeliverDocument(std::move(document), output, output.empty() ? "wrote " + elementFile + " as DXF" : "wrote " + elementFile + " as " + output, report);
+        dxfelem::DeliverDocument(
+            std::move(document), output,
+            output.empty() ? "wrote " + elementFile + " as DXF" : "wrote " + elementFile + " as " + output, report);
       },
       [&](dxfelem::ToolReport& report) { NoMemory(report, file); });
 }

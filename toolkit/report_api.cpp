@@ -5,7 +5,9 @@ extern "C" {
 
 DXFELEM_API void dxfelem_report_free(dxfelem_report* report) { delete report; }
 DXFELEM_API int dxfelem_report_ok(const dxfelem_report* report) { return report != nullptr && report->report.ok; }
-DXFELEM_API int dxfelem_report_code(const dxfelem_report* report) { return report != nullptr ? report->report.code : -1; }
+DXFELEM_API int dxfelem_report_code(const dxfelem_report* report) {
+  return report != nullptr ? report->report.code : -1;
+}
 DXFELEM_API const char* dxfelem_report_message(const dxfelem_report* report) {
   return report != nullptr ? report->report.message.c_str() : "";
 }

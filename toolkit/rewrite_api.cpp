@@ -66,7 +66,8 @@ std::string RewriteMessage(bool done, int32_t errorCode, const std::string& name
       return "the operation cannot be done on a profile of the layer; " + elementFile + " was left as it was (code 49)";
     case DXFELEM_E_FILE: return "cannot read or write " + named + " (code 8)";
     case DXFELEM_E_MEMORY_OR_ENTITIES: return "not enough memory to read " + elementFile + " (code 4)";
-    default: return done ? "rewrote " + elementFile : "the rewriting of " + elementFile + " stopped on an internal error";
+    default:
+      return done ? "rewrote " + elementFile : "the rewriting of " + elementFile + " stopped on an internal error";
   }
 }
 
@@ -83,8 +84,8 @@ DXFELEM_API dxfelem_report* dxfelem_check_element_file(const char* file) {
         report.code = report.ok ? 0 : -1;
         report.file = path;
         report.message = !check.readable ? "cannot read " + path
-                         : report.ok     ? path + " is an element file of " + std::to_string(check.elements) + " elements"
-                                         : path + " is not an element file: " + check.firstProblem;
+                         : report.ok ? path + " is an element file of " + std::to_string(check.elements) + " elements"
+                                     : path + " is not an element file: " + check.firstProblem;
       },
       [&](dxfelem::ToolReport& report) {
         report.code = -1;

@@ -20,7 +20,7 @@ dxfelem::ProfileFile dxfelem_settings::Open(const dxfelem_settings* settings) {
 }
 
 std::optional<dxfelem::ProfileFile> dxfelem_settings::OpenToRead(const dxfelem_settings* settings,
-                                                                  dxfelem::ToolReport& report) {
+                                                                 dxfelem::ToolReport& report) {
   if (settings != nullptr && settings->inMemory) return Open(settings);
   const std::string parameterFile = settings != nullptr ? settings->path : std::string();
   if (parameterFile.empty()) return dxfelem::ProfileFile(std::string());
@@ -42,8 +42,8 @@ bool dxfelem::PassesGuards(const std::string& output, const std::string& what, c
   const std::string parameterFile = settings != nullptr ? settings->path : std::string();
   std::string refusal = OutputRefusal(output, what, dxf, parameterFile);
   if (refusal.empty()) {
-    refusal = ParameterFileRefusal(parameterFile, settings != nullptr ? settings->Section() : std::string(),
-                                   report.warnings);
+    refusal =
+        ParameterFileRefusal(parameterFile, settings != nullptr ? settings->Section() : std::string(), report.warnings);
   }
   if (refusal.empty()) return true;
   report.code = -1;

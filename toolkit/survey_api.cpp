@@ -81,8 +81,7 @@ void ListBlocks(const dxfelem::DrawingOverview& overview, dxfelem::DrawingFacts&
   }
 }
 
-void Describe(const dxfelem::DrawingOverview& overview, const LeavingSettings& settings,
-              dxfelem::DrawingFacts& facts) {
+void Describe(const dxfelem::DrawingOverview& overview, const LeavingSettings& settings, dxfelem::DrawingFacts& facts) {
   facts.problem = overview.problem;
   facts.version = overview.version;
   facts.insUnits = overview.insUnits;
@@ -104,9 +103,9 @@ bool Readable(const dxfelem::DrawingOverview& overview, const std::string& dxfFi
   if (overview.readable && !overview.binary) return true;
   report.file = dxfFile;
   report.code = overview.binary ? DXFELEM_E_NOT_DXF : DXFELEM_E_FILE;
-  report.message = overview.binary
-                       ? dxfFile + " is a binary DXF: only DXF in text form is read; save it as DXF in text form (ASCII)"
-                       : "cannot read " + dxfFile;
+  report.message =
+      overview.binary ? dxfFile + " is a binary DXF: only DXF in text form is read; save it as DXF in text form (ASCII)"
+                      : "cannot read " + dxfFile;
   return false;
 }
 
@@ -190,7 +189,8 @@ DXFELEM_API int dxfelem_report_units(const dxfelem_report* report, int which) {
 }
 DXFELEM_API int dxfelem_report_extents(const dxfelem_report* report, double* xyxy) {
   if (report == nullptr || !report->report.facts.hasExtents) return 0;
-  if (xyxy != nullptr) std::copy(std::begin(report->report.facts.extents), std::end(report->report.facts.extents), xyxy);
+  if (xyxy != nullptr)
+    std::copy(std::begin(report->report.facts.extents), std::end(report->report.facts.extents), xyxy);
   return 1;
 }
 DXFELEM_API size_t dxfelem_report_table_layer_count(const dxfelem_report* report) {
@@ -229,9 +229,8 @@ DXFELEM_API size_t dxfelem_report_layer_left_out_count(const dxfelem_report* rep
   return report != nullptr ? report->report.facts.leftOutOnLayers.size() : 0;
 }
 DXFELEM_API const char* dxfelem_report_layer_left_out_layer(const dxfelem_report* report, size_t index) {
-  return index < dxfelem_report_layer_left_out_count(report)
-             ? report->report.facts.leftOutOnLayers[index].layer.c_str()
-             : "";
+  return index < dxfelem_report_layer_left_out_count(report) ? report->report.facts.leftOutOnLayers[index].layer.c_str()
+                                                             : "";
 }
 DXFELEM_API const char* dxfelem_report_layer_left_out_what(const dxfelem_report* report, size_t index) {
   return index < dxfelem_report_layer_left_out_count(report)

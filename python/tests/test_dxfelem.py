@@ -91,7 +91,9 @@ class ConvertTest(unittest.TestCase):
         report = dxfelem.convert(self.path("d.dxf"), self.path("o.txt"))
         self.assertEqual(report.read, {"HATCH": 1, "INSERT": 1, "LINE": 1})
         self.assertEqual([(left.count, left.what) for left in report.left_out],
-                         [(1, "HATCH"), (1, "INSERT of block DOOR (the drawing does not define it)")])
+                         [(1, "HATCH"), (1, "INSERT")])
+        self.assertEqual(report.left_out[1].why,
+                         "block DOOR is defined nowhere in the drawing, nor named in McrBlock, SubBlock or OprBlock")
         self.assertEqual(report.made, {"LINE": 1})
         self.assertEqual(report.layers, {"L": (1, 2)})
         # info asks the same of a trial conversion, and writes nothing.
