@@ -1,6 +1,7 @@
 #include "conversion/read_step.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 
@@ -25,9 +26,8 @@ StatusInfo ReadDxfDrawing(ConversionJob& job) {
   // passed, and what they may draw is bounded by the drawing's size.
   if (job.parameters.EsplodiBlocchi == 1) {
     job.reading.blockContents = std::make_unique<BlockContents>();
-    const std::uintmax_t quarter = unknown ? 0 : size / 4;
-    job.reading.drawnEntitiesLeft =
-        quarter > kMostDrawnEntities ? static_cast<std::size_t>(quarter) : kMostDrawnEntities;
+    const std::uintmax_t bytes = unknown ? 0 : std::min<std::uintmax_t>(size, SIZE_MAX);
+    job.reading.drawnEntitiesLeft = bytes > kMostDrawnEntities ? static_cast<std::size_t>(bytes) : kMostDrawnEntities;
   }
   DxfLineReader reader(file);
   ElementSink sink = job.Sink();

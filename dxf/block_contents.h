@@ -27,8 +27,8 @@ struct BlockContent {
 };
 
 // The entities, and places of arrays, the drawn blocks of one drawing may
-// give at least (more for a drawing of more than four times as many bytes).
-inline constexpr std::size_t kMostDrawnEntities = 5000000;
+// give: one per byte of the drawing, and never fewer than this.
+inline constexpr std::size_t kMostDrawnEntities = 1000000;
 
 class BlockContents {
  public:

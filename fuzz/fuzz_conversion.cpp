@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   static const std::string kSettings =
       "[F]\nConnect=1\nIniConnect=1\nTollerance=0.5\nRadiusMin=2\nArchiEllisse=2\nAltezza3D=1\n"
-      "McrBlock1=B1;\nMcrLayer1=CUT,1050;\nLavLayer1=DRILL,90;\nDecimaliTxt=4\nSplineArchi=1\n";
+      "McrBlock1=B1;\nMcrLayer1=CUT,1050;\nLavLayer1=DRILL,90;\nDecimaliTxt=4\nSplineArchi=1\nEsplodiBlocchi=1\n";
   const std::string dxf = dxfelem::fuzz::WriteInput("in.dxf", data, size);
   const std::string ini =
       dxfelem::fuzz::WriteInput("p.ini", reinterpret_cast<const uint8_t*>(kSettings.data()), kSettings.size());
