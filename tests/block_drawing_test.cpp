@@ -116,6 +116,50 @@ TEST_F(BlockDrawing, NestingArraysAndSelfInsertion) {
   EXPECT_EQ(self.find("INI 0.000 16.000 SSide1"), std::string::npos);
 }
 
+// Every kind drawn through an INSERT (at (10, 0), turned a quarter,
+// doubled) gives the element file of the same entity written where the
+// INSERT places it: p goes to (10 - 2 p.y, 2 p.x).
+TEST_F(BlockDrawing, EveryKindAsIfWrittenInPlace) {
+  const struct {
+    const char* kind;
+    std::string inBlock;
+    std::string inPlace;
+  } kCases[] = {
+      {"TEXT", "0\nTEXT\n8\nT\n10\n1\n20\n0\n40\n2\n50\n0\n1\nAB\n",
+       "0\nTEXT\n8\nT\n10\n10\n20\n2\n40\n4\n50\n90\n1\nAB\n"},
+      {"MTEXT", "0\nMTEXT\n8\nT\n10\n1\n20\n0\n40\n2\n11\n1\n21\n0\n1\nAB\n",
+       "0\nMTEXT\n8\nT\n10\n10\n20\n2\n40\n4\n11\n0\n21\n2\n1\nAB\n"},
+      {"POINT", "0\nPOINT\n8\nP\n10\n1\n20\n2\n", "0\nPOINT\n8\nP\n10\n6\n20\n2\n"},
+      {"SOLID", "0\nSOLID\n8\nS\n10\n0\n20\n0\n11\n1\n21\n0\n12\n0\n22\n1\n13\n1\n23\n1\n",
+       "0\nSOLID\n8\nS\n10\n10\n20\n0\n11\n10\n21\n2\n12\n8\n22\n0\n13\n8\n23\n2\n"},
+      {"3DFACE", "0\n3DFACE\n8\nF\n10\n0\n20\n0\n11\n1\n21\n0\n12\n1\n22\n1\n13\n0\n23\n1\n",
+       "0\n3DFACE\n8\nF\n10\n10\n20\n0\n11\n10\n21\n2\n12\n8\n22\n2\n13\n8\n23\n0\n"},
+      {"CIRCLE", "0\nCIRCLE\n8\nC\n10\n1\n20\n1\n40\n0.5\n", "0\nCIRCLE\n8\nC\n10\n8\n20\n2\n40\n1\n"},
+      {"ARC", "0\nARC\n8\nC\n10\n0\n20\n0\n40\n1\n50\n0\n51\n90\n",
+       "0\nARC\n8\nC\n10\n10\n20\n0\n40\n2\n50\n90\n51\n180\n"},
+      {"ELLIPSE", "0\nELLIPSE\n8\nE\n10\n1\n20\n0\n11\n1\n21\n0\n40\n0.5\n41\n0\n42\n6.283185307179586\n",
+       "0\nELLIPSE\n8\nE\n10\n10\n20\n2\n11\n0\n21\n2\n40\n0.5\n41\n0\n42\n6.283185307179586\n"},
+      {"LWPOLYLINE", "0\nLWPOLYLINE\n8\nW\n10\n0\n20\n0\n42\n0.5\n10\n1\n20\n0\n10\n1\n20\n1\n",
+       "0\nLWPOLYLINE\n8\nW\n10\n10\n20\n0\n42\n0.5\n10\n10\n20\n2\n10\n8\n20\n2\n"},
+      {"POLYLINE",
+       "0\nPOLYLINE\n8\nH\n66\n1\n70\n8\n0\nVERTEX\n10\n0\n20\n0\n30\n1\n0\nVERTEX\n10\n1\n20\n1\n0\nSEQEND\n",
+       "0\nPOLYLINE\n8\nH\n66\n1\n70\n8\n0\nVERTEX\n10\n10\n20\n0\n30\n2\n0\nVERTEX\n10\n8\n20\n2\n0\nSEQEND\n"},
+      {"INSERT of a named block", "0\nINSERT\n8\nM\n2\nMAC\n10\n1\n20\n1\n",
+       "0\nINSERT\n8\nM\n2\nMAC\n10\n8\n20\n2\n41\n2\n42\n2\n43\n2\n50\n90\n"},
+  };
+  const std::string settings = std::string(kSettings) + "McrBlock1=MAC;\nAltezza3D=1\n";
+  for (const auto& [kind, inBlock, inPlace] : kCases) {
+    const std::string drawn = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nK\n10\n0\n20\n0\n" + inBlock +
+                              "0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\nI\n2\nK\n10\n10\n41\n2\n"
+                              "42\n2\n43\n2\n50\n90\n0\nENDSEC\n0\nEOF\n";
+    ASSERT_EQ(ConvertFile(drawn, settings), 1) << kind;
+    const std::string throughInsert = Output();
+    ASSERT_EQ(ConvertFile("0\nSECTION\n2\nENTITIES\n" + inPlace + "0\nENDSEC\n0\nEOF\n", settings), 1) << kind;
+    EXPECT_EQ(throughInsert, Output()) << kind;
+    EXPECT_FALSE(throughInsert.empty()) << kind;
+  }
+}
+
 // Without the setting (absent, 0 or anything but 1) a block is not drawn,
 // and the key is written back only by a section that has it.
 TEST_F(BlockDrawing, TheSettingIsOneOrNothing) {
@@ -150,7 +194,8 @@ TEST_F(BlockDrawing, EveryPlacementAsEzdxfExplodesIt) {
   const std::string script = test::Quoted(DXFELEM_SOURCE_DIR "/tests/support/check_block_drawing.py");
   const std::string drawing = dir().File("blocks.dxf");
   ASSERT_EQ(std::system(("/usr/bin/python3 " + script + " make " + test::Quoted(drawing)).c_str()), 0);
-  const std::string ini = dir().Write("b.ini", "[S]\nEsplodiBlocchi=1\nConnect=0\nTesto=0\nMcrBlock1=MAC;\n");
+  const std::string ini =
+      dir().Write("b.ini", "[S]\nEsplodiBlocchi=1\nConnect=0\nTesto=0\nSplineArchi=1\nMcrBlock1=MAC;\n");
   const std::string out = dir().File("blocks.txt");
   const std::string settings = " --params " + test::Quoted(ini) + " --section S --quiet";
   ASSERT_EQ(test::RunTool("convert " + test::Quoted(drawing) + " " + test::Quoted(out) + settings).exitStatus, 0);

@@ -8,8 +8,8 @@ implementation of the DXF reference's placement).
         layer), inserting themselves, and holding a block the settings name
         (MAC).
     check_block_drawing.py check DRAWING.dxf ELEMENTS.txt TOLERANCE
-        ELEMENTS.txt was converted with EsplodiBlocchi=1, Connect=0, Testo=0
-        and McrBlock1=MAC. Prints "within" when every point of every curve
+        ELEMENTS.txt was converted with EsplodiBlocchi=1, Connect=0, Testo=0,
+        SplineArchi=1 and McrBlock1=MAC. Prints "within" when every point of every curve
         ezdxf draws lies within TOLERANCE of an element, and every node of an
         element within it of a curve; "outside ..." otherwise.
     check_block_drawing.py count DRAWING.dxf [NAMED,...]
@@ -36,6 +36,9 @@ def make(target):
     sq.add_lwpolyline([(0, 2, 0.5), (4, 2, 0), (4, 4, -0.3), (0, 4, 0)], format="xyb", close=True,
                       dxfattribs={"layer": "OWN"})
     sq.add_ellipse((8, 6), major_axis=(2, 1), ratio=0.5, start_param=0.3, end_param=4.0)
+    heavy = sq.add_polyline2d([(6, 0), (9, 0), (9, 2)], dxfattribs={"layer": "OWN"})
+    heavy.vertices[0].dxf.bulge = 0.4
+    sq.add_open_spline([(0, 8), (2, 10), (5, 9), (7, 11)], degree=3)
     nest = doc.blocks.new("NEST")
     nest.add_blockref("SQ", (5, 5), dxfattribs={"rotation": 45, "layer": "0"})
     nest.add_line((0, 0), (0, 8), dxfattribs={"layer": "0"})
