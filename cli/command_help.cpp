@@ -51,6 +51,15 @@ constexpr Help kHelp[] = {
      "the start of every profile along its direction. A file that is not an\n"
      "element file is refused unless --force.\n\n"
      "example: dxfelem preview panel.txt -o panel.svg\n"},
+    {"check",
+     "usage: dxfelem check IN.dxf [--params FILE.ini --section NAME] [--min-length L] [--json]\n\n"
+     "Converts the drawing in memory with the settings (nothing is written) and tells\n"
+     "per layer what a machine would meet: profiles left open after chaining (their\n"
+     "ends, the nearest end of another piece, and the Tollerance that would close\n"
+     "them), pieces cut twice (on one layer, and across layers), pieces shorter than\n"
+     "L (ten times Tollerance by default), and $INSUNITS the settings do not fit. It\n"
+     "ends with one line per kind of finding. Exit status 3 when something was found.\n\n"
+     "example: dxfelem check panel.dxf --params cam.ini --section Panel\n"},
     {"todxf",
      "usage: dxfelem todxf FILE.txt [-o OUT.dxf] [--force]\n\n"
      "Writes an element file back as a plain DXF: LINE, ARC, CIRCLE, POINT and\n"

@@ -17,6 +17,7 @@ const char* const kUsage =
     "       dxfelem preview FILE.txt [-o FILE.svg] [--force]\n"
     "       dxfelem info IN.dxf [--params FILE.ini --section NAME] [--json]\n"
     "       dxfelem todxf FILE.txt [-o OUT.dxf] [--force]\n"
+    "       dxfelem check IN.dxf [--params FILE.ini --section NAME] [--min-length L] [--json]\n"
     "       dxfelem --help | --version\n"
     "\n"
     "convert   turns a DXF drawing into an element file. The settings come from\n"
@@ -47,6 +48,10 @@ const char* const kUsage =
     "          conversion with the settings would skip, and why.\n"
     "todxf     writes an element file back as a plain DXF (LINE, ARC, CIRCLE,\n"
     "          POINT, INSERT on the elements' layers) for any CAD program.\n"
+    "check     tells what a machine would meet in the converted drawing: open\n"
+    "          profiles (and the Tollerance that closes them), pieces cut twice,\n"
+    "          pieces shorter than L, units the settings do not fit. Exit 3 when\n"
+    "          something was found.\n"
     "preview   draws an element file as SVG: every layer in its colour, arcs\n"
     "          as arcs, holes as circles, open profiles dashed, the start of\n"
     "          every profile an arrow along its direction.\n"
@@ -57,7 +62,8 @@ const char* const kUsage =
     "\n"
     "Standard output carries the data (lists, directions, JSON, summary);\n"
     "messages go to standard error.\n"
-    "Exit status: 0 done, 1 the call failed or was refused, 2 usage error.\n";
+    "Exit status: 0 done, 1 the call failed or was refused, 2 usage error,\n"
+    "3 check found something.\n";
 
 namespace {
 
@@ -112,6 +118,7 @@ struct Commands {
   CLI::App* preview;
   CLI::App* info;
   CLI::App* todxf;
+  CLI::App* check;
 };
 
 Commands DeclareCommands(CLI::App& app, Options& options, RewriteTexts& texts) {
@@ -156,6 +163,11 @@ Commands DeclareCommands(CLI::App& app, Options& options, RewriteTexts& texts) {
   commands.todxf->add_option("files", options.files, "FILE.txt");
   commands.todxf->add_option("-o", options.preview);
   commands.todxf->add_flag("--force", options.force);
+  commands.check = app.add_subcommand("check", "what a machine would meet in a converted drawing");
+  commands.check->add_option("files", options.files, "IN.dxf");
+  AddSettings(*commands.check, options);
+  commands.check->add_flag("--json", options.json);
+  commands.check->add_option("--min-length", options.minLength)->check(CLI::PositiveNumber);
   return commands;
 }
 
@@ -182,6 +194,7 @@ std::string CheckCombination(Command command, Options& options, const RewriteTex
     case Command::kPreview: return files != 1 ? "preview needs the element file" : "";
     case Command::kInfo: return files != 1 ? "info needs the DXF file" : "";
     case Command::kToDxf: return files != 1 ? "todxf needs the element file" : "";
+    case Command::kCheck: return files != 1 ? "check needs the DXF file" : "";
     case Command::kRewrite:
       if (files != 1) return "rewrite needs the element file";
       if (!ParseOperation(texts.operation, options.operation)) return "unknown operation " + texts.operation;
@@ -204,7 +217,7 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
   const std::pair<CLI::App*, Command> named[] = {
       {commands.convert, Command::kConvert}, {commands.layers, Command::kLayers},   {commands.blocks, Command::kBlocks},
       {commands.rewrite, Command::kRewrite}, {commands.preview, Command::kPreview}, {commands.info, Command::kInfo},
-      {commands.todxf, Command::kToDxf}};
+      {commands.todxf, Command::kToDxf},     {commands.check, Command::kCheck}};
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {

@@ -7,7 +7,7 @@
 
 namespace dxfelem::cli {
 
-enum class Command { kHelp, kVersion, kConvert, kLayers, kBlocks, kRewrite, kPreview, kInfo, kToDxf };
+enum class Command { kHelp, kVersion, kConvert, kLayers, kBlocks, kRewrite, kPreview, kInfo, kToDxf, kCheck };
 
 struct Options {
   std::vector<std::string> files;  // the positional arguments
@@ -26,6 +26,7 @@ struct Options {
   double a = 0.0;
   double b = 0.0;
   bool force = false;   // rewrite a file that does not read as an element file
+  double minLength = 0.0;  // check: pieces shorter than this are tiny (0: ten times Tollerance)
   std::string preview;  // preview, todxf: the file to write (empty: standard output); convert: also draw the result
 };
 

@@ -15,6 +15,7 @@ int RunListing(const Options& options, bool blocks);
 int RunRewrite(const Options& options);
 int RunPreview(const Options& options);
 int RunInfo(const Options& options);
+int RunCheck(const Options& options);
 int RunToDxf(const Options& options);
 // Writes the SVG picture of an element file; false, with a message, when it
 // cannot, or the file is not an element file and `force` is not given.

@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     case Command::kPreview: return RunPreview(line.options);
     case Command::kInfo: return RunInfo(line.options);
     case Command::kToDxf: return RunToDxf(line.options);
+    case Command::kCheck: return RunCheck(line.options);
   }
   return kExitFailed;
 }

@@ -9,6 +9,7 @@ namespace dxfelem::cli {
 constexpr int kExitSuccess = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitFound = 3;  // check: something was found
 
 // A message for the user: "dxfelem: " and the text, on standard error.
 void Tell(const std::string& message);

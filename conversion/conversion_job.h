@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -49,6 +50,9 @@ class ConversionJob {
   // A trial: everything a conversion does but write the element file (the
   // elements are processed and dropped), to tell what it would make.
   bool trial = false;
+  // Shown every element as it is finished (processed, before it is
+  // written), when set: what a check of the drawing looks at.
+  std::function<void(const Element&)> inspect;
   // Per layer, the elements and nodes written (made, on trial).
   std::map<std::string, std::pair<int64_t, int64_t>> writtenPerLayer;
   int32_t elementCounter = 0;

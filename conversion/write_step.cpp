@@ -18,6 +18,7 @@ ElementWriting::~ElementWriting() {
 
 void ElementWriting::Count(const Element& element) {
   if (element.empty()) return;
+  if (job_.inspect) job_.inspect(element);
   const std::string* layer = &element.layer();
   if (layer != lastLayer_) {
     lastLayer_ = layer;

@@ -28,8 +28,9 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"rewrite", {"conversion", "output", "geometry", "kernel", "params", "platform"}},
     {"interface", {"conversion", "listing", "rewrite", "platform"}},
     // The people's API runs conversions in the entry points' frame.
-    {"toolkit", {"interface", "conversion", "listing", "rewrite", "picture", "dxf", "params", "platform"}},
+    {"toolkit", {"interface", "conversion", "listing", "rewrite", "picture", "check", "dxf", "params", "platform"}},
     {"picture", {}},
+    {"check", {"geometry"}},
     // The tool is a thin layer over the people's API: the public headers only.
     {"cli", {}},
 };

@@ -1,9 +1,11 @@
 // dxfelem_convert: a conversion as the hosts' DxfToTxt runs it, with the
 // guards before it and the report after it.
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
 
+#include "check/drawing_check.h"
 #include "conversion/conversion_driver.h"
 #include "conversion/conversion_job.h"
 #include "interface/entry_frame.h"
@@ -40,9 +42,11 @@ void WarnOfHugeOutputs(const dxfelem::ParameterRecord& p, dxfelem::ToolReport& r
 // Runs the conversion into `outputFile` (none on trial) and fills the
 // report from it.
 void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const std::string& outputFile,
-                 dxfelem::ProfileFile& file, const std::string& section, const char* done, bool trial = false) {
+                 dxfelem::ProfileFile& file, const std::string& section, const char* done, bool trial = false,
+                 dxfelem::DrawingCheck* check = nullptr) {
   std::unique_ptr<dxfelem::ConversionJob> job(new dxfelem::ConversionJob(dxfFile, outputFile));
   job->trial = trial;
+  if (check != nullptr) job->inspect = [check](const dxfelem::Element& element) { check->Take(element); };
   ConversionResult record{};
   report.ok = RunFramedConversion(*job, file, section, done, record) == 1;
   report.code = record.errorCode;
@@ -52,6 +56,14 @@ void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const 
   for (const auto& [layer, counts] : job->writtenPerLayer)
     report.layers.push_back({layer, counts.first, counts.second});
   WarnOfHugeOutputs(job->parameters, report);
+  if (check != nullptr) {
+    const dxfelem::ParameterRecord& p = job->parameters;
+    char settings[160];
+    std::snprintf(settings, sizeof settings, "Tollerance %g, RadiusMin %g, SpazioFont %g",
+                  static_cast<double>(p.Tollerance), static_cast<double>(p.RadiusMin), p.SpazioFont);
+    check->SetUnits(static_cast<int>(job->reading.insUnits), p.UnitaMisuraVal == 1, settings);
+    check->SetTolerance(static_cast<double>(p.Tollerance));
+  }
 }
 
 void RanOutOfMemory(dxfelem::ToolReport& report, const std::string& what) {
@@ -87,6 +99,43 @@ DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, co
         ConvertInto(report, dxfFile, outputFile, file, settings != nullptr ? settings->Section() : std::string(), done);
       },
       [&](dxfelem::ToolReport& report) { RanOutOfMemory(report, "the conversion of " + dxfelem::CText(dxf)); });
+}
+
+DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length) {
+  return dxfelem::NewReport(
+      [&](dxfelem::ToolReport& report) {
+        const std::string dxfFile = dxfelem::CText(dxf);
+        const std::string section = settings != nullptr ? settings->Section() : std::string();
+        std::optional<dxfelem::ProfileFile> file = dxfelem_settings::OpenToRead(settings, report);
+        if (!file) return;
+        dxfelem::DrawingCheck check(min_length);
+        ConvertInto(report, dxfFile, std::string(), *file, section, nullptr, true, &check);
+        if (report.code != 0 && report.code != DXFELEM_E_NO_ELEMENTS) return;
+        for (const dxfelem::CheckFinding& found : check.Findings()) {
+          report.findings.push_back({found.kind, found.layer, found.text, found.at.x, found.at.y, found.figure});
+        }
+        report.ok = true;
+        report.message = "checked " + dxfFile;
+      },
+      [&](dxfelem::ToolReport& report) { RanOutOfMemory(report, "the check of " + dxfelem::CText(dxf)); });
+}
+
+DXFELEM_API size_t dxfelem_report_finding_count(const dxfelem_report* report) {
+  return report != nullptr ? report->report.findings.size() : 0;
+}
+DXFELEM_API const char* dxfelem_report_finding_kind(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_finding_count(report) ? report->report.findings[index].kind.c_str() : "";
+}
+DXFELEM_API const char* dxfelem_report_finding_layer(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_finding_count(report) ? report->report.findings[index].layer.c_str() : "";
+}
+DXFELEM_API const char* dxfelem_report_finding_text(const dxfelem_report* report, size_t index) {
+  return index < dxfelem_report_finding_count(report) ? report->report.findings[index].text.c_str() : "";
+}
+DXFELEM_API double dxfelem_report_finding_value(const dxfelem_report* report, size_t index, int which) {
+  if (index >= dxfelem_report_finding_count(report)) return 0.0;
+  const dxfelem::ReportFinding& found = report->report.findings[index];
+  return which == 1 ? found.x : which == 2 ? found.y : found.figure;
 }
 
 DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings* settings) {

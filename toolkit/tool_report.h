@@ -53,6 +53,15 @@ struct DrawingFacts {
   std::vector<LayerLeftOut> leftOutOnLayers;  // by layer
 };
 
+struct ReportFinding {
+  std::string kind;
+  std::string layer;
+  std::string text;
+  double x = 0.0;
+  double y = 0.0;
+  double figure = 0.0;
+};
+
 struct ToolReport {
   bool ok = false;
   int code = 0;          // the status code, or -1 for a call refused before it ran
@@ -67,6 +76,7 @@ struct ToolReport {
   double value2 = 0.0;
   DrawingFacts facts;  // dxfelem_survey's
   std::string text;    // a document asked for without a file: a picture, a DXF
+  std::vector<ReportFinding> findings;  // dxfelem_check's
 };
 
 // The tally's kinds and reasons, in words, into the report.

@@ -150,6 +150,25 @@ DXFELEM_API const char* dxfelem_report_layer_left_out_what(const dxfelem_report*
 DXFELEM_API const char* dxfelem_report_layer_left_out_why(const dxfelem_report* report, size_t index);
 DXFELEM_API int64_t dxfelem_report_layer_left_out_number(const dxfelem_report* report, size_t index);
 
+/* What a machine would meet in the drawing `dxf` converted with
+ * `settings` (in memory: nothing is written): profiles left open after
+ * chaining (with their ends, the nearest end of another piece, and per layer
+ * the Tollerance that would close them: kind "advice"), pieces cut twice on
+ * one layer or across layers, pieces shorter than `min_length` (0 or less:
+ * ten times Tollerance), and $INSUNITS that the settings do not fit. Ok
+ * when the drawing could be checked, findings or not; the findings are the
+ * report's, in that order. */
+DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length);
+/* A finding: its kind ("open profile", "advice", "double cut", "double cut
+ * across layers", "tiny piece", "units"), layer ("" for the drawing), what
+ * was found in words, and (which 1, 2, 3) its x, y and figure (a distance,
+ * a length, the Tollerance advised). */
+DXFELEM_API size_t dxfelem_report_finding_count(const dxfelem_report* report);
+DXFELEM_API const char* dxfelem_report_finding_kind(const dxfelem_report* report, size_t index);
+DXFELEM_API const char* dxfelem_report_finding_layer(const dxfelem_report* report, size_t index);
+DXFELEM_API const char* dxfelem_report_finding_text(const dxfelem_report* report, size_t index);
+DXFELEM_API double dxfelem_report_finding_value(const dxfelem_report* report, size_t index, int which);
+
 /* The guards of dxfelem_convert, for a caller that writes files of its own
  * (a batch, a listing): ok when `output` (named `what` in the message, such
  * as "list file") may be written beside the drawing `dxf` and the settings'

@@ -1,0 +1,290 @@
+#include "check/drawing_check.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <tuple>
+
+#include "geometry/vector3.h"
+
+namespace dxfelem {
+namespace {
+
+std::string Number(double value) {
+  char digits[32];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  return std::string(digits, end);
+}
+
+std::string Figure(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.4g", value);
+  return text;
+}
+
+std::string Place(const Point3& p) { return "(" + Figure(p.x) + ", " + Figure(p.y) + ")"; }
+
+// The length of the arc from a through m to b, or of the segment a-b.
+double PieceLength(bool arc, const Point3& a, const Point3& m, const Point3& b) {
+  if (!arc) return Length(b - a);
+  const double chord1 = Length(m - a);
+  const double chord2 = Length(b - m);
+  const Point3 ab = b - a;
+  const Point3 am = m - a;
+  const double twiceArea = Length(Cross(ab, am));
+  if (twiceArea <= 1e-15 * (chord1 + chord2) * (chord1 + chord2)) return chord1 + chord2;
+  // The circumradius: |ab| |am| |mb| / (2 area).
+  const double radius = Length(ab) * chord1 * chord2 / (2.0 * twiceArea);
+  const auto angle = [radius](double chord) { return 2.0 * std::asin(std::min(1.0, chord / (2.0 * radius))); };
+  return radius * (angle(chord1) + angle(chord2));
+}
+
+// A hash grid of points by cell and layer.
+class PointGrid {
+ public:
+  explicit PointGrid(double cell) : cell_(cell > 0.0 ? cell : 1.0) {}
+  using Key = std::tuple<int64_t, int64_t, uint32_t>;
+  Key KeyOf(const Point3& p, uint32_t layer) const {
+    return {static_cast<int64_t>(std::floor(p.x / cell_)), static_cast<int64_t>(std::floor(p.y / cell_)), layer};
+  }
+  void Add(const Point3& p, uint32_t layer, uint32_t owner) { cells_[KeyOf(p, layer)].push_back({p, owner}); }
+  // The nearest point of another owner within one cell's reach.
+  bool Nearest(const Point3& p, uint32_t layer, uint32_t owner, Point3& found, double& distance) const {
+    const auto [cx, cy, l] = KeyOf(p, layer);
+    distance = INFINITY;
+    for (int64_t dx = -1; dx <= 1; ++dx) {
+      for (int64_t dy = -1; dy <= 1; ++dy) {
+        const auto cell = cells_.find({cx + dx, cy + dy, l});
+        if (cell == cells_.end()) continue;
+        for (const auto& [q, who] : cell->second) {
+          const double d = Length(q - p);
+          if (who != owner && d < distance) {
+            distance = d;
+            found = q;
+          }
+        }
+      }
+    }
+    return distance <= cell_;
+  }
+
+ private:
+  struct Entry {
+    Point3 p;
+    uint32_t owner;
+  };
+  double cell_;
+  std::map<Key, std::vector<Entry>> cells_;
+};
+
+}  // namespace
+
+double ToleranceReaching(double gap) {
+  if (!(gap > 0.0) || !std::isfinite(gap)) return 0.0;
+  // Two significant digits, rounded up; a step more where single precision
+  // would fall short of the gap.
+  const int exponent = static_cast<int>(std::floor(std::log10(gap))) - 1;
+  const double scale = std::pow(10.0, -exponent);
+  double digits = std::ceil(gap * scale - 1e-9);
+  const auto value = [&] { return exponent < 0 ? digits / scale : digits * std::pow(10.0, exponent); };
+  while (static_cast<double>(static_cast<float>(value())) < gap) digits += 1.0;
+  return value();
+}
+
+void DrawingCheck::SetTolerance(double tolerance) {
+  tolerance_ = tolerance;
+  if (!(minLength_ > 0.0)) minLength_ = 10.0 * tolerance;
+}
+
+uint32_t DrawingCheck::LayerOf(const std::string& name) {
+  const auto [found, added] = layerIndex_.emplace(name, static_cast<uint32_t>(layers_.size()));
+  if (added) layers_.push_back(name);
+  return found->second;
+}
+
+void DrawingCheck::Take(const Element& element) {
+  const NodeList& nodes = element.nodes();
+  if (nodes.size() < 2 || nodes.front().code != kNodeIni) return;
+  const uint32_t layer = LayerOf(element.layer());
+  const uint32_t profile = static_cast<uint32_t>(profiles_.size());
+  profiles_.push_back({layer, nodes.front().point(), nodes.back().point(), !element.IsClosed()});
+  Point3 from = nodes.front().point();
+  Point3 middle;
+  bool arc = false;
+  for (std::size_t i = 1; i < nodes.size(); ++i) {
+    const ElementNode& node = nodes[i];
+    if (node.code == kNodeMed) {
+      middle = node.point();
+      arc = true;
+      continue;
+    }
+    pieces_.push_back({profile, arc, from, middle, node.point()});
+    from = node.point();
+    arc = false;
+  }
+}
+
+void DrawingCheck::SetUnits(int insUnits, bool workedInInches, const std::string& settings) {
+  if (insUnits == 1 && !workedInInches) {
+    unitFindings_.push_back({"units",
+                             "",
+                             "$INSUNITS says inches, but the settings are used as millimetres (" + settings +
+                                 "): UnitaMisura=2 works an inch drawing in inches",
+                             {},
+                             1.0});
+  } else if (insUnits == 6) {
+    unitFindings_.push_back({"units",
+                             "",
+                             "$INSUNITS says metres, and the settings are used as drawing units (" + settings +
+                                 "): a length of 1 in them is a metre here, not a millimetre",
+                             {},
+                             6.0});
+  }
+}
+
+void DrawingCheck::OpenProfiles(std::vector<CheckFinding>& findings) const {
+  // Ends of every profile, to find the nearest end of another one.
+  const double reach = 100.0 * tolerance_;
+  PointGrid ends(reach);
+  for (uint32_t i = 0; i < profiles_.size(); ++i) {
+    ends.Add(profiles_[i].start, profiles_[i].layer, i);
+    ends.Add(profiles_[i].end, profiles_[i].layer, i);
+  }
+  // Per layer, the gaps within reach that a larger Tollerance closes.
+  std::map<uint32_t, std::vector<double>> gaps;
+  std::map<uint32_t, long> open;
+  for (uint32_t i = 0; i < profiles_.size(); ++i) {
+    const Profile& profile = profiles_[i];
+    if (!profile.open) continue;
+    ++open[profile.layer];
+    const double own = Length(profile.end - profile.start);
+    if (own <= reach) gaps[profile.layer].push_back(own);
+    std::string text =
+        "from " + Place(profile.start) + " to " + Place(profile.end) + ", its ends " + Figure(own) + " apart";
+    for (const Point3& end : {profile.start, profile.end}) {
+      Point3 other;
+      double distance = 0.0;
+      if (ends.Nearest(end, profile.layer, i, other, distance)) {
+        text += "; the nearest end of another piece to " + Place(end) + " is " + Place(other) + ", " +
+                Figure(distance) + " away";
+      }
+    }
+    findings.push_back({"open profile", layers_[profile.layer], text, profile.start, own});
+  }
+  for (auto& [layer, found] : gaps) {
+    std::sort(found.begin(), found.end());
+    const double value = ToleranceReaching(found.back());
+    const long closed = static_cast<long>(
+        std::count_if(found.begin(), found.end(), [value](double gap) { return gap <= static_cast<float>(value); }));
+    if (closed == 0 || value <= tolerance_) continue;
+    findings.push_back({"advice",
+                        layers_[layer],
+                        "Tollerance=" + Number(value) + " would close " + std::to_string(closed) + " of the " +
+                            std::to_string(open[layer]) + " open profiles of layer " + layers_[layer],
+                        {},
+                        value});
+  }
+}
+
+void DrawingCheck::DoubleCuts(std::vector<CheckFinding>& findings) const {
+  // Segments on one line fall into one bucket of direction and offset (or
+  // a neighbouring one); within a bucket they are swept along the line.
+  constexpr double kAngleStep = 1e-3;
+  const double offsetStep = std::max(2.0 * tolerance_, 1e-9);
+  struct Line {
+    uint32_t piece;
+    double t0, t1;  // along the bucket's direction
+    bool own;       // in the bucket itself, not a neighbour
+  };
+  using Key = std::pair<int64_t, int64_t>;
+  std::map<Key, std::vector<uint32_t>> buckets;
+  for (uint32_t i = 0; i < pieces_.size(); ++i) {
+    const Piece& piece = pieces_[i];
+    if (piece.arc) continue;
+    Point3 d = piece.b - piece.a;
+    if (Length(d) <= tolerance_) continue;
+    d = Unit(d);
+    if (d.x < 0.0 || (d.x == 0.0 && d.y < 0.0)) d = -1.0 * d;
+    const double angle = std::atan2(d.y, d.x);
+    const double offset = d.x * piece.a.y - d.y * piece.a.x;
+    buckets[{static_cast<int64_t>(std::floor(angle / kAngleStep)),
+             static_cast<int64_t>(std::floor(offset / offsetStep))}]
+        .push_back(i);
+  }
+  for (const auto& [key, members] : buckets) {
+    // This bucket's segments against its own and those of the neighbours
+    // after it, each pair once.
+    std::vector<uint32_t> candidates = members;
+    for (int64_t da = -1; da <= 1; ++da) {
+      for (int64_t db = -1; db <= 1; ++db) {
+        const Key near{key.first + da, key.second + db};
+        if (near <= key) continue;
+        const auto found = buckets.find(near);
+        if (found != buckets.end()) candidates.insert(candidates.end(), found->second.begin(), found->second.end());
+      }
+    }
+    const double angle = (static_cast<double>(key.first) + 0.5) * kAngleStep;
+    const Point3 along{std::cos(angle), std::sin(angle), 0.0};
+    std::vector<Line> lines;
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+      const uint32_t i = candidates[k];
+      const double s = Dot(pieces_[i].a, along);
+      const double e = Dot(pieces_[i].b, along);
+      lines.push_back({i, std::min(s, e), std::max(s, e), k < members.size()});
+    }
+    std::sort(lines.begin(), lines.end(), [](const Line& x, const Line& y) { return x.t0 < y.t0; });
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      for (std::size_t j = i + 1; j < lines.size() && lines[j].t0 < lines[i].t1 - tolerance_; ++j) {
+        if (!lines[i].own && !lines[j].own) continue;
+        const Piece& p = pieces_[lines[i].piece];
+        const Piece& q = pieces_[lines[j].piece];
+        // q's stretch over p, within the tolerance of p's line.
+        const Point3 d = Unit(p.b - p.a);
+        const double length = Length(p.b - p.a);
+        double u0 = Dot(q.a - p.a, d);
+        double u1 = Dot(q.b - p.a, d);
+        if (u0 > u1) std::swap(u0, u1);
+        const double from = std::max(0.0, u0);
+        const double to = std::min(length, u1);
+        if (to - from <= tolerance_) continue;
+        const auto offLine = [&](const Point3& x) { return Length(Cross(x - p.a, d)); };
+        const Point3 qd = Unit(q.b - q.a);
+        const double qs = Dot(p.a + from * d - q.a, qd);
+        const double qe = Dot(p.a + to * d - q.a, qd);
+        if (offLine(q.a + qs * qd) > tolerance_ || offLine(q.a + qe * qd) > tolerance_) continue;
+        const uint32_t layerP = profiles_[p.profile].layer;
+        const uint32_t layerQ = profiles_[q.profile].layer;
+        const bool across = layerP != layerQ;
+        const Point3 middle = p.a + (0.5 * (from + to)) * d;
+        findings.push_back({across ? "double cut across layers" : "double cut", layers_[layerP],
+                            "cut twice over " + Figure(to - from) + " from " + Place(p.a + from * d) + " to " +
+                                Place(p.a + to * d) + (across ? " (also on layer " + layers_[layerQ] + ")" : ""),
+                            middle, to - from});
+      }
+    }
+  }
+}
+
+void DrawingCheck::TinyPieces(std::vector<CheckFinding>& findings) const {
+  for (const Piece& piece : pieces_) {
+    const double length = PieceLength(piece.arc, piece.a, piece.m, piece.b);
+    if (length >= minLength_) continue;
+    findings.push_back(
+        {"tiny piece", layers_[profiles_[piece.profile].layer],
+         std::string(piece.arc ? "an arc" : "a segment") + " of " + Figure(length) + " at " + Place(piece.a), piece.a,
+         length});
+  }
+}
+
+std::vector<CheckFinding> DrawingCheck::Findings() const {
+  std::vector<CheckFinding> findings;
+  OpenProfiles(findings);
+  DoubleCuts(findings);
+  TinyPieces(findings);
+  findings.insert(findings.end(), unitFindings_.begin(), unitFindings_.end());
+  return findings;
+}
+
+}  // namespace dxfelem
