@@ -132,6 +132,21 @@ class Survey:
     warnings: List[str]
 
 
+@dataclasses.dataclass(frozen=True)
+class Finding:
+    """What a check found: its kind ("open profile", "advice", "double cut",
+    "double cut across layers", "tiny piece", "units"), the layer ("" for the
+    drawing), what was found in words, where (x, y) and its figure (a
+    distance, a length, the Tollerance advised)."""
+
+    kind: str
+    layer: str
+    text: str
+    x: float
+    y: float
+    figure: float
+
+
 class DxfelemError(Exception):
     """A call that failed or was refused: the error code (-1 for a refusal
     before anything ran), the file concerned (or None) and the whole result
@@ -202,6 +217,12 @@ def _declare(library: ctypes.CDLL) -> None:
             ("dxfelem_list_for_hosts", handle, [text, text, ctypes.c_int, handle, text]),
             ("dxfelem_info", handle, [text, handle]),
             ("dxfelem_survey", handle, [text, handle]),
+            ("dxfelem_check", handle, [text, handle, ctypes.c_double]),
+            ("dxfelem_report_finding_count", size, [handle]),
+            ("dxfelem_report_finding_kind", text, [handle, size]),
+            ("dxfelem_report_finding_layer", text, [handle, size]),
+            ("dxfelem_report_finding_text", text, [handle, size]),
+            ("dxfelem_report_finding_value", ctypes.c_double, [handle, size, ctypes.c_int]),
             ("dxfelem_list", handle, [text, text, ctypes.c_int]),
             ("dxfelem_preview", handle, [text, text, ctypes.c_int]),
             ("dxfelem_todxf", handle, [text, text, ctypes.c_int]),
@@ -409,6 +430,30 @@ def survey(dxf: PathName, params: Optional[PathName] = None, section: Optional[s
     name = _name(dxf)
     _, found = _call(lambda handle: _library.dxfelem_survey(name, handle), _settings_handle(params, section, settings),
                      _survey)
+    return found
+
+
+def _findings(handle) -> List[Finding]:
+    library = _library
+    return [Finding(_text(library.dxfelem_report_finding_kind(handle, i)),
+                    _text(library.dxfelem_report_finding_layer(handle, i)),
+                    _text(library.dxfelem_report_finding_text(handle, i)),
+                    library.dxfelem_report_finding_value(handle, i, 1),
+                    library.dxfelem_report_finding_value(handle, i, 2),
+                    library.dxfelem_report_finding_value(handle, i, 3))
+            for i in range(library.dxfelem_report_finding_count(handle))]
+
+
+def check(dxf: PathName, params: Optional[PathName] = None, section: Optional[str] = None,
+          settings: Optional[Mapping[str, object]] = None, min_length: float = 0.0) -> List[Finding]:
+    """What a machine would meet in the drawing converted with these
+    settings (in memory: nothing is written), as `dxfelem check` tells it:
+    open profiles and the Tollerance that would close them, pieces cut twice,
+    pieces shorter than min_length (ten times Tollerance by default), units
+    the settings do not fit. An empty list when nothing was found."""
+    name = _name(dxf)
+    _, found = _call(lambda handle: _library.dxfelem_check(name, handle, float(min_length)),
+                     _settings_handle(params, section, settings), _findings)
     return found
 
 

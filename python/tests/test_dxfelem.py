@@ -220,6 +220,24 @@ class SurveyTest(unittest.TestCase):
             self.assertEqual(raised.exception.code, 8)
 
 
+class CheckTest(unittest.TestCase):
+    def test_the_check_finds_what_the_tool_finds(self):
+        with tempfile.TemporaryDirectory() as folder:
+            drawing = os.path.join(folder, "gap.dxf")
+            with open(drawing, "w") as dxf:
+                dxf.write("0\nSECTION\n2\nENTITIES\n"
+                          "0\nLINE\n8\nCUT\n10\n0\n20\n0\n11\n10\n21\n0\n"
+                          "0\nLINE\n8\nCUT\n10\n10\n20\n0\n11\n10\n21\n10\n"
+                          "0\nLINE\n8\nCUT\n10\n10\n20\n10\n11\n0\n21\n0.0195\n0\nENDSEC\n0\nEOF\n")
+            found = dxfelem.check(drawing, settings={"Tollerance": 0.01})
+            self.assertEqual([finding.kind for finding in found], ["open profile", "advice"])
+            self.assertEqual(found[1].figure, 0.02)
+            if TOOL:
+                tool = subprocess.run([TOOL, "check", drawing, "--json"], capture_output=True)
+                self.assertEqual(tool.returncode, 3)
+                self.assertEqual(len(json.loads(tool.stdout)["findings"]), 0 + len(dxfelem.check(drawing)))
+
+
 class PictureTest(unittest.TestCase):
     def test_pictures_and_dxfs_go_into_their_file_or_come_back_and_never_replace_their_source(self):
         with tempfile.TemporaryDirectory() as folder:
