@@ -267,6 +267,124 @@ void DrawingCheck::DoubleCuts(std::vector<CheckFinding>& findings) const {
   }
 }
 
+void DrawingCheck::Crossings(std::vector<CheckFinding>& findings) const {
+  // The pieces of closed profiles as straight runs, an arc by its chords.
+  struct Run {
+    uint32_t profile;
+    uint32_t order;  // along its profile, to pass over neighbours
+    Point3 a, b;
+  };
+  std::vector<Run> runs;
+  std::vector<uint32_t> runsOfProfile(profiles_.size(), 0);
+  for (const Piece& piece : pieces_) {
+    if (profiles_[piece.profile].open) continue;
+    uint32_t& order = runsOfProfile[piece.profile];
+    if (!piece.arc) {
+      runs.push_back({piece.profile, order++, piece.a, piece.b});
+      continue;
+    }
+    const Point3 ab = piece.b - piece.a;
+    const Point3 am = piece.m - piece.a;
+    const double twiceArea = Cross(ab, am).z;
+    const bool full = Length(ab) <= 1e-9 && Length(am) > 1e-9;  // a full circle: m lies opposite a
+    if (std::fabs(twiceArea) < 1e-12 && !full) {
+      runs.push_back({piece.profile, order++, piece.a, piece.b});
+      continue;
+    }
+    // The circle through the three points, walked from a through m to b.
+    Point3 centre = 0.5 * (piece.a + piece.m);
+    if (!full) {
+      const double d = 2.0 * twiceArea;
+      const double ab2 = Dot(ab, ab);
+      const double am2 = Dot(am, am);
+      centre = piece.a + Point3{(am.y * ab2 - ab.y * am2) / d, (ab.x * am2 - am.x * ab2) / d, 0.0};
+    }
+    const double radius = Length(piece.a - centre);
+    const double start = std::atan2(piece.a.y - centre.y, piece.a.x - centre.x);
+    double sweep = full ? 2.0 * std::numbers::pi : std::atan2(piece.b.y - centre.y, piece.b.x - centre.x) - start;
+    const bool counter = twiceArea < 0.0;  // m right of the way from a to b: counter-clockwise
+    if (!full && counter && sweep <= 0.0) sweep += 2.0 * std::numbers::pi;
+    if (!full && !counter && sweep >= 0.0) sweep -= 2.0 * std::numbers::pi;
+    // Chords of at most a 64th of a turn: within 0.0013 of the radius.
+    const int chords = std::max(4, static_cast<int>(std::ceil(std::fabs(sweep) / (std::numbers::pi / 32.0))));
+    Point3 from = piece.a;
+    for (int k = 1; k <= chords; ++k) {
+      const double angle = start + sweep * k / chords;
+      const Point3 to =
+          k == chords ? piece.b : Point3{centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle), 0.0};
+      runs.push_back({piece.profile, order++, from, to});
+      from = to;
+    }
+  }
+  if (runs.size() < 2) return;
+  // A grid of cells twice the median run's length: each run in every cell
+  // its box touches; a crossing is told by the cell it lies in, once.
+  std::vector<double> lengths;
+  for (const Run& run : runs) lengths.push_back(Length(run.b - run.a));
+  std::nth_element(lengths.begin(), lengths.begin() + static_cast<std::ptrdiff_t>(lengths.size() / 2), lengths.end());
+  const double cell = std::max(2.0 * lengths[lengths.size() / 2], 1e-6);
+  std::map<std::pair<int64_t, int64_t>, std::vector<uint32_t>> cells;
+  constexpr int64_t kMostCells = 4096;  // a run longer than this many cells goes to the few it ends in
+  for (uint32_t i = 0; i < runs.size(); ++i) {
+    const Run& run = runs[i];
+    const int64_t x0 = static_cast<int64_t>(std::floor(std::min(run.a.x, run.b.x) / cell));
+    const int64_t x1 = static_cast<int64_t>(std::floor(std::max(run.a.x, run.b.x) / cell));
+    const int64_t y0 = static_cast<int64_t>(std::floor(std::min(run.a.y, run.b.y) / cell));
+    const int64_t y1 = static_cast<int64_t>(std::floor(std::max(run.a.y, run.b.y) / cell));
+    if ((x1 - x0 + 1) * (y1 - y0 + 1) > kMostCells) continue;
+    for (int64_t x = x0; x <= x1; ++x) {
+      for (int64_t y = y0; y <= y1; ++y) cells[{x, y}].push_back(i);
+    }
+  }
+  // Per pair of profiles (a profile with itself: it crosses itself), the
+  // crossings and the first one.
+  std::map<std::pair<uint32_t, uint32_t>, std::pair<long, Point3>> crossings;
+  for (const auto& [key, members] : cells) {
+    for (std::size_t i = 0; i < members.size(); ++i) {
+      for (std::size_t j = i + 1; j < members.size(); ++j) {
+        const Run& p = runs[members[i]];
+        const Run& q = runs[members[j]];
+        if (profiles_[p.profile].layer != profiles_[q.profile].layer) continue;
+        if (p.profile == q.profile) {
+          const uint32_t gap = p.order > q.order ? p.order - q.order : q.order - p.order;
+          if (gap <= 1 || gap + 1 == runsOfProfile[p.profile]) continue;  // neighbours share an end
+        }
+        const Point3 r = p.b - p.a;
+        const Point3 s = q.b - q.a;
+        const double denominator = r.x * s.y - r.y * s.x;
+        if (std::fabs(denominator) <= 1e-12 * Length(r) * Length(s)) continue;  // parallel: double cuts, if any
+        const Point3 w = q.a - p.a;
+        const double t = (w.x * s.y - w.y * s.x) / denominator;
+        const double u = (w.x * r.y - w.y * r.x) / denominator;
+        const double lr = Length(r);
+        const double ls = Length(s);
+        // Within each run, away from its ends by more than the tolerance.
+        if (t * lr <= tolerance_ || (1.0 - t) * lr <= tolerance_ || u * ls <= tolerance_ ||
+            (1.0 - u) * ls <= tolerance_) {
+          continue;
+        }
+        const Point3 at = p.a + t * r;
+        if (static_cast<int64_t>(std::floor(at.x / cell)) != key.first ||
+            static_cast<int64_t>(std::floor(at.y / cell)) != key.second) {
+          continue;  // told by the cell it lies in
+        }
+        auto& found = crossings[{std::min(p.profile, q.profile), std::max(p.profile, q.profile)}];
+        if (found.first++ == 0) found.second = at;
+      }
+    }
+  }
+  for (const auto& [pair, found] : crossings) {
+    const Profile& first = profiles_[pair.first];
+    const bool itself = pair.first == pair.second;
+    std::string text = itself ? "the closed profile from " + Place(first.start) + " crosses itself"
+                              : "the closed profiles from " + Place(first.start) + " and from " +
+                                    Place(profiles_[pair.second].start) + " cross";
+    text += " at " + Place(found.second) +
+            (found.first > 1 ? " (" + std::to_string(found.first) + " crossings)" : std::string());
+    findings.push_back({"crossing", layers_[first.layer], text, found.second, static_cast<double>(found.first)});
+  }
+}
+
 void DrawingCheck::TinyPieces(std::vector<CheckFinding>& findings) const {
   for (const Piece& piece : pieces_) {
     const double length = PieceLength(piece.arc, piece.a, piece.m, piece.b);
@@ -282,6 +400,7 @@ std::vector<CheckFinding> DrawingCheck::Findings() const {
   std::vector<CheckFinding> findings;
   OpenProfiles(findings);
   DoubleCuts(findings);
+  Crossings(findings);
   TinyPieces(findings);
   findings.insert(findings.end(), unitFindings_.begin(), unitFindings_.end());
   return findings;

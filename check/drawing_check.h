@@ -1,6 +1,7 @@
 // What a CAM programmer wants to know of a converted drawing before it is
 // cut: profiles left open (with the nearest end and the Tollerance that
-// would close them), pieces cut twice, pieces too short to cut, and a
+// would close them), pieces cut twice, closed profiles that cross themselves
+// or each other, pieces too short to cut, and a
 // drawing whose units the settings do not fit. It looks at the elements as
 // the conversion finishes them, after chaining, and keeps only their
 // pieces' ends: near-linear for any drawing.
@@ -57,6 +58,7 @@ class DrawingCheck {
   void OpenProfiles(std::vector<CheckFinding>& findings) const;
   void DoubleCuts(std::vector<CheckFinding>& findings) const;
   void TinyPieces(std::vector<CheckFinding>& findings) const;
+  void Crossings(std::vector<CheckFinding>& findings) const;
 
   double tolerance_ = 0.0;
   double minLength_;

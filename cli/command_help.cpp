@@ -56,7 +56,8 @@ constexpr Help kHelp[] = {
      "Converts the drawing in memory with the settings (nothing is written) and tells\n"
      "per layer what a machine would meet: profiles left open after chaining (their\n"
      "ends, the nearest end of another piece, and the Tollerance that would close\n"
-     "them), pieces cut twice (on one layer, and across layers), pieces shorter than\n"
+     "them), pieces cut twice (on one layer, and across layers), closed profiles that\n"
+     "cross themselves or each other, pieces shorter than\n"
      "L (ten times Tollerance by default), and $INSUNITS the settings do not fit. It\n"
      "ends with one line per kind of finding. Exit status 3 when something was found.\n\n"
      "example: dxfelem check panel.dxf --params cam.ini --section Panel\n"},

@@ -82,6 +82,21 @@ TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
        "double cut across layers ASide1: cut twice over 10 from (0, 0) to (10, 0) (also on layer BSide1)\n"},
       {"a piece of 0.001", Drawing(kSquare + Line("CUT", 0, 10, 0, 0.001) + Line("CUT", 0, 0.001, 0, 0)),
        "Tollerance=0.0001\nConnect=1\n", 0.01, "tiny piece CUTSide1: a segment of 0.001 at (0, 0.001)\n"},
+      {"a figure eight",
+       Drawing("0\nLWPOLYLINE\n8\nE\n70\n1\n10\n0\n20\n0\n10\n10\n20\n10\n10\n10\n20\n0\n10\n0\n20\n10\n"),
+       "Tollerance=0.01\nConnect=1\n", 0, "crossing ESide1: the closed profile from (0, 0) crosses itself at (5, 5)\n"},
+      {"two overlapping rectangles",
+       Drawing("0\nLWPOLYLINE\n8\nR\n70\n1\n10\n0\n20\n0\n10\n10\n20\n0\n10\n10\n20\n10\n10\n0\n20\n10\n"
+               "0\nLWPOLYLINE\n8\nR\n70\n1\n10\n5\n20\n5\n10\n15\n20\n5\n10\n15\n20\n15\n10\n5\n20\n15\n"),
+       "Tollerance=0.01\nConnect=1\n", 0,
+       "crossing RSide1: the closed profiles from (0, 0) and from (5, 5) cross at (10, 5) (2 crossings)\n"},
+      // The circle is followed by chords of a 64th of a turn: its crossing
+      // with y = -1 at x = 10 - 8^0.5 = 7.172 is told at 7.175.
+      {"a circle across a rectangle",
+       Drawing("0\nCIRCLE\n8\nC\n10\n10\n20\n0\n40\n3\n"
+               "0\nLWPOLYLINE\n8\nC\n70\n1\n10\n0\n20\n-1\n10\n10\n20\n-1\n10\n10\n20\n1\n10\n0\n20\n1\n"),
+       "Tollerance=0.01\nConnect=1\nRadiusMin=1\n", 0,
+       "crossing CSide1: the closed profiles from (7, 0) and from (0, -1) cross at (7.175, -1) (2 crossings)\n"},
       {"an inch drawing", Drawing(kSquare + Line("CUT", 0, 10, 0, 0), "9\n$INSUNITS\n70\n1\n"),
        "Tollerance=0.01\nConnect=1\n", 0,
        "units : $INSUNITS says inches, but the settings are used as millimetres (Tollerance 0.01, RadiusMin 0, "

@@ -154,13 +154,14 @@ DXFELEM_API int64_t dxfelem_report_layer_left_out_number(const dxfelem_report* r
  * `settings` (in memory: nothing is written): profiles left open after
  * chaining (with their ends, the nearest end of another piece, and per layer
  * the Tollerance that would close them: kind "advice"), pieces cut twice on
- * one layer or across layers, pieces shorter than `min_length` (0 or less:
+ * one layer or across layers, closed profiles of one layer that cross
+ * themselves or each other, pieces shorter than `min_length` (0 or less:
  * ten times Tollerance), and $INSUNITS that the settings do not fit. Ok
  * when the drawing could be checked, findings or not; the findings are the
  * report's, in that order. */
 DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length);
 /* A finding: its kind ("open profile", "advice", "double cut", "double cut
- * across layers", "tiny piece", "units"), layer ("" for the drawing), what
+ * across layers", "crossing", "tiny piece", "units"), layer ("" for the drawing), what
  * was found in words, and (which 1, 2, 3) its x, y and figure (a distance,
  * a length, the Tollerance advised). */
 DXFELEM_API size_t dxfelem_report_finding_count(const dxfelem_report* report);

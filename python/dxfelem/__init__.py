@@ -135,7 +135,7 @@ class Survey:
 @dataclasses.dataclass(frozen=True)
 class Finding:
     """What a check found: its kind ("open profile", "advice", "double cut",
-    "double cut across layers", "tiny piece", "units"), the layer ("" for the
+    "double cut across layers", "crossing", "tiny piece", "units"), the layer ("" for the
     drawing), what was found in words, where (x, y) and its figure (a
     distance, a length, the Tollerance advised)."""
 
@@ -449,7 +449,7 @@ def check(dxf: PathName, params: Optional[PathName] = None, section: Optional[st
     """What a machine would meet in the drawing converted with these
     settings (in memory: nothing is written), as `dxfelem check` tells it:
     open profiles and the Tollerance that would close them, pieces cut twice,
-    pieces shorter than min_length (ten times Tollerance by default), units
+    closed profiles that cross, pieces shorter than min_length (ten times Tollerance by default), units
     the settings do not fit. An empty list when nothing was found."""
     name = _name(dxf)
     _, found = _call(lambda handle: _library.dxfelem_check(name, handle, float(min_length)),
