@@ -133,12 +133,14 @@ void DrawingCheck::SetUnits(int insUnits, bool workedInInches, const std::string
                              "$INSUNITS says inches, but the settings are used as millimetres (" + settings +
                                  "): UnitaMisura=2 works an inch drawing in inches",
                              {},
+                             {},
                              1.0});
   } else if (insUnits == 6) {
     unitFindings_.push_back({"units",
                              "",
                              "$INSUNITS says metres, and the settings are used as drawing units (" + settings +
                                  "): a length of 1 in them is a metre here, not a millimetre",
+                             {},
                              {},
                              6.0});
   }
@@ -171,7 +173,7 @@ void DrawingCheck::OpenProfiles(std::vector<CheckFinding>& findings) const {
                 Figure(distance) + " away";
       }
     }
-    findings.push_back({"open profile", layers_[profile.layer], text, profile.start, own});
+    findings.push_back({"open profile", layers_[profile.layer], text, profile.start, profile.end, own});
   }
   for (auto& [layer, found] : gaps) {
     std::sort(found.begin(), found.end());
@@ -183,6 +185,7 @@ void DrawingCheck::OpenProfiles(std::vector<CheckFinding>& findings) const {
                         layers_[layer],
                         "Tollerance=" + Number(value) + " would close " + std::to_string(closed) + " of the " +
                             std::to_string(open[layer]) + " open profiles of layer " + layers_[layer],
+                        {},
                         {},
                         value});
   }
@@ -257,11 +260,10 @@ void DrawingCheck::DoubleCuts(std::vector<CheckFinding>& findings) const {
         const uint32_t layerP = profiles_[p.profile].layer;
         const uint32_t layerQ = profiles_[q.profile].layer;
         const bool across = layerP != layerQ;
-        const Point3 middle = p.a + (0.5 * (from + to)) * d;
         findings.push_back({across ? "double cut across layers" : "double cut", layers_[layerP],
                             "cut twice over " + Figure(to - from) + " from " + Place(p.a + from * d) + " to " +
                                 Place(p.a + to * d) + (across ? " (also on layer " + layers_[layerQ] + ")" : ""),
-                            middle, to - from});
+                            p.a + from * d, p.a + to * d, to - from});
       }
     }
   }
@@ -381,7 +383,8 @@ void DrawingCheck::Crossings(std::vector<CheckFinding>& findings) const {
                                     Place(profiles_[pair.second].start) + " cross";
     text += " at " + Place(found.second) +
             (found.first > 1 ? " (" + std::to_string(found.first) + " crossings)" : std::string());
-    findings.push_back({"crossing", layers_[first.layer], text, found.second, static_cast<double>(found.first)});
+    findings.push_back(
+        {"crossing", layers_[first.layer], text, found.second, found.second, static_cast<double>(found.first)});
   }
 }
 

@@ -21,7 +21,8 @@ struct CheckFinding {
   std::string kind;     // "open profile", "double cut", "double cut across layers", "tiny piece", "units", "advice"
   std::string layer;    // "" for the drawing as a whole
   std::string text;     // what was found, with its figures
-  Point3 at;            // where
+  Point3 at;            // where (a double cut: where it starts)
+  Point3 to;            // the other end of an open profile, a double cut or a piece
   double figure = 0.0;  // the distance, length or size found
 };
 

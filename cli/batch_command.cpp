@@ -3,9 +3,9 @@
 // several at once, with a progress line on a terminal and one line per
 // failure at the end.
 #include <fcntl.h>
+#include <signal.h>
 #include <strings.h>
 #include <sys/stat.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,9 +22,9 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/tool_reports.h"
 #include "cli/signal_watch.h"
 #include "cli/tool_output.h"
+#include "cli/tool_reports.h"
 
 namespace dxfelem::cli {
 namespace {
@@ -149,8 +149,7 @@ int RunBatch(const Options& options) {
       return FinishOutput(kExitFailed);
     }
     // What there is to say of the parameter file is said once.
-    if (!OutputAllowed(output, "element file", drawing, options.parameterFile, options.section, reason,
-                       jobs.empty())) {
+    if (!OutputAllowed(output, "element file", drawing, options.parameterFile, options.section, reason, jobs.empty())) {
       Tell(reason);
       return FinishOutput(kExitFailed);
     }
@@ -187,10 +186,11 @@ int RunBatch(const Options& options) {
       std::lock_guard<std::mutex> lock(runningMutex);
       const pid_t child = ready ? Start(options, job, settings) : -1;
       if (child < 0) {
-        failures.push_back(job.drawing + ": no process could be started for it (" +
-                           (ready ? std::strerror(errno) : "its settings cannot be copied into " + work + ": " +
-                                                                std::string(std::strerror(why))) +
-                           ")");
+        failures.push_back(
+            job.drawing + ": no process could be started for it (" +
+            (ready ? std::strerror(errno)
+                   : "its settings cannot be copied into " + work + ": " + std::string(std::strerror(why))) +
+            ")");
         ++done;
       } else {
         running[child] = next;

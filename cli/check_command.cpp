@@ -13,7 +13,7 @@ namespace dxfelem::cli {
 int RunCheck(const Options& options) {
   const std::string& dxf = options.files[0];
   const Settings settings = FileSettings(options.parameterFile, options.section);
-  const Report report(dxfelem_check(dxf.c_str(), settings.get(), options.minLength));
+  const Report report(dxfelem_check(dxf.c_str(), settings.get(), options.minLength, options.preview.c_str()));
   if (!report || dxfelem_report_ok(report.get()) != 1) {
     Tell(report ? dxfelem_report_message(report.get()) : "no memory to check " + dxf);
     return kExitFailed;

@@ -18,6 +18,7 @@ const char* const kUsage =
     "       dxfelem info IN.dxf [--params FILE.ini --section NAME] [--json]\n"
     "       dxfelem todxf FILE.txt [-o OUT.dxf] [--force]\n"
     "       dxfelem check IN.dxf [--params FILE.ini --section NAME] [--min-length L] [--json]\n"
+    "                     [--preview FILE.svg]\n"
     "       dxfelem --help | --version\n"
     "\n"
     "convert   turns a DXF drawing into an element file. The settings come from\n"
@@ -50,8 +51,9 @@ const char* const kUsage =
     "          POINT, INSERT on the elements' layers) for any CAD program.\n"
     "check     tells what a machine would meet in the converted drawing: open\n"
     "          profiles (and the Tollerance that closes them), pieces cut twice,\n"
-    "          pieces shorter than L, units the settings do not fit. Exit 3 when\n"
-    "          something was found.\n"
+    "          closed profiles that cross, pieces shorter than L, units the\n"
+    "          settings do not fit; --preview draws the result with the findings\n"
+    "          marked. Exit 3 when something was found.\n"
     "preview   draws an element file as SVG: every layer in its colour, arcs\n"
     "          as arcs, holes as circles, open profiles dashed, the start of\n"
     "          every profile an arrow along its direction.\n"
@@ -168,6 +170,7 @@ Commands DeclareCommands(CLI::App& app, Options& options, RewriteTexts& texts) {
   AddSettings(*commands.check, options);
   commands.check->add_flag("--json", options.json);
   commands.check->add_option("--min-length", options.minLength)->check(CLI::PositiveNumber);
+  commands.check->add_option("--preview", options.preview);
   return commands;
 }
 

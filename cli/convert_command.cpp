@@ -46,7 +46,8 @@ int RunConvert(const Options& options) {
   if (options.json) PrintData(ResultJson(done ? 1 : 0, RecordOf(report.get())));
   // A drawing that could not be read is read again in strict pairs, to
   // name the line where it breaks; --summary tells the skips per layer.
-  const bool unreadable = code == DXFELEM_E_NOT_DXF || code == DXFELEM_E_SECTIONS || code == DXFELEM_E_MEMORY_OR_ENTITIES;
+  const bool unreadable =
+      code == DXFELEM_E_NOT_DXF || code == DXFELEM_E_SECTIONS || code == DXFELEM_E_MEMORY_OR_ENTITIES;
   const bool surveyed = (!done && unreadable) || (options.summary && done);
   const Report survey(surveyed ? dxfelem_survey(dxfFile.c_str(), settings.get()) : nullptr);
   if (options.summary && done) {

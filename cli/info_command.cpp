@@ -6,8 +6,8 @@
 #include "cli/commands.h"
 #include "cli/json_document.h"
 #include "cli/skip_summary.h"
-#include "cli/tool_reports.h"
 #include "cli/tool_output.h"
+#include "cli/tool_reports.h"
 
 namespace dxfelem::cli {
 namespace {
@@ -89,7 +89,8 @@ void PrintText(const std::string& dxf, const dxfelem_report* survey, const std::
                   dxfelem_report_block_defined(survey, i) == 1 ? "" : " (not defined)");
     out += line;
   }
-  if (splinesFollowed > 0) out += "splines    " + std::to_string(splinesFollowed) + " followed by arcs within SplineToll\n";
+  if (splinesFollowed > 0)
+    out += "splines    " + std::to_string(splinesFollowed) + " followed by arcs within SplineToll\n";
   out += skips.empty() ? "a conversion with these settings skips nothing it reads\n"
                        : "a conversion with these settings skips\n";
   out += SkipLines(skips);

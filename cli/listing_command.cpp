@@ -6,10 +6,10 @@
 #include <fstream>
 
 #include "cli/commands.h"
-#include "cli/tool_reports.h"
 #include "cli/json_document.h"
 #include "cli/result_json.h"
 #include "cli/tool_output.h"
+#include "cli/tool_reports.h"
 #include "dxfelem/dxfelem.h"
 
 namespace dxfelem::cli {

@@ -23,10 +23,11 @@ int main(int argc, char** argv) {
   }
   // Stopped half-way, the tool leaves nothing of its own beside the files
   // it was replacing.
-  OnStop([files = line.options.files, more = std::vector<std::string>{line.options.parameterFile, line.options.preview}] {
-    for (const std::string& file : files) RemoveOwnTemporaries(file);
-    for (const std::string& file : more) RemoveOwnTemporaries(file);
-  });
+  OnStop(
+      [files = line.options.files, more = std::vector<std::string>{line.options.parameterFile, line.options.preview}] {
+        for (const std::string& file : files) RemoveOwnTemporaries(file);
+        for (const std::string& file : more) RemoveOwnTemporaries(file);
+      });
   switch (line.command) {
     case Command::kHelp: {
       const std::string help = CommandHelp(line.helpTopic);

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-
 namespace dxfelem::cli {
 std::vector<Skip> LeftOutOf(const dxfelem_report* report) {
   std::vector<Skip> skips;

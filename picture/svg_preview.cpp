@@ -152,6 +152,36 @@ std::string PointOf(const FileElement& element, const Page& page, const char* co
   return svg;
 }
 
+// The findings of a check, in red over the drawing, sized for the page
+// rather than the drawing so that they show at any scale.
+std::string MarksOf(const std::vector<PreviewMark>& marks, const Page& page) {
+  std::string svg = "<g fill=\"none\" stroke=\"red\">\n";
+  for (const PreviewMark& mark : marks) {
+    const double x = page.X(mark.x);
+    const double y = page.Y(mark.y);
+    switch (mark.kind) {
+      case PreviewMark::kGap:
+        svg += Format("<circle cx=\"%.3f\" cy=\"%.3f\" r=\"9\" stroke-width=\"2\"/>\n", x, y);
+        svg += Format("<text x=\"%.3f\" y=\"%.3f\" font-size=\"11\" font-family=\"sans-serif\" fill=\"red\" "
+                      "stroke=\"none\">",
+                      x + 11, y - 11) +
+               Escaped(mark.label) + "</text>\n";
+        break;
+      case PreviewMark::kDoubleCut:
+        svg += Format("<path d=\"M %.3f %.3f", x, y) +
+               Format(" L %.3f %.3f\" stroke-width=\"5\" stroke-opacity=\"0.6\"/>\n", page.X(mark.x2), page.Y(mark.y2));
+        break;
+      case PreviewMark::kCrossing:
+        svg += Format("<path d=\"M %.3f %.3f l 12 12 m 0 -12 l -12 12\" stroke-width=\"2\"/>\n", x - 6, y - 6);
+        break;
+      case PreviewMark::kTiny:
+        svg += Format("<circle cx=\"%.3f\" cy=\"%.3f\" r=\"6\" stroke-width=\"1.5\"/>\n", x, y);
+        break;
+    }
+  }
+  return svg + "</g>\n";
+}
+
 // A round length, 1, 2 or 5 times a power of ten, near a fifth of the page.
 double ScaleBarLength(double drawingWidth) {
   const double target = drawingWidth / 5.0;
@@ -185,7 +215,8 @@ std::string ArcCommand(double x1, double y1, double x2, double y2, double x3, do
   return text;
 }
 
-std::string SvgPreview(const std::vector<FileElement>& elements, const std::string& title) {
+std::string SvgPreview(const std::vector<FileElement>& elements, const std::string& title,
+                       const std::vector<PreviewMark>& marks) {
   double minX = 0.0, maxX = 0.0, minY = 0.0, maxY = 0.0;
   bool any = false;
   std::vector<std::string> layers;
@@ -226,6 +257,7 @@ std::string SvgPreview(const std::vector<FileElement>& elements, const std::stri
     else svg += PointOf(element, page, colour, lastMacro, labelsAtMacro);
   }
   svg += "</g>\n";
+  if (!marks.empty()) svg += MarksOf(marks, page);
 
   // The legend: every layer in its colour with its number of elements.
   const double legendX = width - kLegendWidth + 10;

@@ -35,7 +35,7 @@ std::string Findings(const std::string& dxf, const std::string& settings, double
     dxfelem_settings_set(given.get(), pair.substr(0, equals).c_str(), pair.substr(equals + 1).c_str());
   }
   std::unique_ptr<dxfelem_report, decltype(&dxfelem_report_free)> report(
-      dxfelem_check(dxf.c_str(), given.get(), minLength), dxfelem_report_free);
+      dxfelem_check(dxf.c_str(), given.get(), minLength, nullptr), dxfelem_report_free);
   EXPECT_EQ(dxfelem_report_ok(report.get()), 1) << dxfelem_report_message(report.get());
   std::string found;
   for (std::size_t i = 0; i < dxfelem_report_finding_count(report.get()); ++i) {
@@ -128,6 +128,21 @@ TEST(DrawingCheck, TheToolsExitStatusTellsWhetherSomethingWasFound) {
   EXPECT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_EQ(run.out, "nothing found\n");
   EXPECT_EQ(test::RunTool("check " + test::Quoted(dir.File("missing.dxf"))).exitStatus, 1);
+
+  // The picture marks each end of the open profile with a ring and its gap;
+  // it never takes the drawing's place.
+  run = test::RunTool("check " + open + settings + " --preview " + test::Quoted(dir.File("open.svg")));
+  EXPECT_EQ(run.exitStatus, 3) << run.err;
+  const std::string svg = test::ReadFileBytes(dir.File("open.svg"));
+  EXPECT_NE(svg.find("<g fill=\"none\" stroke=\"red\">"), std::string::npos);
+  std::size_t rings = 0;
+  for (std::size_t at = svg.find("r=\"9\""); at != std::string::npos; at = svg.find("r=\"9\"", at + 1)) ++rings;
+  EXPECT_EQ(rings, 2u);
+  EXPECT_NE(svg.find(">0.0195</text>"), std::string::npos);
+  const std::string before = test::ReadFileBytes(dir.File("open.dxf"));
+  run = test::RunTool("check " + open + settings + " --preview " + open);
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(test::ReadFileBytes(dir.File("open.dxf")), before);
 }
 
 }  // namespace

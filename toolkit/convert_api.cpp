@@ -9,8 +9,10 @@
 #include "conversion/conversion_driver.h"
 #include "conversion/conversion_job.h"
 #include "interface/entry_frame.h"
+#include "picture/svg_preview.h"
 #include "toolkit/api_objects.h"
 #include "toolkit/conversion_message.h"
+#include "toolkit/document_delivery.h"
 #include "toolkit/file_guards.h"
 
 namespace {
@@ -39,14 +41,44 @@ void WarnOfHugeOutputs(const dxfelem::ParameterRecord& p, dxfelem::ToolReport& r
   }
 }
 
+// An element as the picture draws it.
+dxfelem::FileElement PictureElement(const dxfelem::Element& element) {
+  dxfelem::FileElement drawn{element.layer(), {}};
+  for (const dxfelem::ElementNode& node : element.nodes()) {
+    drawn.nodes.push_back({std::string(dxfelem::NodeMnemonic(node.code)), node.x, node.y, node.value, element.tag()});
+  }
+  return drawn;
+}
+
+// A finding marked on the picture.
+void AddMark(const dxfelem::CheckFinding& found, std::vector<dxfelem::PreviewMark>& marks) {
+  char figure[32];
+  std::snprintf(figure, sizeof figure, "%.4g", found.figure);
+  if (found.kind == "open profile") {
+    marks.push_back({dxfelem::PreviewMark::kGap, found.at.x, found.at.y, found.to.x, found.to.y, figure});
+    marks.push_back({dxfelem::PreviewMark::kGap, found.to.x, found.to.y, found.at.x, found.at.y, ""});
+  } else if (found.kind.rfind("double cut", 0) == 0) {
+    marks.push_back({dxfelem::PreviewMark::kDoubleCut, found.at.x, found.at.y, found.to.x, found.to.y, figure});
+  } else if (found.kind == "crossing") {
+    marks.push_back({dxfelem::PreviewMark::kCrossing, found.at.x, found.at.y, 0.0, 0.0, ""});
+  } else if (found.kind == "tiny piece") {
+    marks.push_back({dxfelem::PreviewMark::kTiny, found.at.x, found.at.y, found.to.x, found.to.y, figure});
+  }
+}
+
 // Runs the conversion into `outputFile` (none on trial) and fills the
 // report from it.
 void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const std::string& outputFile,
                  dxfelem::ProfileFile& file, const std::string& section, const char* done, bool trial = false,
-                 dxfelem::DrawingCheck* check = nullptr) {
+                 dxfelem::DrawingCheck* check = nullptr, std::vector<dxfelem::FileElement>* elements = nullptr) {
   std::unique_ptr<dxfelem::ConversionJob> job(new dxfelem::ConversionJob(dxfFile, outputFile));
   job->trial = trial;
-  if (check != nullptr) job->inspect = [check](const dxfelem::Element& element) { check->Take(element); };
+  if (check != nullptr) {
+    job->inspect = [check, elements](const dxfelem::Element& element) {
+      check->Take(element);
+      if (elements != nullptr) elements->push_back(PictureElement(element));
+    };
+  }
   ConversionResult record{};
   report.ok = RunFramedConversion(*job, file, section, done, record) == 1;
   report.code = record.errorCode;
@@ -101,21 +133,34 @@ DXFELEM_API dxfelem_report* dxfelem_convert(const char* dxf, const char* out, co
       [&](dxfelem::ToolReport& report) { RanOutOfMemory(report, "the conversion of " + dxfelem::CText(dxf)); });
 }
 
-DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length) {
+DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length,
+                                          const char* svg) {
   return dxfelem::NewReport(
       [&](dxfelem::ToolReport& report) {
         const std::string dxfFile = dxfelem::CText(dxf);
+        const std::string picture = dxfelem::CText(svg);
+        if (!picture.empty() && !dxfelem::PassesGuards(picture, "picture", dxfFile, settings, report)) return;
         const std::string section = settings != nullptr ? settings->Section() : std::string();
         std::optional<dxfelem::ProfileFile> file = dxfelem_settings::OpenToRead(settings, report);
         if (!file) return;
         dxfelem::DrawingCheck check(min_length);
-        ConvertInto(report, dxfFile, std::string(), *file, section, nullptr, true, &check);
+        std::vector<dxfelem::FileElement> elements;
+        ConvertInto(report, dxfFile, std::string(), *file, section, nullptr, true, &check,
+                    picture.empty() ? nullptr : &elements);
         if (report.code != 0 && report.code != DXFELEM_E_NO_ELEMENTS) return;
+        std::vector<dxfelem::PreviewMark> marks;
         for (const dxfelem::CheckFinding& found : check.Findings()) {
           report.findings.push_back({found.kind, found.layer, found.text, found.at.x, found.at.y, found.figure});
+          if (!picture.empty()) AddMark(found, marks);
         }
-        report.ok = true;
-        report.message = "checked " + dxfFile;
+        const std::string done = "checked " + dxfFile;
+        if (picture.empty()) {
+          report.ok = true;
+          report.message = done;
+          return;
+        }
+        dxfelem::DeliverDocument(dxfelem::SvgPreview(elements, dxfFile, marks), picture,
+                                 done + " and drew it into " + picture, report);
       },
       [&](dxfelem::ToolReport& report) { RanOutOfMemory(report, "the check of " + dxfelem::CText(dxf)); });
 }

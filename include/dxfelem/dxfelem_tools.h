@@ -158,8 +158,13 @@ DXFELEM_API int64_t dxfelem_report_layer_left_out_number(const dxfelem_report* r
  * themselves or each other, pieces shorter than `min_length` (0 or less:
  * ten times Tollerance), and $INSUNITS that the settings do not fit. Ok
  * when the drawing could be checked, findings or not; the findings are the
- * report's, in that order. */
-DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length);
+ * report's, in that order. With `svg` (not null or empty) the converted
+ * drawing is drawn there as dxfelem_preview draws it, the findings marked
+ * in red (a ring and the distance at each end of an open profile, a heavy
+ * stroke over a double cut, a cross at a crossing, a circle round a tiny
+ * piece); refused, code -1, when it is the drawing or the parameter file. */
+DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length,
+                                          const char* svg);
 /* A finding: its kind ("open profile", "advice", "double cut", "double cut
  * across layers", "crossing", "tiny piece", "units"), layer ("" for the drawing), what
  * was found in words, and (which 1, 2, 3) its x, y and figure (a distance,

@@ -217,7 +217,7 @@ def _declare(library: ctypes.CDLL) -> None:
             ("dxfelem_list_for_hosts", handle, [text, text, ctypes.c_int, handle, text]),
             ("dxfelem_info", handle, [text, handle]),
             ("dxfelem_survey", handle, [text, handle]),
-            ("dxfelem_check", handle, [text, handle, ctypes.c_double]),
+            ("dxfelem_check", handle, [text, handle, ctypes.c_double, text]),
             ("dxfelem_report_finding_count", size, [handle]),
             ("dxfelem_report_finding_kind", text, [handle, size]),
             ("dxfelem_report_finding_layer", text, [handle, size]),
@@ -445,14 +445,17 @@ def _findings(handle) -> List[Finding]:
 
 
 def check(dxf: PathName, params: Optional[PathName] = None, section: Optional[str] = None,
-          settings: Optional[Mapping[str, object]] = None, min_length: float = 0.0) -> List[Finding]:
+          settings: Optional[Mapping[str, object]] = None, min_length: float = 0.0,
+          preview: Optional[PathName] = None) -> List[Finding]:
     """What a machine would meet in the drawing converted with these
     settings (in memory: nothing is written), as `dxfelem check` tells it:
     open profiles and the Tollerance that would close them, pieces cut twice,
     closed profiles that cross, pieces shorter than min_length (ten times Tollerance by default), units
-    the settings do not fit. An empty list when nothing was found."""
+    the settings do not fit. An empty list when nothing was found. preview
+    names an SVG file that gets the result with the findings marked."""
     name = _name(dxf)
-    _, found = _call(lambda handle: _library.dxfelem_check(name, handle, float(min_length)),
+    picture = _name(preview)
+    _, found = _call(lambda handle: _library.dxfelem_check(name, handle, float(min_length), picture),
                      _settings_handle(params, section, settings), _findings)
     return found
 

@@ -229,7 +229,10 @@ class CheckTest(unittest.TestCase):
                           "0\nLINE\n8\nCUT\n10\n0\n20\n0\n11\n10\n21\n0\n"
                           "0\nLINE\n8\nCUT\n10\n10\n20\n0\n11\n10\n21\n10\n"
                           "0\nLINE\n8\nCUT\n10\n10\n20\n10\n11\n0\n21\n0.0195\n0\nENDSEC\n0\nEOF\n")
-            found = dxfelem.check(drawing, settings={"Tollerance": 0.01})
+            picture = os.path.join(folder, "gap.svg")
+            found = dxfelem.check(drawing, settings={"Tollerance": 0.01}, preview=picture)
+            with open(picture) as svg:
+                self.assertIn('stroke="red"', svg.read())
             self.assertEqual([finding.kind for finding in found], ["open profile", "advice"])
             self.assertEqual(found[1].figure, 0.02)
             if TOOL:
