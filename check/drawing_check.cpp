@@ -201,8 +201,17 @@ void DrawingCheck::DoubleCuts(std::vector<CheckFinding>& findings) const {
     double t0, t1;  // along the bucket's direction
     bool own;       // in the bucket itself, not a neighbour
   };
-  using Key = std::pair<int64_t, int64_t>;
-  std::map<Key, std::vector<uint32_t>> buckets;
+  // Every segment with its bucket, sorted by bucket: the neighbours after
+  // a bucket are the next bucket of its row and three of the next row,
+  // found by two cursors that only move forward.
+  struct Entry {
+    int64_t angle, offset;
+    uint32_t piece;
+    bool operator<(const Entry& other) const {
+      return std::tie(angle, offset, piece) < std::tie(other.angle, other.offset, other.piece);
+    }
+  };
+  std::vector<Entry> entries;
   for (uint32_t i = 0; i < pieces_.size(); ++i) {
     const Piece& piece = pieces_[i];
     if (piece.arc) continue;
@@ -212,30 +221,44 @@ void DrawingCheck::DoubleCuts(std::vector<CheckFinding>& findings) const {
     if (d.x < 0.0 || (d.x == 0.0 && d.y < 0.0)) d = -1.0 * d;
     const double angle = std::atan2(d.y, d.x);
     const double offset = d.x * piece.a.y - d.y * piece.a.x;
-    buckets[{static_cast<int64_t>(std::floor(angle / kAngleStep)),
-             static_cast<int64_t>(std::floor(offset / offsetStep))}]
-        .push_back(i);
+    entries.push_back({static_cast<int64_t>(std::floor(angle / kAngleStep)),
+                       static_cast<int64_t>(std::floor(offset / offsetStep)), i});
   }
-  for (const auto& [key, members] : buckets) {
-    // This bucket's segments against its own and those of the neighbours
-    // after it, each pair once.
-    std::vector<uint32_t> candidates = members;
-    for (int64_t da = -1; da <= 1; ++da) {
-      for (int64_t db = -1; db <= 1; ++db) {
-        const Key near{key.first + da, key.second + db};
-        if (near <= key) continue;
-        const auto found = buckets.find(near);
-        if (found != buckets.end()) candidates.insert(candidates.end(), found->second.begin(), found->second.end());
-      }
+  std::sort(entries.begin(), entries.end());
+  const auto before = [](const Entry& e, int64_t angle, int64_t offset) {
+    return e.angle < angle || (e.angle == angle && e.offset < offset);
+  };
+  std::size_t nextRow = 0;
+  std::vector<uint32_t> candidates;
+  std::vector<Line> lines;
+  for (std::size_t first = 0; first < entries.size();) {
+    const int64_t a = entries[first].angle;
+    const int64_t o = entries[first].offset;
+    std::size_t last = first;
+    while (last < entries.size() && entries[last].angle == a && entries[last].offset == o) ++last;
+    // This bucket's segments, then those of (a, o + 1) and (a + 1, o - 1 .. o + 1).
+    candidates.clear();
+    for (std::size_t k = first; k < last; ++k) candidates.push_back(entries[k].piece);
+    const std::size_t members = candidates.size();
+    for (std::size_t k = last; k < entries.size() && entries[k].angle == a && entries[k].offset == o + 1; ++k) {
+      candidates.push_back(entries[k].piece);
     }
+    nextRow = std::max(nextRow, last);
+    while (nextRow < entries.size() && before(entries[nextRow], a + 1, o - 1)) ++nextRow;
+    for (std::size_t k = nextRow; k < entries.size() && entries[k].angle == a + 1 && entries[k].offset <= o + 1; ++k) {
+      candidates.push_back(entries[k].piece);
+    }
+    const std::pair<int64_t, int64_t> key{a, o};
+    first = last;
+    if (candidates.size() < 2) continue;
     const double angle = (static_cast<double>(key.first) + 0.5) * kAngleStep;
     const Point3 along{std::cos(angle), std::sin(angle), 0.0};
-    std::vector<Line> lines;
+    lines.clear();
     for (std::size_t k = 0; k < candidates.size(); ++k) {
       const uint32_t i = candidates[k];
       const double s = Dot(pieces_[i].a, along);
       const double e = Dot(pieces_[i].b, along);
-      lines.push_back({i, std::min(s, e), std::max(s, e), k < members.size()});
+      lines.push_back({i, std::min(s, e), std::max(s, e), k < members});
     }
     std::sort(lines.begin(), lines.end(), [](const Line& x, const Line& y) { return x.t0 < y.t0; });
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -325,27 +348,51 @@ void DrawingCheck::Crossings(std::vector<CheckFinding>& findings) const {
   for (const Run& run : runs) lengths.push_back(Length(run.b - run.a));
   std::nth_element(lengths.begin(), lengths.begin() + static_cast<std::ptrdiff_t>(lengths.size() / 2), lengths.end());
   const double cell = std::max(2.0 * lengths[lengths.size() / 2], 1e-6);
-  std::map<std::pair<int64_t, int64_t>, std::vector<uint32_t>> cells;
-  constexpr int64_t kMostCells = 4096;  // a run longer than this many cells goes to the few it ends in
+  struct CellEntry {
+    int64_t x, y;
+    uint32_t run;
+    bool operator<(const CellEntry& other) const { return std::tie(x, y, run) < std::tie(other.x, other.y, other.run); }
+  };
+  std::vector<CellEntry> cells;
+  // A run whose box covers more cells than this (a long diagonal) goes to
+  // the cells along it instead, walked a quarter of a cell at a time.
+  constexpr int64_t kMostBoxCells = 64;
+  const auto cellOf = [cell](double v) { return static_cast<int64_t>(std::floor(v / cell)); };
   for (uint32_t i = 0; i < runs.size(); ++i) {
     const Run& run = runs[i];
-    const int64_t x0 = static_cast<int64_t>(std::floor(std::min(run.a.x, run.b.x) / cell));
-    const int64_t x1 = static_cast<int64_t>(std::floor(std::max(run.a.x, run.b.x) / cell));
-    const int64_t y0 = static_cast<int64_t>(std::floor(std::min(run.a.y, run.b.y) / cell));
-    const int64_t y1 = static_cast<int64_t>(std::floor(std::max(run.a.y, run.b.y) / cell));
-    if ((x1 - x0 + 1) * (y1 - y0 + 1) > kMostCells) continue;
-    for (int64_t x = x0; x <= x1; ++x) {
-      for (int64_t y = y0; y <= y1; ++y) cells[{x, y}].push_back(i);
+    const int64_t x0 = cellOf(std::min(run.a.x, run.b.x));
+    const int64_t x1 = cellOf(std::max(run.a.x, run.b.x));
+    const int64_t y0 = cellOf(std::min(run.a.y, run.b.y));
+    const int64_t y1 = cellOf(std::max(run.a.y, run.b.y));
+    if ((x1 - x0 + 1) * (y1 - y0 + 1) <= kMostBoxCells) {
+      for (int64_t x = x0; x <= x1; ++x) {
+        for (int64_t y = y0; y <= y1; ++y) cells.push_back({x, y, i});
+      }
+      continue;
+    }
+    const double steps = std::ceil(4.0 * Length(run.b - run.a) / cell);
+    for (double k = 0.0; k <= steps; k += 1.0) {
+      const Point3 at = run.a + (k / steps) * (run.b - run.a);
+      const CellEntry entry{cellOf(at.x), cellOf(at.y), i};
+      if (cells.empty() || cells.back().run != i || cells.back().x != entry.x || cells.back().y != entry.y) {
+        cells.push_back(entry);
+      }
     }
   }
+  std::sort(cells.begin(), cells.end());
   // Per pair of profiles (a profile with itself: it crosses itself), the
   // crossings and the first one.
   std::map<std::pair<uint32_t, uint32_t>, std::pair<long, Point3>> crossings;
-  for (const auto& [key, members] : cells) {
-    for (std::size_t i = 0; i < members.size(); ++i) {
-      for (std::size_t j = i + 1; j < members.size(); ++j) {
-        const Run& p = runs[members[i]];
-        const Run& q = runs[members[j]];
+  for (std::size_t first = 0; first < cells.size();) {
+    std::size_t last = first;
+    while (last < cells.size() && cells[last].x == cells[first].x && cells[last].y == cells[first].y) ++last;
+    const std::pair<int64_t, int64_t> key{cells[first].x, cells[first].y};
+    const std::size_t begin = first;
+    first = last;
+    for (std::size_t i = begin; i < last; ++i) {
+      for (std::size_t j = i + 1; j < last; ++j) {
+        const Run& p = runs[cells[i].run];
+        const Run& q = runs[cells[j].run];
         if (profiles_[p.profile].layer != profiles_[q.profile].layer) continue;
         if (p.profile == q.profile) {
           const uint32_t gap = p.order > q.order ? p.order - q.order : q.order - p.order;

@@ -45,6 +45,13 @@ std::string Findings(const std::string& dxf, const std::string& settings, double
   return found;
 }
 
+// A closed square of side 1 on layer Q.
+std::string Square(double x, double y) {
+  return "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y) + "\n10\n" +
+         std::to_string(x + 1) + "\n20\n" + std::to_string(y) + "\n10\n" + std::to_string(x + 1) + "\n20\n" +
+         std::to_string(y + 1) + "\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y + 1) + "\n";
+}
+
 const std::string kSquare = Line("CUT", 0, 0, 10, 0) + Line("CUT", 10, 0, 10, 10) + Line("CUT", 10, 10, 0, 10);
 
 TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
@@ -97,6 +104,13 @@ TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
                "0\nLWPOLYLINE\n8\nC\n70\n1\n10\n0\n20\n-1\n10\n10\n20\n-1\n10\n10\n20\n1\n10\n0\n20\n1\n"),
        "Tollerance=0.01\nConnect=1\nRadiusMin=1\n", 0,
        "crossing CSide1: the closed profiles from (7, 0) and from (0, -1) cross at (7.175, -1) (2 crossings)\n"},
+      // Cells follow the many small squares: the long edge of the triangle
+      // is found in the cells along it.
+      {"a long edge across a small square",
+       Drawing(Square(0, 0) + Square(10, 10) + Square(20, 20) + Square(30, 30) +
+               "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n-500\n20\n0.5\n10\n500\n20\n0.5\n10\n0\n20\n400\n"),
+       "Tollerance=0.01\nConnect=1\n", 0,
+       "crossing QSide1: the closed profiles from (0, 0) and from (-500, 0.5) cross at (1, 0.5) (2 crossings)\n"},
       {"an inch drawing", Drawing(kSquare + Line("CUT", 0, 10, 0, 0), "9\n$INSUNITS\n70\n1\n"),
        "Tollerance=0.01\nConnect=1\n", 0,
        "units : $INSUNITS says inches, but the settings are used as millimetres (Tollerance 0.01, RadiusMin 0, "
