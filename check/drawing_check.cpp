@@ -146,6 +146,29 @@ void DrawingCheck::SetUnits(int insUnits, bool workedInInches, const std::string
   }
 }
 
+void DrawingCheck::SetTexts(const std::map<std::string, std::string>& substitutes, long belowGap, double lowest,
+                            double gap) {
+  for (const auto& [asked, given] : substitutes) {
+    unitFindings_.push_back({"text",
+                             "",
+                             "the face " + asked + " was asked for; the texts were drawn in " + given +
+                                 ", which the font system gave in its place",
+                             {},
+                             {},
+                             0.0});
+  }
+  if (belowGap > 0) {
+    unitFindings_.push_back({"text",
+                             "",
+                             std::to_string(belowGap) + (belowGap == 1 ? " text is" : " texts are") +
+                                 " lower than the gap between letters (SpazioFont " + Figure(gap) + "), the lowest " +
+                                 Figure(lowest) + ": a word spreads far wider than it is high",
+                             {},
+                             {},
+                             lowest});
+  }
+}
+
 void DrawingCheck::OpenProfiles(std::vector<CheckFinding>& findings) const {
   // Ends of every profile, to find the nearest end of another one.
   const double reach = 100.0 * tolerance_;

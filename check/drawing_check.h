@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -37,6 +38,10 @@ class DrawingCheck {
   // The drawing's $INSUNITS (0 when not given), and whether the settings
   // work it in inches (UnitaMisuraVal).
   void SetUnits(int insUnits, bool workedInInches, const std::string& settings);
+  // The faces the font system gave in place of those asked for (asked,
+  // given), and how many texts were lower than the gap between their
+  // letters (SpazioFont), the lowest of them.
+  void SetTexts(const std::map<std::string, std::string>& substitutes, long belowGap, double lowest, double gap);
   // The conversion's Tollerance, once it has read its settings.
   void SetTolerance(double tolerance);
 

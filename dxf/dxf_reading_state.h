@@ -28,10 +28,13 @@ struct DxfReadingState {
   ReadingTally tally;
   std::string_view entityKind;
   // The block definitions, kept only when INSERTs draw their blocks
-  // (EsplodiBlocchi 1); null otherwise. How deep the INSERT being drawn
-  // lies, and how many entities the drawn blocks may still give.
+  // (EsplodiBlocchi 1); null otherwise. How many entities the drawn blocks
+  // may still give.
   std::unique_ptr<BlockContents> blockContents;
-  int blockDepth = 0;
+  // Texts drawn whose height is below SpazioFont, the gap between their
+  // letters, and the lowest of them.
+  long textsBelowLetterGap = 0;
+  double lowestSuchText = 0.0;
   std::size_t drawnEntitiesLeft = 0;
 };
 

@@ -57,6 +57,11 @@ bool ReadText(EntityContext& context, DxfLineReader& reader, Token firstCode, co
     return true;
   }
   text.layer = common.layer;
+  if (p.SpazioFont > text.height) {
+    DxfReadingState& reading = context.reading;
+    if (reading.textsBelowLetterGap++ == 0 || text.height < reading.lowestSuchText)
+      reading.lowestSuchText = text.height;
+  }
   context.NextElementNumber();
   const std::string missingFont = ConvertTextToOutlines(
       {context.parameters, context.selection, context.textStyles, context.sink, context.elementCounter, context.glyphs},

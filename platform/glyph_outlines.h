@@ -52,6 +52,9 @@ class GlyphSource {
   // The outline of a character in the native form, with its metrics; the
   // buffer is asked for its size first, as with the Windows function.
   bool Outline(unsigned char character, GlyphMetrics& metrics, std::vector<uint8_t>& outline);
+  // The face the font system gave for the request ("" when unknown): another
+  // than the one asked for when it substituted a face it does not have.
+  std::string FaceName() const;
 
  private:
   struct State;

@@ -151,6 +151,11 @@ bool GlyphSource::Open(const FontRequest& request) {
   return FT_Set_Pixel_Sizes(state_->face, 0, pixels == 0 ? 50 : pixels) == 0;
 }
 
+std::string GlyphSource::FaceName() const {
+  if (state_->face == nullptr || state_->face->family_name == nullptr) return {};
+  return state_->face->family_name;
+}
+
 bool GlyphSource::Metrics(unsigned char character, GlyphMetrics& metrics) {
   std::vector<uint8_t> unused;
   return Outline(character, metrics, unused);

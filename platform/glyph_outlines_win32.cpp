@@ -67,6 +67,13 @@ bool GlyphSource::Open(const FontRequest& request) {
   return true;
 }
 
+std::string GlyphSource::FaceName() const {
+  if (state_->context == nullptr) return {};
+  char face[LF_FACESIZE] = {};
+  const int length = GetTextFaceA(state_->context, LF_FACESIZE, face);
+  return length > 0 ? std::string(face) : std::string();
+}
+
 bool GlyphSource::Metrics(unsigned char character, GlyphMetrics& metrics) {
   if (state_->context == nullptr) return false;
   GLYPHMETRICS glyph;

@@ -121,6 +121,26 @@ TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
   }
 }
 
+// Texts: a face the font system does not have is told with the one it gave
+// (which depends on the machine's fonts), and letters lower than the gap
+// between them (a drawing in metres with settings in millimetres).
+TEST(DrawingCheck, TextsInASubstituteFaceOrSpreadWide) {
+  test::TempDir dir;
+  const std::string text = "0\nTEXT\n8\nT\n10\n0\n20\n0\n40\n0.2\n1\nAB\n";
+  const std::string found =
+      Findings(dir.Write("t.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0) + text)), "Testo=1\nSpazioFont=5\n");
+  EXPECT_NE(found.find("text : the face Txt was asked for; the texts were drawn in "), std::string::npos) << found;
+  EXPECT_NE(found.find("text : 1 text is lower than the gap between letters (SpazioFont 5), the lowest 0.2: a word "
+                       "spreads far wider than it is high\n"),
+            std::string::npos)
+      << found;
+  // A letter gap below the text's height is no finding.
+  EXPECT_EQ(
+      Findings(dir.Write("t.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0) + text)), "Testo=1\nSpazioFont=0.1\n")
+          .find("lower than the gap"),
+      std::string::npos);
+}
+
 // The tool: one line per kind at the end, exit status 3 when something was
 // found and 0 when nothing was; the same findings as JSON.
 TEST(DrawingCheck, TheToolsExitStatusTellsWhetherSomethingWasFound) {

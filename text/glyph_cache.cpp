@@ -7,10 +7,21 @@ namespace {
 // (a face per label) starts afresh now and then instead of holding them all.
 constexpr std::size_t kMostFonts = 32;
 
+// Face names are told apart without regard to case, as the font systems do.
+bool SameFace(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool CachedFont::Open(const FontRequest& request) {
   if (!source_.Open(request)) return false;
+  faceName_ = source_.FaceName();
   GlyphMetrics metrics;
   if (source_.Metrics('I', metrics)) letterI_ = metrics;
   return true;
@@ -40,6 +51,9 @@ CachedFont* GlyphCache::FontFor(const FontRequest& request) {
   auto font = std::make_unique<CachedFont>();
   // A font that cannot be had is remembered as such: null.
   if (!font->Open(request)) font.reset();
+  if (font && !font->FaceName().empty() && !SameFace(request.faceName, font->FaceName())) {
+    substitutes_[request.faceName] = font->FaceName();
+  }
   return fonts_.emplace(key, std::move(font)).first->second.get();
 }
 

@@ -30,9 +30,12 @@ class CachedFont {
   const GlyphMetrics* LetterI() const { return letterI_ ? &*letterI_ : nullptr; }
   // Null when the font has no outline for the character.
   const CachedGlyph* Glyph(unsigned char character);
+  // The face the font system gave.
+  const std::string& FaceName() const { return faceName_; }
 
  private:
   GlyphSource source_;
+  std::string faceName_;
   std::optional<GlyphMetrics> letterI_;
   std::array<std::optional<std::optional<CachedGlyph>>, 256> glyphs_;
 };
@@ -41,8 +44,12 @@ class GlyphCache {
  public:
   // The font for the request, opened on first use; null when it cannot be.
   CachedFont* FontFor(const FontRequest& request);
+  // The faces asked for that the font system gave another face for: asked,
+  // then given.
+  const std::map<std::string, std::string>& Substitutes() const { return substitutes_; }
 
  private:
+  std::map<std::string, std::string> substitutes_;
   using Key = std::tuple<std::string, int32_t, int32_t, int32_t, int32_t, bool, bool>;
   std::map<Key, std::unique_ptr<CachedFont>> fonts_;
 };

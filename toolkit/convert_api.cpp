@@ -95,6 +95,8 @@ void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const 
                   static_cast<double>(p.Tollerance), static_cast<double>(p.RadiusMin), p.SpazioFont);
     check->SetUnits(static_cast<int>(job->reading.insUnits), p.UnitaMisuraVal == 1, settings);
     check->SetTolerance(static_cast<double>(p.Tollerance));
+    check->SetTexts(job->glyphs.Substitutes(), job->reading.textsBelowLetterGap, job->reading.lowestSuchText,
+                    p.SpazioFont);
   }
 }
 

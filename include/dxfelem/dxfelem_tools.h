@@ -156,7 +156,8 @@ DXFELEM_API int64_t dxfelem_report_layer_left_out_number(const dxfelem_report* r
  * the Tollerance that would close them: kind "advice"), pieces cut twice on
  * one layer or across layers, closed profiles of one layer that cross
  * themselves or each other, pieces shorter than `min_length` (0 or less:
- * ten times Tollerance), and $INSUNITS that the settings do not fit. Ok
+ * ten times Tollerance), texts in a substitute face or lower than the gap
+ * between their letters, and $INSUNITS that the settings do not fit. Ok
  * when the drawing could be checked, findings or not; the findings are the
  * report's, in that order. With `svg` (not null or empty) the converted
  * drawing is drawn there as dxfelem_preview draws it, the findings marked
@@ -166,7 +167,7 @@ DXFELEM_API int64_t dxfelem_report_layer_left_out_number(const dxfelem_report* r
 DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length,
                                           const char* svg);
 /* A finding: its kind ("open profile", "advice", "double cut", "double cut
- * across layers", "crossing", "tiny piece", "units"), layer ("" for the drawing), what
+ * across layers", "crossing", "tiny piece", "text", "units"), layer ("" for the drawing), what
  * was found in words, and (which 1, 2, 3) its x, y and figure (a distance,
  * a length, the Tollerance advised). */
 DXFELEM_API size_t dxfelem_report_finding_count(const dxfelem_report* report);

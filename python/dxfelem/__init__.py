@@ -135,7 +135,7 @@ class Survey:
 @dataclasses.dataclass(frozen=True)
 class Finding:
     """What a check found: its kind ("open profile", "advice", "double cut",
-    "double cut across layers", "crossing", "tiny piece", "units"), the layer ("" for the
+    "double cut across layers", "crossing", "tiny piece", "text", "units"), the layer ("" for the
     drawing), what was found in words, where (x, y) and its figure (a
     distance, a length, the Tollerance advised)."""
 
