@@ -6,6 +6,7 @@
 #include <map>
 #include <numbers>
 #include <tuple>
+#include <unordered_map>
 
 #include "geometry/vector3.h"
 
@@ -19,6 +20,8 @@ std::string Number(double value) {
 }
 
 std::string Figure(double value) {
+  // What is left of a zero after sines and cosines is told as 0.
+  if (std::fabs(value) < 1e-9) value = 0.0;
   char text[32];
   std::snprintf(text, sizeof text, "%.4g", value);
   return text;
@@ -211,6 +214,127 @@ void DrawingCheck::OpenProfiles(std::vector<CheckFinding>& findings) const {
                         {},
                         {},
                         value});
+  }
+}
+
+namespace {
+
+// An arc as its circle and the counter-clockwise stretch of angles it covers.
+struct ArcOnCircle {
+  Point3 centre;
+  double radius = 0.0;
+  double start = 0.0;  // radians, in [0, 2 pi)
+  double sweep = 0.0;  // (0, 2 pi]
+};
+
+bool CircleOf(const Point3& a, const Point3& m, const Point3& b, ArcOnCircle& arc) {
+  const Point3 ab = b - a;
+  const Point3 am = m - a;
+  const double twiceArea = Cross(ab, am).z;
+  const bool full = Length(ab) <= 1e-9 && Length(am) > 1e-9;
+  if (!full && std::fabs(twiceArea) < 1e-12) return false;
+  arc.centre = 0.5 * (a + m);
+  if (!full) {
+    const double d = 2.0 * twiceArea;
+    arc.centre =
+        a + Point3{(am.y * Dot(ab, ab) - ab.y * Dot(am, am)) / d, (ab.x * Dot(am, am) - am.x * Dot(ab, ab)) / d, 0.0};
+  }
+  arc.radius = Length(a - arc.centre);
+  const double turn = 2.0 * std::numbers::pi;
+  const auto angle = [&](const Point3& p) {
+    const double value = std::atan2(p.y - arc.centre.y, p.x - arc.centre.x);
+    return value < 0.0 ? value + turn : value;
+  };
+  if (full) {
+    arc.start = 0.0;
+    arc.sweep = turn;
+    return true;
+  }
+  // Counter-clockwise from a to b when m lies to the right of the way from
+  // a to b; otherwise the same stretch from b to a.
+  const bool counter = twiceArea < 0.0;
+  arc.start = counter ? angle(a) : angle(b);
+  double end = counter ? angle(b) : angle(a);
+  if (end <= arc.start) end += turn;
+  arc.sweep = end - arc.start;
+  return true;
+}
+
+// The angle two stretches of one circle share.
+double SharedAngle(const ArcOnCircle& p, const ArcOnCircle& q, double& from) {
+  const double turn = 2.0 * std::numbers::pi;
+  double best = 0.0;
+  for (const double shift : {-turn, 0.0, turn}) {
+    const double lo = std::max(p.start, q.start + shift);
+    const double hi = std::min(p.start + p.sweep, q.start + q.sweep + shift);
+    if (hi - lo > best) {
+      best = hi - lo;
+      from = lo;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+void DrawingCheck::DoubleArcs(std::vector<CheckFinding>& findings) const {
+  // Arcs of one circle fall into one bucket of centre and radius, or a
+  // neighbouring one.
+  const double step = std::max(2.0 * tolerance_, 1e-9);
+  struct Key {
+    int64_t x, y, r;
+    bool operator==(const Key&) const = default;
+  };
+  struct Hash {
+    std::size_t operator()(const Key& k) const {
+      return std::hash<int64_t>()(k.x * 73856093 ^ k.y * 19349663 ^ k.r * 83492791);
+    }
+  };
+  std::unordered_map<Key, std::vector<uint32_t>, Hash> buckets;
+  std::vector<ArcOnCircle> circles(pieces_.size());
+  const auto cellOf = [step](double v) { return static_cast<int64_t>(std::floor(v / step)); };
+  for (uint32_t i = 0; i < pieces_.size(); ++i) {
+    const Piece& piece = pieces_[i];
+    if (!piece.arc || !CircleOf(piece.a, piece.m, piece.b, circles[i])) continue;
+    const ArcOnCircle& arc = circles[i];
+    buckets[{cellOf(arc.centre.x), cellOf(arc.centre.y), cellOf(arc.radius)}].push_back(i);
+  }
+  for (const auto& [key, members] : buckets) {
+    for (int64_t dx = -1; dx <= 1; ++dx) {
+      for (int64_t dy = -1; dy <= 1; ++dy) {
+        for (int64_t dr = -1; dr <= 1; ++dr) {
+          const Key near{key.x + dx, key.y + dy, key.r + dr};
+          // Each pair of buckets once: this one with itself and with those after it.
+          if (std::tie(near.x, near.y, near.r) < std::tie(key.x, key.y, key.r)) continue;
+          const auto found = buckets.find(near);
+          if (found == buckets.end()) continue;
+          const bool same = near == key;
+          for (std::size_t i = 0; i < members.size(); ++i) {
+            for (std::size_t j = same ? i + 1 : 0; j < found->second.size(); ++j) {
+              const uint32_t pi = members[i];
+              const uint32_t qi = found->second[j];
+              const ArcOnCircle& p = circles[pi];
+              const ArcOnCircle& q = circles[qi];
+              if (Length(p.centre - q.centre) > tolerance_ || std::fabs(p.radius - q.radius) > tolerance_) continue;
+              double from = 0.0;
+              const double shared = SharedAngle(p, q, from) * p.radius;
+              if (shared <= tolerance_) continue;
+              const uint32_t layerP = profiles_[pieces_[pi].profile].layer;
+              const uint32_t layerQ = profiles_[pieces_[qi].profile].layer;
+              const bool across = layerP != layerQ;
+              const double to = from + shared / p.radius;
+              const Point3 start = p.centre + p.radius * Point3{std::cos(from), std::sin(from), 0.0};
+              const Point3 end = p.centre + p.radius * Point3{std::cos(to), std::sin(to), 0.0};
+              findings.push_back({across ? "double cut across layers" : "double cut", layers_[layerP],
+                                  "cut twice over " + Figure(shared) + " along the arc about " + Place(p.centre) +
+                                      " from " + Place(start) + " to " + Place(end) +
+                                      (across ? " (also on layer " + layers_[layerQ] + ")" : ""),
+                                  start, end, shared});
+            }
+          }
+        }
+      }
+    }
   }
 }
 
@@ -473,6 +597,7 @@ std::vector<CheckFinding> DrawingCheck::Findings() const {
   std::vector<CheckFinding> findings;
   OpenProfiles(findings);
   DoubleCuts(findings);
+  DoubleArcs(findings);
   Crossings(findings);
   TinyPieces(findings);
   findings.insert(findings.end(), unitFindings_.begin(), unitFindings_.end());

@@ -63,6 +63,7 @@ class DrawingCheck {
   uint32_t LayerOf(const std::string& name);
   void OpenProfiles(std::vector<CheckFinding>& findings) const;
   void DoubleCuts(std::vector<CheckFinding>& findings) const;
+  void DoubleArcs(std::vector<CheckFinding>& findings) const;
   void TinyPieces(std::vector<CheckFinding>& findings) const;
   void Crossings(std::vector<CheckFinding>& findings) const;
 

@@ -82,6 +82,15 @@ TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
        "open profile LSide1: from (0, 0) to (10, 0), its ends 10 apart\n"
        "open profile LSide1: from (15, 0) to (5, 0), its ends 10 apart\n"
        "double cut LSide1: cut twice over 5 from (5, 0) to (10, 0)\n"},
+      // A quarter from 0 to 90 degrees and one from 45 to 135 share an
+      // eighth of the circle of radius 5: 5 pi / 4 = 3.927.
+      {"two arcs on one circle",
+       Drawing(
+           "0\nARC\n8\nA\n10\n0\n20\n0\n40\n5\n50\n0\n51\n90\n0\nARC\n8\nA\n10\n0\n20\n0\n40\n5\n50\n45\n51\n135\n"),
+       "Tollerance=0.01\nConnect=0\n", 0,
+       "open profile ASide1: from (5, 0) to (0, 5), its ends 7.071 apart\n"
+       "open profile ASide1: from (3.536, 3.536) to (-3.536, 3.536), its ends 7.071 apart\n"
+       "double cut ASide1: cut twice over 3.927 along the arc about (0, 0) from (3.536, 3.536) to (0, 5)\n"},
       {"a line on two layers", Drawing(Line("A", 0, 0, 10, 0) + Line("B", 0, 0.005, 10, 0.005)),
        "Tollerance=0.01\nConnect=0\n", 0,
        "open profile ASide1: from (0, 0) to (10, 0), its ends 10 apart\n"
