@@ -23,6 +23,9 @@ import ezdxf
 from ezdxf import path as ezpath
 from ezdxf.math import Vec3
 
+# The distances to an element's pieces, as the spline check measures them.
+from check_spline_arcs import circle, to_arc, to_segment
+
 DEEPEST = 16
 
 
@@ -109,22 +112,6 @@ def element_pieces(target):
     return pieces, nodes
 
 
-def circle(a, b, c):
-    ab, ac = b - a, c - a
-    n = ab.cross(ac)
-    if n.magnitude_square == 0:
-        return None, math.inf
-    off = (n.cross(ab) * ac.magnitude_square + ac.cross(n) * ab.magnitude_square) / (2 * n.magnitude_square)
-    return a + off, off.magnitude
-
-
-def to_segment(q, a, b):
-    ab = b - a
-    ll = ab.magnitude_square
-    s = 0.0 if ll == 0 else max(0.0, min(1.0, (q - a).dot(ab) / ll))
-    return q.distance(a + ab * s)
-
-
 def to_piece(q, piece):
     if len(piece) == 2:
         return to_segment(q, *piece)
@@ -133,22 +120,9 @@ def to_piece(q, piece):
         # A full circle: its middle node lies opposite its start.
         centre = (a + m) / 2
         return abs(q.distance(centre) - a.distance(centre))
-    centre, r = circle(a, m, b)
-    if not math.isfinite(r) or r > 1e9:
+    if (b - a).cross(m - a).magnitude_square == 0:
         return to_segment(q, a, b)
-    e1 = (a - centre) / r
-    n = (a - centre).cross(m - centre).normalize()
-    e2 = n.cross(e1)
-
-    def angle(p):
-        x = math.atan2((p - centre).dot(e2), (p - centre).dot(e1))
-        return x + 2 * math.pi if x < 0 else x
-
-    h = (q - centre).dot(n)
-    p = q - n * h
-    if angle(p) <= angle(b):
-        return math.hypot(h, p.distance(centre) - r)
-    return min(q.distance(a), q.distance(b))
+    return to_arc(q, a, m, b)
 
 
 def box_of(points):
@@ -165,7 +139,12 @@ def box_distance(q, box):
 def piece_box(piece):
     if len(piece) == 3:
         a, m, b = piece
-        centre, r = ((a + m) / 2, a.distance(m) / 2) if a.distance(b) < 1e-9 else circle(a, m, b)
+        if a.distance(b) < 1e-9:
+            centre, r = (a + m) / 2, a.distance(m) / 2
+        elif (b - a).cross(m - a).magnitude_square > 0:
+            centre, r = circle(a, m, b)
+        else:
+            r = math.inf
         if math.isfinite(r) and r < 1e9:
             return centre.x - r, centre.y - r, centre.x + r, centre.y + r
     return box_of(piece)
