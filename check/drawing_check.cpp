@@ -589,7 +589,7 @@ void DrawingCheck::TinyPieces(std::vector<CheckFinding>& findings) const {
     findings.push_back(
         {"tiny piece", layers_[profiles_[piece.profile].layer],
          std::string(piece.arc ? "an arc" : "a segment") + " of " + Figure(length) + " at " + Place(piece.a), piece.a,
-         length});
+         piece.b, length});
   }
 }
 

@@ -166,6 +166,15 @@ TEST(DrawingCheck, TheToolsExitStatusTellsWhetherSomethingWasFound) {
   EXPECT_EQ(json["counts"]["open profile"], 1);
   EXPECT_EQ(json["findings"][1]["kind"], "advice");
   EXPECT_DOUBLE_EQ(json["findings"][1]["figure"].get<double>(), 0.02);
+  // A finding's figure and place: the tiny piece's length and start.
+  const std::string tinyIni = dir.Write("t.ini", "[S]\nTollerance=0.0001\nConnect=1\n");
+  const std::string tiny = test::Quoted(
+      dir.Write("tiny.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0.001) + Line("CUT", 0, 0.001, 0, 0))));
+  run = test::RunTool("check " + tiny + " --params " + test::Quoted(tinyIni) + " --section S --min-length 0.01 --json");
+  const nlohmann::json pieces = nlohmann::json::parse(run.out);
+  ASSERT_EQ(pieces["findings"].size(), 1u) << run.out;
+  EXPECT_NEAR(pieces["findings"][0]["figure"].get<double>(), 0.001, 1e-9);
+  EXPECT_NEAR(pieces["findings"][0]["y"].get<double>(), 0.001, 1e-9);
   const std::string closed = test::Quoted(dir.Write("closed.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0))));
   run = test::RunTool("check " + closed + settings);
   EXPECT_EQ(run.exitStatus, 0) << run.err;
