@@ -44,28 +44,29 @@ double PieceLength(bool arc, const Point3& a, const Point3& m, const Point3& b) 
   return radius * (angle(chord1) + angle(chord2));
 }
 
-// A hash grid of points by cell and layer.
+// A grid of points by cell and layer: the points sorted by their cell once,
+// a cell's points found by a binary search.
 class PointGrid {
  public:
   explicit PointGrid(double cell) : cell_(cell > 0.0 ? cell : 1.0) {}
-  using Key = std::tuple<int64_t, int64_t, uint32_t>;
-  Key KeyOf(const Point3& p, uint32_t layer) const {
-    return {static_cast<int64_t>(std::floor(p.x / cell_)), static_cast<int64_t>(std::floor(p.y / cell_)), layer};
+  void Add(const Point3& p, uint32_t layer, uint32_t owner) { entries_.push_back({KeyOf(p, layer), p, owner}); }
+  void Seal() {
+    std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
   }
-  void Add(const Point3& p, uint32_t layer, uint32_t owner) { cells_[KeyOf(p, layer)].push_back({p, owner}); }
   // The nearest point of another owner within one cell's reach.
   bool Nearest(const Point3& p, uint32_t layer, uint32_t owner, Point3& found, double& distance) const {
-    const auto [cx, cy, l] = KeyOf(p, layer);
+    const Key centre = KeyOf(p, layer);
     distance = INFINITY;
     for (int64_t dx = -1; dx <= 1; ++dx) {
       for (int64_t dy = -1; dy <= 1; ++dy) {
-        const auto cell = cells_.find({cx + dx, cy + dy, l});
-        if (cell == cells_.end()) continue;
-        for (const auto& [q, who] : cell->second) {
-          const double d = Length(q - p);
-          if (who != owner && d < distance) {
+        const Key key{std::get<0>(centre) + dx, std::get<1>(centre) + dy, layer};
+        auto at = std::lower_bound(entries_.begin(), entries_.end(), key,
+                                   [](const Entry& e, const Key& k) { return e.key < k; });
+        for (; at != entries_.end() && at->key == key; ++at) {
+          const double d = Length(at->p - p);
+          if (at->owner != owner && d < distance) {
             distance = d;
-            found = q;
+            found = at->p;
           }
         }
       }
@@ -74,12 +75,17 @@ class PointGrid {
   }
 
  private:
+  using Key = std::tuple<int64_t, int64_t, uint32_t>;
   struct Entry {
+    Key key;
     Point3 p;
     uint32_t owner;
   };
+  Key KeyOf(const Point3& p, uint32_t layer) const {
+    return {static_cast<int64_t>(std::floor(p.x / cell_)), static_cast<int64_t>(std::floor(p.y / cell_)), layer};
+  }
   double cell_;
-  std::map<Key, std::vector<Entry>> cells_;
+  std::vector<Entry> entries_;
 };
 
 }  // namespace
@@ -180,6 +186,7 @@ void DrawingCheck::OpenProfiles(std::vector<CheckFinding>& findings) const {
     ends.Add(profiles_[i].start, profiles_[i].layer, i);
     ends.Add(profiles_[i].end, profiles_[i].layer, i);
   }
+  ends.Seal();
   // Per layer, the gaps within reach that a larger Tollerance closes.
   std::map<uint32_t, std::vector<double>> gaps;
   std::map<uint32_t, long> open;
