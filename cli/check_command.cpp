@@ -1,7 +1,11 @@
 // dxfelem check: what a machine would meet in the converted drawing, found
 // by the library; printed per layer, then one line per kind of finding.
+// A drawing may have millions of findings: the words are asked for only
+// for the lines printed, and the JSON goes out finding by finding.
+#include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/json_document.h"
@@ -9,6 +13,93 @@
 #include "cli/tool_reports.h"
 
 namespace dxfelem::cli {
+namespace {
+
+// Lines per layer and kind unless --all: enough to find the places, short
+// enough to read.
+constexpr long kLinesPerKind = 20;
+
+// Counts by name, the findings coming in runs of one kind: the name is
+// looked up again only when it changes.
+class Tally {
+ public:
+  long& operator[](const char* name) {
+    if (last_ == nullptr || std::strcmp(name, lastName_.c_str()) != 0) {
+      lastName_ = name;
+      last_ = &counts_[lastName_];
+    }
+    return *last_;
+  }
+  const std::map<std::string, long>& Counts() const { return counts_; }
+
+ private:
+  std::map<std::string, long> counts_;
+  std::string lastName_;
+  long* last_ = nullptr;
+};
+
+void PrintJson(const dxfelem_report* found, const std::string& dxf, const std::map<std::string, long>& perKind) {
+  std::string out = "{\n  \"drawing\": " + Json(Utf8Text(dxf)).dump() + ",\n  \"findings\": [";
+  const std::size_t count = dxfelem_report_finding_count(found);
+  for (std::size_t i = 0; i < count; ++i) {
+    Json finding;
+    finding["kind"] = dxfelem_report_finding_kind(found, i);
+    finding["layer"] = Utf8Text(dxfelem_report_finding_layer(found, i));
+    finding["text"] = Utf8Text(dxfelem_report_finding_text(found, i));
+    finding["x"] = dxfelem_report_finding_value(found, i, 1);
+    finding["y"] = dxfelem_report_finding_value(found, i, 2);
+    finding["figure"] = dxfelem_report_finding_value(found, i, 3);
+    out += (i == 0 ? "\n    " : ",\n    ") + finding.dump();
+    if (out.size() > (1u << 20)) {
+      PrintData(out);
+      out.clear();
+    }
+  }
+  Json counts = Json::object();
+  for (const auto& [kind, number] : perKind) counts[kind] = number;
+  out += std::string(count == 0 ? "]" : "\n  ]") + ",\n  \"counts\": " + counts.dump() + "\n}\n";
+  PrintData(out);
+}
+
+void PrintText(const dxfelem_report* found, bool all, const std::map<std::string, long>& perKind) {
+  // The findings of each layer, the layers by name.
+  std::map<std::string, std::vector<std::size_t>> perLayer;
+  std::vector<std::size_t>* last = nullptr;
+  const char* lastLayer = nullptr;
+  const std::size_t count = dxfelem_report_finding_count(found);
+  for (std::size_t i = 0; i < count; ++i) {
+    const char* layer = dxfelem_report_finding_layer(found, i);
+    if (last == nullptr || std::strcmp(layer, lastLayer) != 0) {
+      last = &perLayer[*layer == '\0' ? "(the drawing)" : layer];
+      lastLayer = layer;
+    }
+    last->push_back(i);
+  }
+  std::string out;
+  for (const auto& [layer, indices] : perLayer) {
+    out += layer + "\n";
+    Tally shown;
+    for (const std::size_t i : indices) {
+      const char* kind = dxfelem_report_finding_kind(found, i);
+      if (!all && ++shown[kind] > kLinesPerKind) continue;
+      out += std::string("  ") + kind + ": " + dxfelem_report_finding_text(found, i) + "\n";
+    }
+    for (const auto& [kind, number] : shown.Counts()) {
+      if (number > kLinesPerKind) {
+        out += "  " + kind + ": " + std::to_string(number - kLinesPerKind) + " more on this layer (--all lists them)\n";
+      }
+    }
+    if (out.size() > (1u << 20)) {
+      PrintData(out);
+      out.clear();
+    }
+  }
+  for (const auto& [kind, number] : perKind) out += std::to_string(number) + " " + kind + "\n";
+  if (perKind.empty()) out += "nothing found\n";
+  PrintData(out);
+}
+
+}  // namespace
 
 int RunCheck(const Options& options) {
   const std::string& dxf = options.files[0];
@@ -22,35 +113,15 @@ int RunCheck(const Options& options) {
     Warn(dxfelem_report_warning(report.get(), i));
   }
   const dxfelem_report* found = report.get();
-  const std::size_t count = dxfelem_report_finding_count(found);
-  std::map<std::string, long> perKind;
-  Json json;
-  json["drawing"] = Utf8Text(dxf);
-  json["findings"] = Json::array();
-  std::map<std::string, std::string> perLayer;
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::string kind = dxfelem_report_finding_kind(found, i);
-    const std::string layer = dxfelem_report_finding_layer(found, i);
-    const std::string text = dxfelem_report_finding_text(found, i);
-    if (kind != "advice") ++perKind[kind];
-    perLayer[layer.empty() ? "(the drawing)" : layer] += "  " + kind + ": " + text + "\n";
-    json["findings"].push_back({{"kind", kind},
-                                {"layer", Utf8Text(layer)},
-                                {"text", Utf8Text(text)},
-                                {"x", dxfelem_report_finding_value(found, i, 1)},
-                                {"y", dxfelem_report_finding_value(found, i, 2)},
-                                {"figure", dxfelem_report_finding_value(found, i, 3)}});
-  }
+  Tally tally;
+  for (std::size_t i = 0; i < dxfelem_report_finding_count(found); ++i) ++tally[dxfelem_report_finding_kind(found, i)];
+  // Advice is not a fault of the drawing.
+  std::map<std::string, long> perKind = tally.Counts();
+  perKind.erase("advice");
   if (options.json) {
-    json["counts"] = Json::object();
-    for (const auto& [kind, number] : perKind) json["counts"][kind] = number;
-    PrintData(JsonDocument(json));
+    PrintJson(found, dxf, perKind);
   } else {
-    std::string out;
-    for (const auto& [layer, lines] : perLayer) out += layer + "\n" + lines;
-    for (const auto& [kind, number] : perKind) out += std::to_string(number) + " " + kind + "\n";
-    if (perKind.empty()) out += "nothing found\n";
-    PrintData(out);
+    PrintText(found, options.all, perKind);
   }
   Tell(dxfelem_report_message(report.get()));
   return FinishOutput(perKind.empty() ? kExitSuccess : kExitFound);

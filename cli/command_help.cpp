@@ -52,16 +52,18 @@ constexpr Help kHelp[] = {
      "element file is refused unless --force.\n\n"
      "example: dxfelem preview panel.txt -o panel.svg\n"},
     {"check",
-     "usage: dxfelem check IN.dxf [--params FILE.ini --section NAME] [--min-length L] [--json]\n"
-     "                     [--preview FILE.svg]\n\n"
+     "usage: dxfelem check IN.dxf [--params FILE.ini --section NAME] [--min-length L] [--all]\n"
+     "                     [--json] [--preview FILE.svg]\n\n"
      "Converts the drawing in memory with the settings (nothing is written) and tells\n"
      "per layer what a machine would meet: profiles left open after chaining (their\n"
      "ends, the nearest end of another piece, and the Tollerance that would close\n"
      "them), pieces cut twice (on one layer, and across layers), closed profiles that\n"
      "cross themselves or each other, pieces shorter than\n"
      "L (ten times Tollerance by default), and $INSUNITS the settings do not fit. It\n"
-     "ends with one line per kind of finding. --preview draws the result with the\n"
-     "findings in red. Exit status 3 when something was found.\n\n"
+     "ends with one line per kind of finding. Each layer shows the first 20 findings\n"
+     "of each kind and how many more there are; --all lists every one, as --json\n"
+     "does. --preview draws the result with the findings in red. Exit status 3 when\n"
+     "something was found.\n\n"
      "example: dxfelem check panel.dxf --params cam.ini --section Panel\n"},
     {"todxf",
      "usage: dxfelem todxf FILE.txt [-o OUT.dxf] [--force]\n\n"

@@ -17,8 +17,8 @@ const char* const kUsage =
     "       dxfelem preview FILE.txt [-o FILE.svg] [--force]\n"
     "       dxfelem info IN.dxf [--params FILE.ini --section NAME] [--json]\n"
     "       dxfelem todxf FILE.txt [-o OUT.dxf] [--force]\n"
-    "       dxfelem check IN.dxf [--params FILE.ini --section NAME] [--min-length L] [--json]\n"
-    "                     [--preview FILE.svg]\n"
+    "       dxfelem check IN.dxf [--params FILE.ini --section NAME] [--min-length L] [--all]\n"
+    "                     [--json] [--preview FILE.svg]\n"
     "       dxfelem --help | --version\n"
     "\n"
     "convert   turns a DXF drawing into an element file. The settings come from\n"
@@ -169,6 +169,7 @@ Commands DeclareCommands(CLI::App& app, Options& options, RewriteTexts& texts) {
   commands.check->add_option("files", options.files, "IN.dxf");
   AddSettings(*commands.check, options);
   commands.check->add_flag("--json", options.json);
+  commands.check->add_flag("--all", options.all);
   commands.check->add_option("--min-length", options.minLength)->check(CLI::PositiveNumber);
   commands.check->add_option("--preview", options.preview);
   return commands;

@@ -26,6 +26,7 @@ struct Options {
   double a = 0.0;
   double b = 0.0;
   bool force = false;   // rewrite a file that does not read as an element file
+  bool all = false;        // check: every finding, not the first of each kind per layer
   double minLength = 0.0;  // check: pieces shorter than this are tiny (0: ten times Tollerance)
   std::string preview;  // preview, todxf: the file to write (empty: standard output); convert: also draw the result
 };

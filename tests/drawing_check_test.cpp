@@ -105,21 +105,21 @@ TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
        Drawing("0\nLWPOLYLINE\n8\nR\n70\n1\n10\n0\n20\n0\n10\n10\n20\n0\n10\n10\n20\n10\n10\n0\n20\n10\n"
                "0\nLWPOLYLINE\n8\nR\n70\n1\n10\n5\n20\n5\n10\n15\n20\n5\n10\n15\n20\n15\n10\n5\n20\n15\n"),
        "Tollerance=0.01\nConnect=1\n", 0,
-       "crossing RSide1: the closed profiles from (0, 0) and from (5, 5) cross at (10, 5) (2 crossings)\n"},
-      // The circle is followed by chords of a 64th of a turn: its crossing
-      // with y = -1 at x = 10 - 8^0.5 = 7.172 is told at 7.175.
+       "crossing RSide1: the closed profiles from (0, 0) and from (5, 5) cross at (5, 10) (2 crossings)\n"},
+      // The circle of radius 3 about (10, 0) meets y = -1 where
+      // (x - 10)^2 = 8: at x = 10 - 8^0.5 = 7.172 on the left.
       {"a circle across a rectangle",
        Drawing("0\nCIRCLE\n8\nC\n10\n10\n20\n0\n40\n3\n"
                "0\nLWPOLYLINE\n8\nC\n70\n1\n10\n0\n20\n-1\n10\n10\n20\n-1\n10\n10\n20\n1\n10\n0\n20\n1\n"),
        "Tollerance=0.01\nConnect=1\nRadiusMin=1\n", 0,
-       "crossing CSide1: the closed profiles from (7, 0) and from (0, -1) cross at (7.175, -1) (2 crossings)\n"},
+       "crossing CSide1: the closed profiles from (7, 0) and from (0, -1) cross at (7.172, -1) (2 crossings)\n"},
       // Cells follow the many small squares: the long edge of the triangle
       // is found in the cells along it.
       {"a long edge across a small square",
        Drawing(Square(0, 0) + Square(10, 10) + Square(20, 20) + Square(30, 30) +
                "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n-500\n20\n0.5\n10\n500\n20\n0.5\n10\n0\n20\n400\n"),
        "Tollerance=0.01\nConnect=1\n", 0,
-       "crossing QSide1: the closed profiles from (0, 0) and from (-500, 0.5) cross at (1, 0.5) (2 crossings)\n"},
+       "crossing QSide1: the closed profiles from (0, 0) and from (-500, 0.5) cross at (0, 0.5) (2 crossings)\n"},
       {"an inch drawing", Drawing(kSquare + Line("CUT", 0, 10, 0, 0), "9\n$INSUNITS\n70\n1\n"),
        "Tollerance=0.01\nConnect=1\n", 0,
        "units : $INSUNITS says inches, but the settings are used as millimetres (Tollerance 0.01, RadiusMin 0, "
@@ -180,6 +180,19 @@ TEST(DrawingCheck, TheToolsExitStatusTellsWhetherSomethingWasFound) {
   EXPECT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_EQ(run.out, "nothing found\n");
   EXPECT_EQ(test::RunTool("check " + test::Quoted(dir.File("missing.dxf"))).exitStatus, 1);
+
+  // Twenty findings of a kind per layer, then how many more; --all lists
+  // every one.
+  std::string lines;
+  for (int i = 0; i < 22; ++i) lines += Line("CUT", 0, 10.0 * i, 5, 10.0 * i);
+  const std::string many = test::Quoted(dir.Write("many.dxf", Drawing(lines)));
+  run = test::RunTool("check " + many + settings);
+  EXPECT_NE(run.out.find("  open profile: from (0, 190) to (5, 190), its ends 5 apart\n"
+                         "  open profile: 2 more on this layer (--all lists them)\n22 open profile\n"),
+            std::string::npos)
+      << run.out;
+  run = test::RunTool("check " + many + settings + " --all");
+  EXPECT_NE(run.out.find("(0, 210) to (5, 210), its ends 5 apart\n22 open profile\n"), std::string::npos) << run.out;
 
   // The picture marks each end of the open profile with a ring and its gap;
   // it never takes the drawing's place.

@@ -52,17 +52,23 @@ dxfelem::FileElement PictureElement(const dxfelem::Element& element) {
 
 // A finding marked on the picture.
 void AddMark(const dxfelem::CheckFinding& found, std::vector<dxfelem::PreviewMark>& marks) {
-  char figure[32];
-  std::snprintf(figure, sizeof figure, "%.4g", found.figure);
-  if (found.kind == "open profile") {
-    marks.push_back({dxfelem::PreviewMark::kGap, found.at.x, found.at.y, found.to.x, found.to.y, figure});
-    marks.push_back({dxfelem::PreviewMark::kGap, found.to.x, found.to.y, found.at.x, found.at.y, ""});
-  } else if (found.kind.rfind("double cut", 0) == 0) {
-    marks.push_back({dxfelem::PreviewMark::kDoubleCut, found.at.x, found.at.y, found.to.x, found.to.y, figure});
-  } else if (found.kind == "crossing") {
-    marks.push_back({dxfelem::PreviewMark::kCrossing, found.at.x, found.at.y, 0.0, 0.0, ""});
-  } else if (found.kind == "tiny piece") {
-    marks.push_back({dxfelem::PreviewMark::kTiny, found.at.x, found.at.y, found.to.x, found.to.y, figure});
+  using dxfelem::FindingKind;
+  using dxfelem::PreviewMark;
+  const std::string figure = dxfelem::FindingFigure(found.figure);
+  switch (found.kind) {
+    case FindingKind::kOpenProfile:
+      marks.push_back({PreviewMark::kGap, found.at.x, found.at.y, found.to.x, found.to.y, figure});
+      marks.push_back({PreviewMark::kGap, found.to.x, found.to.y, found.at.x, found.at.y, ""});
+      break;
+    case FindingKind::kDoubleCut:
+    case FindingKind::kDoubleCutAcrossLayers:
+      marks.push_back({PreviewMark::kDoubleCut, found.at.x, found.at.y, found.to.x, found.to.y, figure});
+      break;
+    case FindingKind::kCrossing: marks.push_back({PreviewMark::kCrossing, found.at.x, found.at.y, 0.0, 0.0, ""}); break;
+    case FindingKind::kTinyPiece:
+      marks.push_back({PreviewMark::kTiny, found.at.x, found.at.y, found.to.x, found.to.y, figure});
+      break;
+    default: break;
   }
 }
 
@@ -150,10 +156,10 @@ DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_setting
         ConvertInto(report, dxfFile, std::string(), *file, section, nullptr, true, &check,
                     picture.empty() ? nullptr : &elements);
         if (report.code != 0 && report.code != DXFELEM_E_NO_ELEMENTS) return;
+        report.check = check.Finish();
         std::vector<dxfelem::PreviewMark> marks;
-        for (const dxfelem::CheckFinding& found : check.Findings()) {
-          report.findings.push_back({found.kind, found.layer, found.text, found.at.x, found.at.y, found.figure});
-          if (!picture.empty()) AddMark(found, marks);
+        if (!picture.empty()) {
+          for (const dxfelem::CheckFinding& found : report.check.findings) AddMark(found, marks);
         }
         const std::string done = "checked " + dxfFile;
         if (picture.empty()) {
@@ -168,21 +174,26 @@ DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_setting
 }
 
 DXFELEM_API size_t dxfelem_report_finding_count(const dxfelem_report* report) {
-  return report != nullptr ? report->report.findings.size() : 0;
+  return report != nullptr ? report->report.check.findings.size() : 0;
 }
 DXFELEM_API const char* dxfelem_report_finding_kind(const dxfelem_report* report, size_t index) {
-  return index < dxfelem_report_finding_count(report) ? report->report.findings[index].kind.c_str() : "";
+  if (index >= dxfelem_report_finding_count(report)) return "";
+  return dxfelem::FindingKindName(report->report.check.findings[index].kind);
 }
 DXFELEM_API const char* dxfelem_report_finding_layer(const dxfelem_report* report, size_t index) {
-  return index < dxfelem_report_finding_count(report) ? report->report.findings[index].layer.c_str() : "";
+  if (index >= dxfelem_report_finding_count(report)) return "";
+  return report->report.check.LayerName(report->report.check.findings[index]).c_str();
 }
 DXFELEM_API const char* dxfelem_report_finding_text(const dxfelem_report* report, size_t index) {
-  return index < dxfelem_report_finding_count(report) ? report->report.findings[index].text.c_str() : "";
+  if (index >= dxfelem_report_finding_count(report)) return "";
+  // Worded when asked for: a drawing may have millions of findings.
+  report->report.findingWords = report->report.check.Describe(report->report.check.findings[index]);
+  return report->report.findingWords.c_str();
 }
 DXFELEM_API double dxfelem_report_finding_value(const dxfelem_report* report, size_t index, int which) {
   if (index >= dxfelem_report_finding_count(report)) return 0.0;
-  const dxfelem::ReportFinding& found = report->report.findings[index];
-  return which == 1 ? found.x : which == 2 ? found.y : found.figure;
+  const dxfelem::CheckFinding& found = report->report.check.findings[index];
+  return which == 1 ? found.at.x : which == 2 ? found.at.y : found.figure;
 }
 
 DXFELEM_API dxfelem_report* dxfelem_info(const char* dxf, const dxfelem_settings* settings) {

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "check/check_finding.h"
+
 namespace dxfelem {
 
 class ReadingTally;
@@ -53,30 +55,22 @@ struct DrawingFacts {
   std::vector<LayerLeftOut> leftOutOnLayers;  // by layer
 };
 
-struct ReportFinding {
-  std::string kind;
-  std::string layer;
-  std::string text;
-  double x = 0.0;
-  double y = 0.0;
-  double figure = 0.0;
-};
-
 struct ToolReport {
   bool ok = false;
-  int code = 0;          // the status code, or -1 for a call refused before it ran
-  std::string message;   // one line: what happened
-  std::string file;      // the file the code concerns
+  int code = 0;                                       // the status code, or -1 for a call refused before it ran
+  std::string message;                                // one line: what happened
+  std::string file;                                   // the file the code concerns
   std::vector<std::pair<std::string, int64_t>> read;  // entities read per kind
   std::vector<std::pair<std::string, int64_t>> made;  // entities that made elements, per kind
   std::vector<LeftOutEntry> leftOut;
   std::vector<std::string> warnings;
   std::vector<LayerCount> layers;  // elements and nodes written per layer, in the order of the names
-  double value1 = 0.0;  // a rewriting's values: the directions asked for
+  double value1 = 0.0;             // a rewriting's values: the directions asked for
   double value2 = 0.0;
-  DrawingFacts facts;  // dxfelem_survey's
-  std::string text;    // a document asked for without a file: a picture, a DXF
-  std::vector<ReportFinding> findings;  // dxfelem_check's
+  DrawingFacts facts;                // dxfelem_survey's
+  std::string text;                  // a document asked for without a file: a picture, a DXF
+  CheckResult check;                 // dxfelem_check's findings
+  mutable std::string findingWords;  // the last finding asked for in words
 };
 
 // The tally's kinds and reasons, in words, into the report.

@@ -167,9 +167,11 @@ DXFELEM_API int64_t dxfelem_report_layer_left_out_number(const dxfelem_report* r
 DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length,
                                           const char* svg);
 /* A finding: its kind ("open profile", "advice", "double cut", "double cut
- * across layers", "crossing", "tiny piece", "text", "units"), layer ("" for the drawing), what
- * was found in words, and (which 1, 2, 3) its x, y and figure (a distance,
- * a length, the Tollerance advised). */
+ * across layers", "crossing", "tiny piece", "text", "units"), layer ("" for
+ * the drawing), what was found in words, and (which 1, 2, 3) its x, y and
+ * figure (a distance, a length, the Tollerance advised). The words are made
+ * when asked for and stay valid until the next finding's words are asked
+ * for on the same report; a drawing may have millions of findings. */
 DXFELEM_API size_t dxfelem_report_finding_count(const dxfelem_report* report);
 DXFELEM_API const char* dxfelem_report_finding_kind(const dxfelem_report* report, size_t index);
 DXFELEM_API const char* dxfelem_report_finding_layer(const dxfelem_report* report, size_t index);

@@ -1,0 +1,252 @@
+// Closed profiles that cross themselves or each other. Their pieces go into
+// a grid of cells twice the median piece's size; two pieces of one layer
+// that share a cell are met exactly (segment with segment, segment with
+// circle, circle with circle), and a crossing is told by the cell it lies
+// in, once.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <tuple>
+
+#include "check/checked_pieces.h"
+#include "geometry/vector3.h"
+
+namespace dxfelem {
+namespace {
+
+// A piece of a closed profile with all that meeting another one needs, so
+// that the pieces sharing a cell can be copied together and met in order.
+struct Run {
+  uint32_t profile;
+  uint32_t layer;
+  uint32_t order;  // along its profile, to pass over neighbours
+  bool curved;     // an arc with its circle, not a straight run
+  Point3 a, b;
+  ArcOnCircle circle;
+  double x0, y0, x1, y1;  // the box
+};
+
+double AngleOn(const ArcOnCircle& circle, const Point3& p) {
+  const double value = std::atan2(p.y - circle.centre.y, p.x - circle.centre.x);
+  return value < 0.0 ? value + 2.0 * std::numbers::pi : value;
+}
+
+// How far along the arc the point on its circle lies from the nearer end,
+// negative when it lies off the arc.
+double InsideArc(const ArcOnCircle& circle, const Point3& p) {
+  double angle = AngleOn(circle, p) - circle.start;
+  if (angle < 0.0) angle += 2.0 * std::numbers::pi;
+  if (angle > circle.sweep) return -1.0;
+  return circle.radius * std::min(angle, circle.sweep - angle);
+}
+
+// A full circle has no ends to keep away from.
+double AwayFromEnds(const ArcOnCircle& circle, const Point3& p) {
+  return circle.sweep >= 2.0 * std::numbers::pi ? INFINITY : InsideArc(circle, p);
+}
+
+void Box(Run& run) {
+  run.x0 = std::min(run.a.x, run.b.x);
+  run.x1 = std::max(run.a.x, run.b.x);
+  run.y0 = std::min(run.a.y, run.b.y);
+  run.y1 = std::max(run.a.y, run.b.y);
+  if (!run.curved) return;
+  // The circle's extreme points that the arc passes.
+  const ArcOnCircle& c = run.circle;
+  for (int quarter = 0; quarter < 4; ++quarter) {
+    const double angle = quarter * std::numbers::pi / 2.0;
+    double offset = angle - c.start;
+    if (offset < 0.0) offset += 2.0 * std::numbers::pi;
+    if (offset > c.sweep) continue;
+    const Point3 p{c.centre.x + c.radius * std::cos(angle), c.centre.y + c.radius * std::sin(angle), 0.0};
+    run.x0 = std::min(run.x0, p.x);
+    run.x1 = std::max(run.x1, p.x);
+    run.y0 = std::min(run.y0, p.y);
+    run.y1 = std::max(run.y1, p.y);
+  }
+}
+
+// The points where the two runs cross, away from their ends by more than
+// the tolerance; at most two.
+int Meet(const Run& p, const Run& q, double tolerance, Point3 at[2]) {
+  if (!p.curved && !q.curved) {
+    const Point3 r = p.b - p.a;
+    const Point3 s = q.b - q.a;
+    const double denominator = r.x * s.y - r.y * s.x;
+    if (std::fabs(denominator) <= 1e-12 * Length(r) * Length(s)) return 0;  // parallel: double cuts, if any
+    const Point3 w = q.a - p.a;
+    const double t = (w.x * s.y - w.y * s.x) / denominator;
+    const double u = (w.x * r.y - w.y * r.x) / denominator;
+    const double lr = Length(r);
+    const double ls = Length(s);
+    if (t * lr <= tolerance || (1.0 - t) * lr <= tolerance || u * ls <= tolerance || (1.0 - u) * ls <= tolerance) {
+      return 0;
+    }
+    at[0] = p.a + t * r;
+    return 1;
+  }
+  if (p.curved && !q.curved) return Meet(q, p, tolerance, at);
+  int count = 0;
+  if (!p.curved) {
+    // The segment's line meets the circle where |a + t r - c| = radius.
+    const ArcOnCircle& c = q.circle;
+    const Point3 r = p.b - p.a;
+    const Point3 w = p.a - c.centre;
+    const double a = Dot(r, r);
+    const double b = Dot(w, r);
+    const double discriminant = b * b - a * (Dot(w, w) - c.radius * c.radius);
+    if (a <= 0.0 || discriminant <= 0.0) return 0;
+    const double root = std::sqrt(discriminant);
+    const double lr = std::sqrt(a);
+    if (2.0 * root / lr <= tolerance) return 0;  // touching, not crossing
+    for (const double t : {(-b - root) / a, (-b + root) / a}) {
+      if (t * lr <= tolerance || (1.0 - t) * lr <= tolerance) continue;
+      const Point3 x = p.a + t * r;
+      if (AwayFromEnds(c, x) > tolerance) at[count++] = x;
+    }
+    return count;
+  }
+  // Two circles meet on the line across their centres' axis.
+  const ArcOnCircle& c1 = p.circle;
+  const ArcOnCircle& c2 = q.circle;
+  const Point3 axis = c2.centre - c1.centre;
+  const double d = Length(axis);
+  if (d <= 1e-12 || d >= c1.radius + c2.radius || d <= std::fabs(c1.radius - c2.radius)) return 0;
+  const double along = (d * d + c1.radius * c1.radius - c2.radius * c2.radius) / (2.0 * d);
+  const double across2 = c1.radius * c1.radius - along * along;
+  if (across2 <= 0.0) return 0;
+  const double across = std::sqrt(across2);
+  if (2.0 * across <= tolerance) return 0;  // touching, not crossing
+  const Point3 u = (1.0 / d) * axis;
+  const Point3 base = c1.centre + along * u;
+  for (const double side : {-1.0, 1.0}) {
+    const Point3 x = base + side * across * Point3{-u.y, u.x, 0.0};
+    if (AwayFromEnds(c1, x) > tolerance && AwayFromEnds(c2, x) > tolerance) at[count++] = x;
+  }
+  return count;
+}
+
+}  // namespace
+
+void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& findings) {
+  const std::vector<CheckedPiece>& pieces = drawing.pieces;
+  const std::vector<CheckedProfile>& profiles = drawing.profiles;
+  const double tolerance = drawing.tolerance;
+  std::vector<Run> runs;
+  std::vector<uint32_t> runsOfProfile(profiles.size(), 0);
+  for (const CheckedPiece& piece : pieces) {
+    const CheckedProfile& profile = profiles[piece.profile];
+    if (profile.open) continue;
+    Run run{
+        piece.profile, profile.layer, runsOfProfile[piece.profile]++, false, piece.a, piece.b, {}, 0.0, 0.0, 0.0, 0.0};
+    run.curved = piece.arc && CircleOf(piece, run.circle);
+    Box(run);
+    runs.push_back(run);
+  }
+  if (runs.size() < 2) return;
+  std::vector<double> sizes;
+  sizes.reserve(runs.size());
+  for (const Run& run : runs) sizes.push_back(std::max(run.x1 - run.x0, run.y1 - run.y0));
+  std::nth_element(sizes.begin(), sizes.begin() + static_cast<std::ptrdiff_t>(sizes.size() / 2), sizes.end());
+  const double cell = std::max(2.0 * sizes[sizes.size() / 2], 1e-6);
+  sizes = std::vector<double>();
+  struct CellEntry {
+    int64_t x, y;
+    uint32_t run;
+    bool operator<(const CellEntry& other) const { return std::tie(x, y, run) < std::tie(other.x, other.y, other.run); }
+  };
+  std::vector<CellEntry> cells;
+  // A run whose box covers more cells than this (a long diagonal, a large
+  // circle) goes to the cells along it instead, walked a quarter of a cell
+  // at a time.
+  constexpr int64_t kMostBoxCells = 64;
+  const auto cellOf = [cell](double v) { return static_cast<int64_t>(std::floor(v / cell)); };
+  for (uint32_t i = 0; i < runs.size(); ++i) {
+    const Run& run = runs[i];
+    const int64_t x0 = cellOf(run.x0);
+    const int64_t x1 = cellOf(run.x1);
+    const int64_t y0 = cellOf(run.y0);
+    const int64_t y1 = cellOf(run.y1);
+    if ((x1 - x0 + 1) * (y1 - y0 + 1) <= kMostBoxCells) {
+      for (int64_t x = x0; x <= x1; ++x) {
+        for (int64_t y = y0; y <= y1; ++y) cells.push_back({x, y, i});
+      }
+      continue;
+    }
+    const double length = run.curved ? run.circle.radius * run.circle.sweep : Length(run.b - run.a);
+    const double steps = std::ceil(4.0 * length / cell);
+    for (double k = 0.0; k <= steps; k += 1.0) {
+      Point3 at = run.a + (k / steps) * (run.b - run.a);
+      if (run.curved) {
+        const double angle = run.circle.start + (k / steps) * run.circle.sweep;
+        at = run.circle.centre + run.circle.radius * Point3{std::cos(angle), std::sin(angle), 0.0};
+      }
+      const CellEntry entry{cellOf(at.x), cellOf(at.y), i};
+      if (cells.empty() || cells.back().run != i || cells.back().x != entry.x || cells.back().y != entry.y) {
+        cells.push_back(entry);
+      }
+    }
+  }
+  std::sort(cells.begin(), cells.end());
+  // Every crossing with its pair of profiles (a profile with itself: it
+  // crosses itself), in the order found.
+  struct Hit {
+    uint32_t first, second;
+    Point3 at;
+  };
+  std::vector<Hit> hits;
+  std::vector<Run> here;  // the runs of one cell, by the left side of their box
+  for (std::size_t first = 0; first < cells.size();) {
+    const int64_t cx = cells[first].x;
+    const int64_t cy = cells[first].y;
+    here.clear();
+    for (; first < cells.size() && cells[first].x == cx && cells[first].y == cy; ++first) {
+      here.push_back(runs[cells[first].run]);
+    }
+    std::sort(here.begin(), here.end(), [](const Run& p, const Run& q) { return p.x0 < q.x0; });
+    for (std::size_t i = 0; i < here.size(); ++i) {
+      const Run& p = here[i];
+      for (std::size_t j = i + 1; j < here.size() && here[j].x0 <= p.x1; ++j) {
+        const Run& q = here[j];
+        if (p.layer != q.layer || q.y0 > p.y1 || p.y0 > q.y1) continue;
+        if (p.profile == q.profile) {
+          const uint32_t gap = p.order > q.order ? p.order - q.order : q.order - p.order;
+          if (gap <= 1 || gap + 1 == runsOfProfile[p.profile]) continue;  // neighbours share an end
+        }
+        Point3 at[2];
+        const int count = Meet(p, q, tolerance, at);
+        for (int k = 0; k < count; ++k) {
+          if (cellOf(at[k].x) != cx || cellOf(at[k].y) != cy) continue;  // told by the cell it lies in
+          hits.push_back({std::min(p.profile, q.profile), std::max(p.profile, q.profile), at[k]});
+        }
+      }
+    }
+  }
+  cells = std::vector<CellEntry>();
+  // Per pair of profiles, the crossings and the leftmost (then lowest) of
+  // them: the same place however the grid fell.
+  std::sort(hits.begin(), hits.end(),
+            [](const Hit& a, const Hit& b) { return std::tie(a.first, a.second) < std::tie(b.first, b.second); });
+  for (std::size_t i = 0; i < hits.size();) {
+    std::size_t last = i;
+    while (last < hits.size() && hits[last].first == hits[i].first && hits[last].second == hits[i].second) ++last;
+    const CheckedProfile& one = profiles[hits[i].first];
+    CheckFinding found;
+    found.kind = FindingKind::kCrossing;
+    found.layer = one.layer;
+    found.itself = hits[i].first == hits[i].second;
+    found.at = hits[i].at;
+    for (std::size_t k = i + 1; k < last; ++k) {
+      if (std::tie(hits[k].at.x, hits[k].at.y) < std::tie(found.at.x, found.at.y)) found.at = hits[k].at;
+    }
+    found.to = found.at;
+    found.near[0] = one.start;
+    found.near[1] = profiles[hits[i].second].start;
+    found.count = static_cast<int64_t>(last - i);
+    found.figure = static_cast<double>(found.count);
+    findings.push_back(found);
+    i = last;
+  }
+}
+
+}  // namespace dxfelem
