@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "geometry/vector3.h"
-
 namespace dxfelem {
 namespace {
 
@@ -15,7 +13,7 @@ std::string Number(double value) {
   return std::string(digits, end);
 }
 
-std::string Place(const Point3& p) { return "(" + FindingFigure(p.x) + ", " + FindingFigure(p.y) + ")"; }
+std::string Place(const FindingPlace& p) { return "(" + FindingFigure(p.x) + ", " + FindingFigure(p.y) + ")"; }
 
 }  // namespace
 
@@ -41,6 +39,20 @@ const char* FindingKindName(FindingKind kind) {
   return "";
 }
 
+std::size_t CheckResult::Count() const {
+  std::size_t count = 0;
+  for (const std::vector<CheckFinding>& part : parts) count += part.size();
+  return count;
+}
+
+const CheckFinding& CheckResult::At(std::size_t index) const {
+  for (const std::vector<CheckFinding>& part : parts) {
+    if (index < part.size()) return part[index];
+    index -= part.size();
+  }
+  return parts.back().back();
+}
+
 const std::string& CheckResult::LayerName(const CheckFinding& finding) const {
   static const std::string kNone;
   return finding.layer < layers.size() ? layers[finding.layer] : kNone;
@@ -51,11 +63,11 @@ std::string CheckResult::Describe(const CheckFinding& f) const {
     case FindingKind::kOpenProfile: {
       std::string text =
           "from " + Place(f.at) + " to " + Place(f.to) + ", its ends " + FindingFigure(f.figure) + " apart";
-      const Point3 ends[2] = {f.at, f.to};
+      const FindingPlace ends[2] = {f.at, f.to};
       for (int i = 0; i < 2; ++i) {
         if (!f.nearFound[i]) continue;
         text += "; the nearest end of another piece to " + Place(ends[i]) + " is " + Place(f.near[i]) + ", " +
-                FindingFigure(Length(f.near[i] - ends[i])) + " away";
+                FindingFigure(std::hypot(f.near[i].x - ends[i].x, f.near[i].y - ends[i].y)) + " away";
       }
       return text;
     }

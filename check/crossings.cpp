@@ -192,7 +192,7 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
   // crosses itself), in the order found.
   struct Hit {
     uint32_t first, second;
-    Point3 at;
+    FindingPlace at;
   };
   std::vector<Hit> hits;
   std::vector<Run> here;  // the runs of one cell, by the left side of their box

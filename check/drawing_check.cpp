@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <span>
+#include <system_error>
+#include <thread>
 #include <tuple>
 
 #include "geometry/vector3.h"
@@ -36,15 +40,16 @@ struct EndEntry {
   int64_t x, y;
   uint32_t owner;
   int end;  // 0 its start, 1 its end
-  Point3 p;
+  FindingPlace p;
 };
 
-void FindNearestEnds(double cell, std::vector<CheckFinding>& open) {
+void FindNearestEnds(double cell, std::span<CheckFinding> open) {
   std::vector<EndEntry> entries;
+  entries.reserve(2 * open.size());
   const auto cellOf = [cell](double v) { return static_cast<int64_t>(std::floor(v / cell)); };
   for (uint32_t i = 0; i < open.size(); ++i) {
     for (int end = 0; end < 2; ++end) {
-      const Point3& p = end == 0 ? open[i].at : open[i].to;
+      const FindingPlace& p = end == 0 ? open[i].at : open[i].to;
       entries.push_back({open[i].layer, cellOf(p.x), cellOf(p.y), i, end, p});
     }
   }
@@ -61,7 +66,7 @@ void FindNearestEnds(double cell, std::vector<CheckFinding>& open) {
       std::size_t& at = cursor[row];
       while (at < entries.size() && key(entries[at]) < std::make_tuple(e.layer, x, e.y - 1)) ++at;
       for (std::size_t k = at; k < entries.size() && key(entries[k]) <= std::make_tuple(e.layer, x, e.y + 1); ++k) {
-        const double d = Length(entries[k].p - e.p);
+        const double d = std::hypot(entries[k].p.x - e.p.x, entries[k].p.y - e.p.y);
         if (entries[k].owner != e.owner && d < distance) {
           distance = d;
           found.near[e.end] = entries[k].p;
@@ -178,9 +183,7 @@ void DrawingCheck::OpenProfiles(std::vector<CheckFinding>& findings) const {
     if (found.figure <= reach) gaps[profile.layer].push_back(found.figure);
     findings.push_back(found);
   }
-  std::vector<CheckFinding> openOnes(findings.begin() + static_cast<std::ptrdiff_t>(first), findings.end());
-  FindNearestEnds(reach > 0.0 ? reach : 1.0, openOnes);
-  std::copy(openOnes.begin(), openOnes.end(), findings.begin() + static_cast<std::ptrdiff_t>(first));
+  FindNearestEnds(reach > 0.0 ? reach : 1.0, std::span<CheckFinding>(findings).subspan(first));
   for (auto& [layer, found] : gaps) {
     std::sort(found.begin(), found.end());
     const double value = ToleranceReaching(found.back());
@@ -192,7 +195,7 @@ void DrawingCheck::OpenProfiles(std::vector<CheckFinding>& findings) const {
     advice.layer = layer;
     advice.figure = value;
     advice.count = closed;
-    advice.total = open[layer];
+    advice.total = static_cast<uint32_t>(open[layer]);
     findings.push_back(advice);
   }
 }
@@ -213,14 +216,41 @@ void DrawingCheck::TinyPieces(std::vector<CheckFinding>& findings) const {
 }
 
 CheckResult DrawingCheck::Finish() {
-  std::vector<CheckFinding>& findings = result_.findings;
-  OpenProfiles(findings);
-  FindDoubleCuts(drawing_, findings);
-  FindDoubleArcs(drawing_, findings);
-  FindCrossings(drawing_, findings);
-  TinyPieces(findings);
-  findings.insert(findings.end(), notes_.begin(), notes_.end());
+  // The crossings, the longest check, on a thread of their own beside the
+  // others when the system gives one.
+  std::vector<CheckFinding> crossings;
+  std::exception_ptr failed;
+  const auto findCrossings = [&] {
+    try {
+      FindCrossings(drawing_, crossings);
+    } catch (...) {
+      failed = std::current_exception();
+    }
+  };
+  std::thread beside;
+  try {
+    beside = std::thread(findCrossings);
+  } catch (const std::system_error&) {
+    findCrossings();
+  }
+  std::vector<CheckFinding> open;
+  std::vector<CheckFinding> doubleCuts;
+  std::vector<CheckFinding> tiny;
+  try {
+    OpenProfiles(open);
+    FindDoubleCuts(drawing_, doubleCuts);
+    FindDoubleArcs(drawing_, doubleCuts);
+    TinyPieces(tiny);
+  } catch (...) {
+    if (beside.joinable()) beside.join();
+    throw;
+  }
+  if (beside.joinable()) beside.join();
+  if (failed) std::rethrow_exception(failed);
   drawing_ = CheckedPieces();
+  for (std::vector<CheckFinding>* part : {&open, &doubleCuts, &crossings, &tiny, &notes_}) {
+    if (!part->empty()) result_.parts.push_back(std::move(*part));
+  }
   return std::move(result_);
 }
 

@@ -2,6 +2,7 @@
 // by the library; printed per layer, then one line per kind of finding.
 // A drawing may have millions of findings: the words are asked for only
 // for the lines printed, and the JSON goes out finding by finding.
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
@@ -77,16 +78,27 @@ void PrintText(const dxfelem_report* found, bool all, const std::map<std::string
   }
   std::string out;
   for (const auto& [layer, indices] : perLayer) {
-    out += layer + "\n";
-    Tally shown;
+    // A layer's findings kind by kind, in the order the kinds first come
+    // (a handful of kinds: a look along them is enough).
+    std::vector<std::pair<std::string, std::vector<std::size_t>>> byKind;
+    std::size_t current = 0;
     for (const std::size_t i : indices) {
       const char* kind = dxfelem_report_finding_kind(found, i);
-      if (!all && ++shown[kind] > kLinesPerKind) continue;
-      out += std::string("  ") + kind + ": " + dxfelem_report_finding_text(found, i) + "\n";
+      if (byKind.empty() || byKind[current].first != kind) {
+        const auto same = std::find_if(byKind.begin(), byKind.end(), [kind](const auto& k) { return k.first == kind; });
+        current = static_cast<std::size_t>(same - byKind.begin());
+        if (same == byKind.end()) byKind.push_back({kind, {}});
+      }
+      byKind[current].second.push_back(i);
     }
-    for (const auto& [kind, number] : shown.Counts()) {
-      if (number > kLinesPerKind) {
-        out += "  " + kind + ": " + std::to_string(number - kLinesPerKind) + " more on this layer (--all lists them)\n";
+    out += layer + "\n";
+    for (const auto& [kind, ofKind] : byKind) {
+      const std::size_t shown = all ? ofKind.size() : std::min<std::size_t>(ofKind.size(), kLinesPerKind);
+      for (std::size_t k = 0; k < shown; ++k) {
+        out += "  " + kind + ": " + dxfelem_report_finding_text(found, ofKind[k]) + "\n";
+      }
+      if (shown < ofKind.size()) {
+        out += "  " + kind + ": " + std::to_string(ofKind.size() - shown) + " more on this layer (--all lists them)\n";
       }
     }
     if (out.size() > (1u << 20)) {

@@ -73,6 +73,8 @@ TEST(Docs, EveryCommandOfTheCliGuideRuns) {
   test::TempDir dir;
   std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.dxf", dir.File("panel.dxf"));
   std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.ini", dir.File("cam.ini"));
+  std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/tests/data/corpus/r2000-architecture-metres.dxf",
+                             dir.File("architecture.dxf"));
   const std::string tool = std::filesystem::path(DXFELEM_CLI).parent_path();
   for (const std::string& command : commands) {
     const std::string line = "cd " + test::Quoted(dir.path()) + " && PATH=" + test::Quoted(tool) + ":\"$PATH\" " +
@@ -83,9 +85,34 @@ TEST(Docs, EveryCommandOfTheCliGuideRuns) {
   }
   // What the guide says the commands make.
   for (const char* made : {"panel.txt", "panel.svg", "panel-again.svg", "panel-result.dxf", "panel-layers.txt",
-                           "built-in.done", "elements/left.txt", "elements/right.txt"}) {
+                           "built-in.done", "elements/left.txt", "elements/right.txt", "architecture-check.svg"}) {
     EXPECT_TRUE(std::filesystem::exists(dir.File(made))) << made;
   }
+}
+
+// The counts the guide shows for the check of the architecture drawing are
+// the tool's.
+TEST(Docs, TheGuidesCheckOfARealDrawingIsTheTools) {
+  const std::string guide = Read(DXFELEM_SOURCE_DIR "/docs/cli.md");
+  const std::size_t command = guide.find("$ dxfelem check architecture.dxf");
+  ASSERT_NE(command, std::string::npos);
+  // The block after the command's own.
+  const std::size_t block = guide.find("\n```\n", guide.find("\n```\n", command) + 4);
+  ASSERT_NE(block, std::string::npos);
+  const std::string shown = guide.substr(block + 5, guide.find("\n```", block + 5) - block - 5);
+  std::string counts;
+  const std::regex count("^[0-9]+ [a-z ]+$");
+  std::istringstream lines(shown);
+  for (std::string line; std::getline(lines, line);) {
+    if (std::regex_match(line, count)) counts += line + "\n";
+  }
+  ASSERT_NE(counts, "");
+  const test::ToolRun run =
+      test::RunTool("check " + test::Quoted(DXFELEM_SOURCE_DIR "/tests/data/corpus/r2000-architecture-metres.dxf") +
+                    " --params " + test::Quoted(DXFELEM_SOURCE_DIR "/examples/panel.ini") + " --section Panel");
+  EXPECT_EQ(run.exitStatus, 3) << run.err;
+  ASSERT_GE(run.out.size(), counts.size());
+  EXPECT_EQ(run.out.substr(run.out.size() - counts.size()), counts) << run.out;
 }
 
 // The program of the C interface reference is the one ./test builds

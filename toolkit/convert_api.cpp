@@ -159,7 +159,9 @@ DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_setting
         report.check = check.Finish();
         std::vector<dxfelem::PreviewMark> marks;
         if (!picture.empty()) {
-          for (const dxfelem::CheckFinding& found : report.check.findings) AddMark(found, marks);
+          for (const auto& part : report.check.parts) {
+            for (const dxfelem::CheckFinding& found : part) AddMark(found, marks);
+          }
         }
         const std::string done = "checked " + dxfFile;
         if (picture.empty()) {
@@ -174,25 +176,25 @@ DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_setting
 }
 
 DXFELEM_API size_t dxfelem_report_finding_count(const dxfelem_report* report) {
-  return report != nullptr ? report->report.check.findings.size() : 0;
+  return report != nullptr ? report->report.check.Count() : 0;
 }
 DXFELEM_API const char* dxfelem_report_finding_kind(const dxfelem_report* report, size_t index) {
   if (index >= dxfelem_report_finding_count(report)) return "";
-  return dxfelem::FindingKindName(report->report.check.findings[index].kind);
+  return dxfelem::FindingKindName(report->report.check.At(index).kind);
 }
 DXFELEM_API const char* dxfelem_report_finding_layer(const dxfelem_report* report, size_t index) {
   if (index >= dxfelem_report_finding_count(report)) return "";
-  return report->report.check.LayerName(report->report.check.findings[index]).c_str();
+  return report->report.check.LayerName(report->report.check.At(index)).c_str();
 }
 DXFELEM_API const char* dxfelem_report_finding_text(const dxfelem_report* report, size_t index) {
   if (index >= dxfelem_report_finding_count(report)) return "";
   // Worded when asked for: a drawing may have millions of findings.
-  report->report.findingWords = report->report.check.Describe(report->report.check.findings[index]);
+  report->report.findingWords = report->report.check.Describe(report->report.check.At(index));
   return report->report.findingWords.c_str();
 }
 DXFELEM_API double dxfelem_report_finding_value(const dxfelem_report* report, size_t index, int which) {
   if (index >= dxfelem_report_finding_count(report)) return 0.0;
-  const dxfelem::CheckFinding& found = report->report.check.findings[index];
+  const dxfelem::CheckFinding& found = report->report.check.At(index);
   return which == 1 ? found.at.x : which == 2 ? found.at.y : found.figure;
 }
 
