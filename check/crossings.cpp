@@ -126,6 +126,101 @@ int Meet(const Run& p, const Run& q, double tolerance, Point3 at[2]) {
   return count;
 }
 
+// A crossing found, with its pair of profiles (a profile with itself: it
+// crosses itself).
+struct Hit {
+  uint32_t first, second;
+  FindingPlace at;
+};
+
+struct CellMeeting {
+  const std::vector<uint32_t>& runsOfProfile;
+  double tolerance;
+  std::vector<Hit>& hits;
+};
+
+// A cell of the grid, or a sixteenth of one: its corner, its side and
+// which of the sixteen it is. A point belongs to the cell its coordinates
+// fall in at every step from the grid down (the same sums for a piece's
+// box and for a crossing, so a crossing is told by one cell only).
+struct CellSplit {
+  double x0, y0, side;
+  int64_t ix, iy;  // the grid's cell, or which sixteenth
+};
+
+int SubCell(double v, double origin, double side) {
+  return std::clamp(static_cast<int>(std::floor((v - origin) / side)), 0, 3);
+}
+
+bool Owns(const std::vector<CellSplit>& path, const Point3& p) {
+  // The top cell holds the point by the grid's own sums; each split after
+  // it by its sixteenths.
+  if (static_cast<int64_t>(std::floor(p.x / path[0].side)) != path[0].ix ||
+      static_cast<int64_t>(std::floor(p.y / path[0].side)) != path[0].iy) {
+    return false;
+  }
+  for (std::size_t level = 1; level < path.size(); ++level) {
+    const CellSplit& parent = path[level - 1];
+    const double side = parent.side / 4.0;
+    if (SubCell(p.x, parent.x0, side) != path[level].ix || SubCell(p.y, parent.y0, side) != path[level].iy) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Pieces crowded into one cell (many small ones among large ones) are
+// split among its sixteenths, again and again while that spreads them, so
+// that no cell meets more than a few hundred pieces pair by pair.
+constexpr std::size_t kMostInCell = 256;
+constexpr std::size_t kDeepestSplit = 8;
+
+void MeetInCell(std::vector<Run>& here, std::vector<CellSplit>& path, const CellMeeting& m) {
+  if (here.size() > kMostInCell && path.size() < kDeepestSplit) {
+    const CellSplit& cell = path.back();
+    const double side = cell.side / 4.0;
+    std::vector<Run> parts[16];
+    std::size_t placed = 0;
+    for (const Run& run : here) {
+      for (int ix = SubCell(run.x0, cell.x0, side); ix <= SubCell(run.x1, cell.x0, side); ++ix) {
+        for (int iy = SubCell(run.y0, cell.y0, side); iy <= SubCell(run.y1, cell.y0, side); ++iy) {
+          parts[4 * ix + iy].push_back(run);
+          ++placed;
+        }
+      }
+    }
+    // Only when most pieces fall into few sixteenths: pieces that all cross
+    // the whole cell are met here.
+    if (placed <= 4 * here.size()) {
+      for (int k = 0; k < 16; ++k) {
+        if (parts[k].size() < 2) continue;
+        path.push_back({cell.x0 + (k / 4) * side, cell.y0 + (k % 4) * side, side, k / 4, k % 4});
+        MeetInCell(parts[k], path, m);
+        path.pop_back();
+      }
+      return;
+    }
+  }
+  std::sort(here.begin(), here.end(), [](const Run& p, const Run& q) { return p.x0 < q.x0; });
+  for (std::size_t i = 0; i < here.size(); ++i) {
+    const Run& p = here[i];
+    for (std::size_t j = i + 1; j < here.size() && here[j].x0 <= p.x1; ++j) {
+      const Run& q = here[j];
+      if (p.layer != q.layer || q.y0 > p.y1 || p.y0 > q.y1) continue;
+      if (p.profile == q.profile) {
+        const uint32_t gap = p.order > q.order ? p.order - q.order : q.order - p.order;
+        if (gap <= 1 || gap + 1 == m.runsOfProfile[p.profile]) continue;  // neighbours share an end
+      }
+      Point3 at[2];
+      const int count = Meet(p, q, m.tolerance, at);
+      for (int k = 0; k < count; ++k) {
+        if (Owns(path, at[k]))
+          m.hits.push_back({std::min(p.profile, q.profile), std::max(p.profile, q.profile), at[k]});
+      }
+    }
+  }
+}
+
 }  // namespace
 
 void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& findings) {
@@ -134,6 +229,9 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
   const double tolerance = drawing.tolerance;
   std::vector<Run> runs;
   std::vector<uint32_t> runsOfProfile(profiles.size(), 0);
+  // Sized once: at a million pieces every copy of a growing array costs.
+  runs.reserve(static_cast<std::size_t>(std::count_if(
+      pieces.begin(), pieces.end(), [&](const CheckedPiece& piece) { return !profiles[piece.profile].open; })));
   for (const CheckedPiece& piece : pieces) {
     const CheckedProfile& profile = profiles[piece.profile];
     if (profile.open) continue;
@@ -190,12 +288,10 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
   std::sort(cells.begin(), cells.end());
   // Every crossing with its pair of profiles (a profile with itself: it
   // crosses itself), in the order found.
-  struct Hit {
-    uint32_t first, second;
-    FindingPlace at;
-  };
   std::vector<Hit> hits;
-  std::vector<Run> here;  // the runs of one cell, by the left side of their box
+  std::vector<Run> here;
+  const CellMeeting meeting{runsOfProfile, tolerance, hits};
+  std::vector<CellSplit> path;
   for (std::size_t first = 0; first < cells.size();) {
     const int64_t cx = cells[first].x;
     const int64_t cy = cells[first].y;
@@ -203,30 +299,19 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
     for (; first < cells.size() && cells[first].x == cx && cells[first].y == cy; ++first) {
       here.push_back(runs[cells[first].run]);
     }
-    std::sort(here.begin(), here.end(), [](const Run& p, const Run& q) { return p.x0 < q.x0; });
-    for (std::size_t i = 0; i < here.size(); ++i) {
-      const Run& p = here[i];
-      for (std::size_t j = i + 1; j < here.size() && here[j].x0 <= p.x1; ++j) {
-        const Run& q = here[j];
-        if (p.layer != q.layer || q.y0 > p.y1 || p.y0 > q.y1) continue;
-        if (p.profile == q.profile) {
-          const uint32_t gap = p.order > q.order ? p.order - q.order : q.order - p.order;
-          if (gap <= 1 || gap + 1 == runsOfProfile[p.profile]) continue;  // neighbours share an end
-        }
-        Point3 at[2];
-        const int count = Meet(p, q, tolerance, at);
-        for (int k = 0; k < count; ++k) {
-          if (cellOf(at[k].x) != cx || cellOf(at[k].y) != cy) continue;  // told by the cell it lies in
-          hits.push_back({std::min(p.profile, q.profile), std::max(p.profile, q.profile), at[k]});
-        }
-      }
-    }
+    path.assign(1, {static_cast<double>(cx) * cell, static_cast<double>(cy) * cell, cell, cx, cy});
+    MeetInCell(here, path, meeting);
   }
   cells = std::vector<CellEntry>();
   // Per pair of profiles, the crossings and the leftmost (then lowest) of
   // them: the same place however the grid fell.
   std::sort(hits.begin(), hits.end(),
             [](const Hit& a, const Hit& b) { return std::tie(a.first, a.second) < std::tie(b.first, b.second); });
+  std::size_t pairs = 0;
+  for (std::size_t i = 0; i < hits.size(); ++i) {
+    pairs += i == 0 || hits[i].first != hits[i - 1].first || hits[i].second != hits[i - 1].second;
+  }
+  findings.reserve(findings.size() + pairs);
   for (std::size_t i = 0; i < hits.size();) {
     std::size_t last = i;
     while (last < hits.size() && hits[last].first == hits[i].first && hits[last].second == hits[i].second) ++last;

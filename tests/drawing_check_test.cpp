@@ -130,6 +130,38 @@ TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
   }
 }
 
+// A crowd of small pieces among large ones: the cell they share (the
+// grid follows the 1000 long sides) is split until they spread, and every
+// crossing is still told once. 150 diamonds of radius 5 whose centres lie
+// half a unit apart on the x axis: each crosses the 19 after it twice and
+// touches the 20th at a corner, 19 * 131 + 18 * 19 / 2 = 2660 pairs. The
+// first and the 20th cross where x + |y| = 5 meets x - |y| = 4.5.
+TEST(DrawingCheck, ACrowdedCellFindsEveryCrossingOnce) {
+  test::TempDir dir;
+  std::string shapes;
+  for (int i = 0; i < 250; ++i) {
+    shapes += "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n" + std::to_string(3000 * i) + "\n20\n5000\n10\n" +
+              std::to_string(3000 * i + 1000) + "\n20\n5000\n10\n" + std::to_string(3000 * i + 1000) +
+              "\n20\n6000\n10\n" + std::to_string(3000 * i) + "\n20\n6000\n";
+  }
+  for (int i = 0; i < 150; ++i) {
+    const auto x = [i](double dx) { return std::to_string(0.5 * i + dx); };
+    shapes += "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n" + x(-5) + "\n20\n0\n10\n" + x(0) + "\n20\n-5\n10\n" + x(5) +
+              "\n20\n0\n10\n" + x(0) + "\n20\n5\n";
+  }
+  const std::string found = Findings(dir.Write("c.dxf", Drawing(shapes)), "Tollerance=0.01\nConnect=1\n");
+  const auto count = [&found](const std::string& what) {
+    std::size_t times = 0;
+    for (std::size_t at = found.find(what); at != std::string::npos; at = found.find(what, at + 1)) ++times;
+    return times;
+  };
+  EXPECT_EQ(count("crossing QSide1: "), 2660u);
+  EXPECT_EQ(count("(2 crossings)\n"), 2660u);
+  EXPECT_NE(found.find("crossing QSide1: the closed profiles from (-5, 0) and from (4.5, 0) cross at (4.75, -0.25) (2 "
+                       "crossings)\n"),
+            std::string::npos);
+}
+
 // Texts: a face the font system does not have is told with the one it gave
 // (which depends on the machine's fonts), and letters lower than the gap
 // between them (a drawing in metres with settings in millimetres).
