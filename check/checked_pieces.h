@@ -43,6 +43,8 @@ struct ArcOnCircle {
 // False when the three points lie on a line (an arc too flat to tell from
 // its chord). A start that is its end is a full circle through m.
 bool CircleOf(const CheckedPiece& piece, ArcOnCircle& arc);
+// The same without the stretch of angles (which needs arc tangents).
+bool CentreOf(const CheckedPiece& piece, Point3& centre, double& radius);
 
 // Pieces on each other within the tolerance, segments and arcs.
 void FindDoubleCuts(const CheckedPieces& drawing, std::vector<CheckFinding>& findings);

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "check/checked_pieces.h"
+#include "check/run_beside.h"
 #include "geometry/vector3.h"
 
 namespace dxfelem {
@@ -133,7 +134,16 @@ struct Hit {
   FindingPlace at;
 };
 
+// A run in a cell: its box and layer, enough to pass over most pairs
+// without looking at the run itself.
+struct InCell {
+  double x0, x1, y0, y1;
+  uint32_t layer;
+  uint32_t run;
+};
+
 struct CellMeeting {
+  const std::vector<Run>& runs;
   const std::vector<uint32_t>& runsOfProfile;
   double tolerance;
   std::vector<Hit>& hits;
@@ -175,13 +185,13 @@ bool Owns(const std::vector<CellSplit>& path, const Point3& p) {
 constexpr std::size_t kMostInCell = 256;
 constexpr std::size_t kDeepestSplit = 8;
 
-void MeetInCell(std::vector<Run>& here, std::vector<CellSplit>& path, const CellMeeting& m) {
+void MeetInCell(std::vector<InCell>& here, std::vector<CellSplit>& path, const CellMeeting& m) {
   if (here.size() > kMostInCell && path.size() < kDeepestSplit) {
     const CellSplit& cell = path.back();
     const double side = cell.side / 4.0;
-    std::vector<Run> parts[16];
+    std::vector<InCell> parts[16];
     std::size_t placed = 0;
-    for (const Run& run : here) {
+    for (const InCell& run : here) {
       for (int ix = SubCell(run.x0, cell.x0, side); ix <= SubCell(run.x1, cell.x0, side); ++ix) {
         for (int iy = SubCell(run.y0, cell.y0, side); iy <= SubCell(run.y1, cell.y0, side); ++iy) {
           parts[4 * ix + iy].push_back(run);
@@ -201,12 +211,14 @@ void MeetInCell(std::vector<Run>& here, std::vector<CellSplit>& path, const Cell
       return;
     }
   }
-  std::sort(here.begin(), here.end(), [](const Run& p, const Run& q) { return p.x0 < q.x0; });
+  std::sort(here.begin(), here.end(), [](const InCell& p, const InCell& q) { return p.x0 < q.x0; });
   for (std::size_t i = 0; i < here.size(); ++i) {
-    const Run& p = here[i];
-    for (std::size_t j = i + 1; j < here.size() && here[j].x0 <= p.x1; ++j) {
-      const Run& q = here[j];
-      if (p.layer != q.layer || q.y0 > p.y1 || p.y0 > q.y1) continue;
+    const InCell& pBox = here[i];
+    for (std::size_t j = i + 1; j < here.size() && here[j].x0 <= pBox.x1; ++j) {
+      const InCell& qBox = here[j];
+      if (pBox.layer != qBox.layer || qBox.y0 > pBox.y1 || pBox.y0 > qBox.y1) continue;
+      const Run& p = m.runs[pBox.run];
+      const Run& q = m.runs[qBox.run];
       if (p.profile == q.profile) {
         const uint32_t gap = p.order > q.order ? p.order - q.order : q.order - p.order;
         if (gap <= 1 || gap + 1 == m.runsOfProfile[p.profile]) continue;  // neighbours share an end
@@ -239,14 +251,28 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
         piece.profile, profile.layer, runsOfProfile[piece.profile]++, false, piece.a, piece.b, {}, 0.0, 0.0, 0.0, 0.0};
     run.curved = piece.arc && CircleOf(piece, run.circle);
     Box(run);
+    // Widened by what rounding may put a computed crossing outside it, so
+    // that a crossing on a cell's border is met in the cell that tells it.
+    const double pad = 1e-9 * (std::fabs(run.x0) + std::fabs(run.x1) + std::fabs(run.y0) + std::fabs(run.y1)) + 1e-12;
+    run.x0 -= pad;
+    run.y0 -= pad;
+    run.x1 += pad;
+    run.y1 += pad;
     runs.push_back(run);
   }
   if (runs.size() < 2) return;
+  // Cells of twice the median piece, or of the mean piece where a few long
+  // ones would cross too many small cells (the crowded cells are split).
   std::vector<double> sizes;
   sizes.reserve(runs.size());
-  for (const Run& run : runs) sizes.push_back(std::max(run.x1 - run.x0, run.y1 - run.y0));
+  double total = 0.0;
+  for (const Run& run : runs) {
+    sizes.push_back(std::max(run.x1 - run.x0, run.y1 - run.y0));
+    total += sizes.back();
+  }
   std::nth_element(sizes.begin(), sizes.begin() + static_cast<std::ptrdiff_t>(sizes.size() / 2), sizes.end());
-  const double cell = std::max(2.0 * sizes[sizes.size() / 2], 1e-6);
+  const double mean = total / static_cast<double>(sizes.size());
+  const double cell = std::max({2.0 * sizes[sizes.size() / 2], std::isfinite(mean) ? mean : 0.0, 1e-6});
   sizes = std::vector<double>();
   struct CellEntry {
     int64_t x, y;
@@ -271,37 +297,60 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
       }
       continue;
     }
+    // The cells round points a quarter of a cell apart along it, each
+    // reaching half the way to the next and the arc's bulge between them:
+    // together they hold every point of the run.
     const double length = run.curved ? run.circle.radius * run.circle.sweep : Length(run.b - run.a);
     const double steps = std::ceil(4.0 * length / cell);
+    double reach = 0.5 * length / steps;
+    if (run.curved) reach += run.circle.radius * (1.0 - std::cos(0.5 * run.circle.sweep / steps));
+    reach += 1e-9 * (std::fabs(run.x0) + std::fabs(run.x1) + std::fabs(run.y0) + std::fabs(run.y1)) + 1e-12;
+    const std::size_t from = cells.size();
     for (double k = 0.0; k <= steps; k += 1.0) {
       Point3 at = run.a + (k / steps) * (run.b - run.a);
       if (run.curved) {
         const double angle = run.circle.start + (k / steps) * run.circle.sweep;
         at = run.circle.centre + run.circle.radius * Point3{std::cos(angle), std::sin(angle), 0.0};
       }
-      const CellEntry entry{cellOf(at.x), cellOf(at.y), i};
-      if (cells.empty() || cells.back().run != i || cells.back().x != entry.x || cells.back().y != entry.y) {
-        cells.push_back(entry);
+      for (int64_t x = cellOf(at.x - reach); x <= cellOf(at.x + reach); ++x) {
+        for (int64_t y = cellOf(at.y - reach); y <= cellOf(at.y + reach); ++y) cells.push_back({x, y, i});
       }
     }
+    std::sort(cells.begin() + static_cast<std::ptrdiff_t>(from), cells.end());
+    cells.erase(std::unique(cells.begin() + static_cast<std::ptrdiff_t>(from), cells.end(),
+                            [](const CellEntry& p, const CellEntry& q) { return p.x == q.x && p.y == q.y; }),
+                cells.end());
   }
   std::sort(cells.begin(), cells.end());
   // Every crossing with its pair of profiles (a profile with itself: it
   // crosses itself), in the order found.
-  std::vector<Hit> hits;
-  std::vector<Run> here;
-  const CellMeeting meeting{runsOfProfile, tolerance, hits};
-  std::vector<CellSplit> path;
-  for (std::size_t first = 0; first < cells.size();) {
-    const int64_t cx = cells[first].x;
-    const int64_t cy = cells[first].y;
-    here.clear();
-    for (; first < cells.size() && cells[first].x == cx && cells[first].y == cy; ++first) {
-      here.push_back(runs[cells[first].run]);
+  // The cells in two halves, the second on a thread of its own when the
+  // system gives one.
+  const auto meetCells = [&](std::size_t first, std::size_t end, std::vector<Hit>& hits) {
+    std::vector<InCell> here;
+    const CellMeeting meeting{runs, runsOfProfile, tolerance, hits};
+    std::vector<CellSplit> path;
+    while (first < end) {
+      const int64_t cx = cells[first].x;
+      const int64_t cy = cells[first].y;
+      here.clear();
+      for (; first < end && cells[first].x == cx && cells[first].y == cy; ++first) {
+        const Run& run = runs[cells[first].run];
+        here.push_back({run.x0, run.x1, run.y0, run.y1, run.layer, cells[first].run});
+      }
+      path.assign(1, {static_cast<double>(cx) * cell, static_cast<double>(cy) * cell, cell, cx, cy});
+      MeetInCell(here, path, meeting);
     }
-    path.assign(1, {static_cast<double>(cx) * cell, static_cast<double>(cy) * cell, cell, cx, cy});
-    MeetInCell(here, path, meeting);
+  };
+  std::size_t half = cells.size() / 2;
+  while (half > 0 && half < cells.size() && cells[half].x == cells[half - 1].x && cells[half].y == cells[half - 1].y) {
+    ++half;
   }
+  std::vector<Hit> hits;
+  std::vector<Hit> secondHits;
+  RunBeside([&] { meetCells(half, cells.size(), secondHits); }, [&] { meetCells(0, half, hits); });
+  hits.insert(hits.end(), secondHits.begin(), secondHits.end());
+  secondHits = std::vector<Hit>();
   cells = std::vector<CellEntry>();
   // Per pair of profiles, the crossings and the leftmost (then lowest) of
   // them: the same place however the grid fell.

@@ -149,33 +149,28 @@ void FindDoubleArcs(const CheckedPieces& drawing, std::vector<CheckFinding>& fin
   struct Entry {
     int64_t x, y, r;
     uint32_t piece;
-    ArcOnCircle arc;
+    Point3 centre;
+    double radius;
   };
   const auto cellOf = [step](double v) { return static_cast<int64_t>(std::floor(v / step)); };
   std::vector<Entry> entries;
   for (uint32_t i = 0; i < pieces.size(); ++i) {
-    ArcOnCircle arc;
-    if (!pieces[i].arc || !CircleOf(pieces[i], arc)) continue;
-    entries.push_back({cellOf(arc.centre.x), cellOf(arc.centre.y), cellOf(arc.radius), i, arc});
+    Entry entry{0, 0, 0, i, {}, 0.0};
+    if (!pieces[i].arc || !CentreOf(pieces[i], entry.centre, entry.radius)) continue;
+    entry.x = cellOf(entry.centre.x);
+    entry.y = cellOf(entry.centre.y);
+    entry.r = cellOf(entry.radius);
+    entries.push_back(entry);
   }
-  const auto keyOf = [](const Entry& e) { return std::tie(e.x, e.y, e.r); };
+  const auto keyOf = [](const Entry& e) { return std::make_tuple(e.x, e.y, e.r); };
   std::sort(entries.begin(), entries.end(), [&](const Entry& p, const Entry& q) {
     return std::tie(p.x, p.y, p.r, p.piece) < std::tie(q.x, q.y, q.r, q.piece);
   });
-  // Each arc meets those after it in its own bucket and in the neighbouring
-  // buckets after its own: (x, y, r + 1), (x, y + 1, r - 1 .. r + 1) and
-  // (x + 1, y - 1 .. y + 1, r - 1 .. r + 1), each a stretch of the array.
-  const auto stretch = [&](int64_t x, int64_t y, int64_t r0, int64_t r1) {
-    const auto lo = std::lower_bound(entries.begin(), entries.end(), std::make_tuple(x, y, r0),
-                                     [&](const Entry& e, const auto& k) { return keyOf(e) < k; });
-    const auto hi = std::upper_bound(lo, entries.end(), std::make_tuple(x, y, r1),
-                                     [&](const auto& k, const Entry& e) { return k < keyOf(e); });
-    return std::make_pair(lo, hi);
-  };
   const auto meet = [&](const Entry& pe, const Entry& qe) {
-    const ArcOnCircle& p = pe.arc;
-    const ArcOnCircle& q = qe.arc;
-    if (Length(p.centre - q.centre) > tolerance || std::fabs(p.radius - q.radius) > tolerance) return false;
+    if (Length(pe.centre - qe.centre) > tolerance || std::fabs(pe.radius - qe.radius) > tolerance) return false;
+    ArcOnCircle p;
+    ArcOnCircle q;
+    if (!CircleOf(pieces[pe.piece], p) || !CircleOf(pieces[qe.piece], q)) return false;
     double from = 0.0;
     const double shared = SharedAngle(p, q, from) * p.radius;
     if (shared <= tolerance) return false;
@@ -192,21 +187,38 @@ void FindDoubleArcs(const CheckedPieces& drawing, std::vector<CheckFinding>& fin
     findings.push_back(found);
     return true;
   };
+  // Each arc meets those after it in its own bucket and in the neighbouring
+  // buckets after its own: (x, y, r + 1), (x, y + 1, r - 1 .. r + 1) and
+  // (x + 1, y - 1 .. y + 1, r - 1 .. r + 1), each a stretch of the array
+  // whose start only moves forward from one bucket to the next.
+  struct Stretch {
+    int64_t dx, dy, r0, r1;
+    std::size_t cursor;
+  };
+  Stretch stretches[] = {{0, 0, 1, 1, 0}, {0, 1, -1, 1, 0}, {1, -1, -1, 1, 0}, {1, 0, -1, 1, 0}, {1, 1, -1, 1, 0}};
   for (std::size_t i = 0; i < entries.size();) {
     const Entry& head = entries[i];
     std::size_t last = i;
     while (last < entries.size() && keyOf(entries[last]) == keyOf(head)) ++last;
-    const std::pair<decltype(entries.begin()), decltype(entries.begin())> neighbours[] = {
-        stretch(head.x, head.y, head.r + 1, head.r + 1),         stretch(head.x, head.y + 1, head.r - 1, head.r + 1),
-        stretch(head.x + 1, head.y - 1, head.r - 1, head.r + 1), stretch(head.x + 1, head.y, head.r - 1, head.r + 1),
-        stretch(head.x + 1, head.y + 1, head.r - 1, head.r + 1),
-    };
+    std::pair<std::size_t, std::size_t> neighbours[5];
+    for (int n = 0; n < 5; ++n) {
+      Stretch& s = stretches[n];
+      const auto from = std::make_tuple(head.x + s.dx, head.y + s.dy, head.r + s.r0);
+      const auto to = std::make_tuple(head.x + s.dx, head.y + s.dy, head.r + s.r1);
+      while (s.cursor < entries.size() && keyOf(entries[s.cursor]) < from) ++s.cursor;
+      std::size_t end = s.cursor;
+      while (end < entries.size() && keyOf(entries[end]) <= to) ++end;
+      neighbours[n] = {s.cursor, end};
+    }
     for (std::size_t k = i; k < last; ++k) {
       int matches = 0;
-      for (std::size_t j = k + 1; j < last && matches < kMostMatchesPerPiece; ++j)
+      for (std::size_t j = k + 1; j < last && matches < kMostMatchesPerPiece; ++j) {
         matches += meet(entries[k], entries[j]);
+      }
       for (const auto& [lo, hi] : neighbours) {
-        for (auto at = lo; at != hi && matches < kMostMatchesPerPiece; ++at) matches += meet(entries[k], *at);
+        for (std::size_t at = lo; at < hi && matches < kMostMatchesPerPiece; ++at) {
+          matches += meet(entries[k], entries[at]);
+        }
       }
     }
     i = last;

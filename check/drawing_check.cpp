@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <span>
-#include <system_error>
-#include <thread>
 #include <tuple>
 
+#include "check/run_beside.h"
 #include "geometry/vector3.h"
 
 namespace dxfelem {
@@ -216,37 +214,18 @@ void DrawingCheck::TinyPieces(std::vector<CheckFinding>& findings) const {
 }
 
 CheckResult DrawingCheck::Finish() {
-  // The crossings, the longest check, on a thread of their own beside the
-  // others when the system gives one.
+  // The crossings, the longest check, beside the others.
   std::vector<CheckFinding> crossings;
-  std::exception_ptr failed;
-  const auto findCrossings = [&] {
-    try {
-      FindCrossings(drawing_, crossings);
-    } catch (...) {
-      failed = std::current_exception();
-    }
-  };
-  std::thread beside;
-  try {
-    beside = std::thread(findCrossings);
-  } catch (const std::system_error&) {
-    findCrossings();
-  }
   std::vector<CheckFinding> open;
   std::vector<CheckFinding> doubleCuts;
   std::vector<CheckFinding> tiny;
-  try {
-    OpenProfiles(open);
-    FindDoubleCuts(drawing_, doubleCuts);
-    FindDoubleArcs(drawing_, doubleCuts);
-    TinyPieces(tiny);
-  } catch (...) {
-    if (beside.joinable()) beside.join();
-    throw;
-  }
-  if (beside.joinable()) beside.join();
-  if (failed) std::rethrow_exception(failed);
+  RunBeside([&] { FindCrossings(drawing_, crossings); },
+            [&] {
+              OpenProfiles(open);
+              FindDoubleCuts(drawing_, doubleCuts);
+              FindDoubleArcs(drawing_, doubleCuts);
+              TinyPieces(tiny);
+            });
   drawing_ = CheckedPieces();
   for (std::vector<CheckFinding>* part : {&open, &doubleCuts, &crossings, &tiny, &notes_}) {
     if (!part->empty()) result_.parts.push_back(std::move(*part));
