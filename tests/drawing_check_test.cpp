@@ -162,6 +162,28 @@ TEST(DrawingCheck, ACrowdedCellFindsEveryCrossingOnce) {
             std::string::npos);
 }
 
+// Long pieces among many small ones go to the cells along them: the side
+// y = x + 0.5 of a large triangle crosses 400 unit squares at (2k, 2k),
+// each where it enters on the left and leaves at the top.
+TEST(DrawingCheck, ALongPieceIsMetInEveryCellAlongIt) {
+  test::TempDir dir;
+  std::string shapes;
+  for (int k = 1; k <= 400; ++k) shapes += Square(2 * k, 2 * k);
+  shapes += "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n0\n20\n0.5\n10\n1000\n20\n1000.5\n10\n1000\n20\n0.5\n";
+  const std::string found = Findings(dir.Write("l.dxf", Drawing(shapes)), "Tollerance=0.01\nConnect=1\n");
+  std::size_t crossings = 0;
+  for (std::size_t at = found.find("(2 crossings)\n"); at != std::string::npos;
+       at = found.find("(2 crossings)\n", at + 1)) {
+    ++crossings;
+  }
+  EXPECT_EQ(crossings, 400u);
+  EXPECT_NE(
+      found.find("crossing QSide1: the closed profiles from (800, 800) and from (0, 0.5) cross at (800, 800.5) (2 "
+                 "crossings)\n"),
+      std::string::npos)
+      << found.substr(0, 1000);
+}
+
 // Texts: a face the font system does not have is told with the one it gave
 // (which depends on the machine's fonts), and letters lower than the gap
 // between them (a drawing in metres with settings in millimetres).
