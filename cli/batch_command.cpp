@@ -1,14 +1,16 @@
-// A batch of conversions: each drawing in a process of its own (the
-// library's process-wide state allows one call at a time in a process),
-// several at once, with a progress line on a terminal and one line per
-// failure at the end.
+// A batch of conversions: worker processes (the library's process-wide
+// state allows one call at a time in a process), as many as may run at
+// once, each converting drawing after drawing; a progress line on a
+// terminal and one line per failure at the end.
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -37,71 +39,74 @@ struct Job {
   fs::path folder;  // the job's own folder: its messages, and its settings in a folder of their own
 };
 
-// A new file in the tool's own folder, never through a link and never over
-// a file that is there.
-int CreateExclusive(const fs::path& path) {
-  return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-}
+// A worker process and the job it has in hand.
+struct Worker {
+  pid_t pid = -1;
+  int jobs = -1;      // where its jobs are written
+  int answers = -1;   // where it answers
+  std::string heard;  // an answer's beginning
+  std::size_t job = 0;
+  bool busy = false;
+};
 
-bool CopyFile(const fs::path& from, const fs::path& to) {
-  const int source = open(from.c_str(), O_RDONLY | O_CLOEXEC);
-  if (source < 0) return false;
-  const int target = CreateExclusive(to);
-  bool ok = target >= 0;
-  char chunk[65536];
-  while (ok) {
-    const ssize_t n = read(source, chunk, sizeof chunk);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = n == 0;
-      break;
-    }
-    ok = write(target, chunk, static_cast<std::size_t>(n)) == n;
+// Starts a worker with the batch's settings; false when the system gives
+// no process or pipe.
+bool StartWorker(const Options& options, Worker& worker) {
+  int jobs[2];
+  int answers[2];
+  if (pipe2(jobs, O_CLOEXEC) != 0) return false;
+  if (pipe2(answers, O_CLOEXEC) != 0) {
+    close(jobs[0]);
+    close(jobs[1]);
+    return false;
   }
-  close(source);
-  if (target >= 0) ok = close(target) == 0 && ok;
-  return ok;
-}
-
-// The settings, and ROZOZ.INI beside them, copied for one job: the workers
-// must not write back into the user's file at the same time. The copies go
-// into a folder of their own, so that no name of the user's (a parameter
-// file named "messages") meets the job's own files.
-bool CopySettings(const Options& options, const fs::path& folder, std::string& copy) {
-  if (options.parameterFile.empty()) return true;
-  std::error_code error;
-  const fs::path settings = folder / "settings";
-  if (mkdir(settings.c_str(), 0700) != 0) return false;
-  const fs::path source(options.parameterFile);
-  copy = (settings / source.filename()).string();
-  if (fs::exists(source, error) && !CopyFile(source, copy)) return false;
-  const fs::path beside = source.has_parent_path() ? source.parent_path() : fs::path(".");
-  for (const auto& entry : fs::directory_iterator(beside, error)) {
-    if (strcasecmp(entry.path().filename().c_str(), "ROZOZ.INI") == 0 &&
-        !CopyFile(entry.path(), settings / entry.path().filename())) {
-      return false;
-    }
-  }
-  return !error;
-}
-
-pid_t Start(const Options& options, const Job& job, const std::string& settings) {
-  std::vector<std::string> arguments = {"dxfelem", "convert", job.drawing, job.output, "--quiet"};
-  if (!settings.empty()) arguments.insert(arguments.end(), {"--params", settings, "--section", options.section});
-  const int messages = CreateExclusive(job.folder / "messages");
-  if (messages < 0) return -1;
-  const pid_t child = fork();
-  if (child != 0) {
-    close(messages);
-    return child;
-  }
-  const int nothing = open("/dev/null", O_WRONLY);
-  if (nothing < 0 || dup2(messages, STDERR_FILENO) < 0 || dup2(nothing, STDOUT_FILENO) < 0) _exit(1);
+  // Made before the fork: the child only puts its descriptors in place.
+  std::vector<std::string> arguments = {"dxfelem", "--batch-worker", options.parameterFile, options.section};
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
-  execv("/proc/self/exe", argv.data());
-  _exit(127);
+  const int nothing = open("/dev/null", O_RDWR | O_CLOEXEC);
+  const pid_t child = nothing < 0 ? -1 : fork();
+  if (child == 0) {
+    if (dup2(jobs[0], STDIN_FILENO) < 0 || dup2(answers[1], 3) < 0 || dup2(nothing, STDOUT_FILENO) < 0 ||
+        dup2(nothing, STDERR_FILENO) < 0) {
+      _exit(127);
+    }
+    execv("/proc/self/exe", argv.data());
+    _exit(127);
+  }
+  if (nothing >= 0) close(nothing);
+  close(jobs[0]);
+  close(answers[1]);
+  if (child < 0) {
+    close(jobs[1]);
+    close(answers[0]);
+    return false;
+  }
+  worker = Worker{child, jobs[1], answers[0], {}, 0, false};
+  return true;
+}
+
+bool HandOver(Worker& worker, std::size_t number, const Job& job) {
+  const std::string record =
+      std::to_string(number) + '\0' + job.folder.string() + '\0' + job.drawing + '\0' + job.output + '\0';
+  std::size_t written = 0;
+  while (written < record.size()) {
+    const ssize_t n = write(worker.jobs, record.data() + written, record.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    written += static_cast<std::size_t>(n);
+  }
+  worker.job = number;
+  worker.busy = true;
+  return true;
+}
+
+void Retire(Worker& worker) {
+  if (worker.jobs >= 0) close(worker.jobs);
+  if (worker.answers >= 0) close(worker.answers);
+  if (worker.pid > 0) waitpid(worker.pid, nullptr, 0);
+  worker = Worker{};
 }
 
 // The batch's own folder, which no other user can enter or foresee; empty,
@@ -173,53 +178,89 @@ int RunBatch(const Options& options) {
     fs::remove_all(work, ignored);
   });
   const bool terminal = isatty(STDERR_FILENO) != 0;
-  std::map<pid_t, std::size_t> running;
   std::vector<std::string> failures;
   std::size_t next = 0;
   std::size_t done = 0;
-  while (done < jobs.size()) {
-    while (next < jobs.size() && running.size() < static_cast<std::size_t>(options.jobs)) {
-      Job& job = jobs[next];
-      std::string settings;
-      const bool ready = mkdir(job.folder.c_str(), 0700) == 0 && CopySettings(options, job.folder, settings);
-      const int why = errno;
-      std::lock_guard<std::mutex> lock(runningMutex);
-      const pid_t child = ready ? Start(options, job, settings) : -1;
-      if (child < 0) {
-        failures.push_back(
-            job.drawing + ": no process could be started for it (" +
-            (ready ? std::strerror(errno)
-                   : "its settings cannot be copied into " + work + ": " + std::string(std::strerror(why))) +
-            ")");
-        ++done;
-      } else {
-        running[child] = next;
-        runningWorkers.insert(child);
-      }
-      ++next;
-    }
-    if (running.empty()) continue;
-    int status = 0;
-    const pid_t child = wait(&status);
-    const auto found = running.find(child);
-    if (found == running.end()) continue;
-    {
-      std::lock_guard<std::mutex> lock(runningMutex);
-      runningWorkers.erase(child);
-    }
-    const Job& job = jobs[found->second];
-    running.erase(found);
+  const auto finish = [&](std::size_t number, bool converted, const std::string& why) {
     ++done;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      const std::string said = FirstLine(job.folder / "messages");
-      failures.push_back(job.drawing + ": " + (said.empty() ? "the conversion did not end" : said));
+    if (!converted) {
+      const std::string said = FirstLine(jobs[number].folder / "messages");
+      failures.push_back(jobs[number].drawing + ": " + (said.empty() ? why : said));
     }
     if (terminal) {
       std::fprintf(stderr, "\rdxfelem: %zu of %zu converted, %zu failed", done - failures.size(), jobs.size(),
                    failures.size());
       std::fflush(stderr);
     }
+  };
+  // Workers that live for many drawings, as many as may run at once.
+  std::vector<Worker> workers(std::min<std::size_t>(static_cast<std::size_t>(options.jobs), jobs.size()));
+  const auto start = [&](Worker& worker) {
+    std::lock_guard<std::mutex> lock(runningMutex);
+    if (!StartWorker(options, worker)) return false;
+    runningWorkers.insert(worker.pid);
+    return true;
+  };
+  const auto retire = [&](Worker& worker) {
+    {
+      std::lock_guard<std::mutex> lock(runningMutex);
+      runningWorkers.erase(worker.pid);
+    }
+    Retire(worker);
+  };
+  std::string noProcess;
+  while (done < jobs.size()) {
+    // Every idle worker gets the next job; a worker that cannot take it
+    // (it died) is replaced.
+    for (Worker& worker : workers) {
+      while (!worker.busy && next < jobs.size()) {
+        if (worker.pid < 0 && !start(worker)) {
+          noProcess = std::strerror(errno);
+          break;
+        }
+        if (HandOver(worker, next, jobs[next])) {
+          ++next;
+        } else {
+          retire(worker);
+        }
+      }
+    }
+    std::vector<pollfd> waiting;
+    for (const Worker& worker : workers) {
+      if (worker.busy) waiting.push_back({worker.answers, POLLIN, 0});
+    }
+    if (waiting.empty()) {
+      // No worker could be started: the jobs left fail with the reason.
+      for (; next < jobs.size(); ++next) finish(next, false, "no process could be started for it (" + noProcess + ")");
+      continue;
+    }
+    if (poll(waiting.data(), waiting.size(), -1) < 0) continue;
+    for (Worker& worker : workers) {
+      if (!worker.busy) continue;
+      const auto ready = std::find_if(waiting.begin(), waiting.end(),
+                                      [&](const pollfd& p) { return p.fd == worker.answers && p.revents != 0; });
+      if (ready == waiting.end()) continue;
+      char chunk[256];
+      const ssize_t n = read(worker.answers, chunk, sizeof chunk);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        // The worker ended without answering: its job did not end.
+        const std::size_t number = worker.job;
+        retire(worker);
+        finish(number, false, "the conversion did not end");
+        continue;
+      }
+      worker.heard.append(chunk, static_cast<std::size_t>(n));
+      const std::size_t end = worker.heard.find('\n');
+      if (end == std::string::npos) continue;
+      const std::size_t space = worker.heard.find(' ');
+      const bool converted = space < end && worker.heard.compare(space + 1, end - space - 1, "0") == 0;
+      worker.heard.erase(0, end + 1);
+      worker.busy = false;
+      finish(worker.job, converted, "the conversion failed");
+    }
   }
+  for (Worker& worker : workers) retire(worker);
   ForgetCleanup(cleanup);
   fs::remove_all(work, error);
   if (terminal) std::fputc('\n', stderr);

@@ -9,8 +9,10 @@
 namespace dxfelem::cli {
 
 int RunConvert(const Options& options);
-// Several drawings into a folder, each in a process of its own.
+// Several drawings into a folder, by worker processes.
 int RunBatch(const Options& options);
+// A worker of a batch: the jobs come on standard input (see batch_worker.cpp).
+int RunBatchWorker(const std::string& parameterFile, const std::string& section);
 int RunListing(const Options& options, bool blocks);
 int RunRewrite(const Options& options);
 int RunPreview(const Options& options);

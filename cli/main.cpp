@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   using namespace dxfelem::cli;
   StartSignalWatch();
   std::vector<std::string> arguments(argv + 1, argv + argc);
+  // A batch's worker: started by the batch itself, never by a user.
+  if (arguments.size() == 3 && arguments[0] == "--batch-worker") return RunBatchWorker(arguments[1], arguments[2]);
   CommandLine line;
   std::string error;
   if (!ParseCommandLine(arguments, line, error)) {

@@ -1,12 +1,12 @@
-// A batch of conversions: each drawing converted in a process of its own,
-// two at once; broken drawings fail alone, named, and the run says so.
+// A batch of conversions: worker processes converting drawing after
+// drawing, two at once; broken drawings fail alone, named, and the run
+// says so.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -49,6 +49,33 @@ TEST(Batch, EveryGoodDrawingIsConvertedAndEveryBrokenOneNamed) {
   EXPECT_EQ(run.out, "");
 }
 
+// A worker converts job after job in one process and answers each as it
+// ends: a drawing that fails is told as failed in its own folder, and the
+// next one is still converted.
+TEST(Batch, AWorkerConvertsJobAfterJob) {
+  test::TempDir dir;
+  const std::string good = dir.Write("good.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nL\n11\n7\n0\nENDSEC\n0\nEOF\n");
+  const std::string bad = dir.Write("bad.dxf", "just notes\n");
+  std::string jobs;
+  const std::vector<std::vector<std::string>> records = {
+      {"0", dir.File("j0"), good, dir.File("a.txt")},
+      {"1", dir.File("j1"), bad, dir.File("b.txt")},
+      {"2", dir.File("j2"), good, dir.File("c.txt")},
+  };
+  for (const auto& record : records) {
+    for (const std::string& field : record) jobs += field + '\0';
+  }
+  dir.Write("jobs", jobs);
+  const test::ToolRun run = test::RunTool("--batch-worker '' '' <" + test::Quoted(dir.File("jobs")) + " 3>" +
+                                          test::Quoted(dir.File("answers")));
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(test::ReadFileBytes(dir.File("answers")), "0 0\n1 1\n2 0\n");
+  EXPECT_TRUE(Contains(test::ReadFileBytes(dir.File("c.txt")), "FIN,     1,7.000"))
+      << test::ReadFileBytes(dir.File("c.txt"));
+  EXPECT_TRUE(Contains(test::ReadFileBytes(dir.File("j1/messages")), "is not a DXF file"));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("b.txt")));
+}
+
 TEST(Batch, DrawingsThatWouldShareAnElementFileAreRefused) {
   test::TempDir dir;
   std::filesystem::create_directory(dir.path() / "a");
@@ -77,11 +104,10 @@ TEST(Batch, ItsWorkingFolderIsItsOwnAndLeavesNothing) {
   }
   const std::string dxf = dir.Write("part.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n");
   const std::string ini = dir.Write("messages", "[P]\nConnect=0\nDecimaliTxt=3\n");
-  const test::ToolRun run =
-      test::RunTool("convert " + test::Quoted(dxf) + " " + test::Quoted(dir.Write("broken.dxf", "no drawing")) +
-                        " --out-dir " + test::Quoted(dir.File("out")) + " --params " + test::Quoted(ini) +
-                        " --section P",
-                    "TMPDIR=" + test::Quoted(dir.File("tmp")));
+  const test::ToolRun run = test::RunTool(
+      "convert " + test::Quoted(dxf) + " " + test::Quoted(dir.Write("broken.dxf", "no drawing")) + " --out-dir " +
+          test::Quoted(dir.File("out")) + " --params " + test::Quoted(ini) + " --section P",
+      "TMPDIR=" + test::Quoted(dir.File("tmp")));
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_TRUE(Contains(run.err, "failed: " + dir.File("broken.dxf") + ": ")) << run.err;
   EXPECT_EQ(test::ReadFileBytes(victim), "the user's own file");
