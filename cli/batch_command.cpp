@@ -261,6 +261,14 @@ int RunBatch(const Options& options) {
     }
   }
   for (Worker& worker : workers) retire(worker);
+  // Each element file reached the disk before it took its name; the names
+  // themselves do with the folder, synced once for the whole batch.
+  const int folder = open(options.outDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0 || (fsync(folder) != 0 && errno != EINVAL)) {
+    failures.push_back(options.outDir + ": the folder cannot be synced to disk (" + std::strerror(errno) +
+                       "): its new names may be lost if the machine stops now");
+  }
+  if (folder >= 0) close(folder);
   ForgetCleanup(cleanup);
   fs::remove_all(work, error);
   if (terminal) std::fputc('\n', stderr);

@@ -90,6 +90,32 @@ TEST(Docs, EveryCommandOfTheCliGuideRuns) {
   }
 }
 
+// The scaling guide's recipe runs with GNU parallel's local slots: every
+// drawing of the archive, in folders, gets its element file.
+TEST(Docs, TheScalingRecipeRunsWithLocalSlots) {
+  if (std::system("command -v parallel >/dev/null 2>&1") != 0) GTEST_SKIP() << "GNU parallel is not installed";
+  const std::vector<std::string> commands = GuideCommands(Read(DXFELEM_SOURCE_DIR "/docs/scaling.md"));
+  ASSERT_EQ(commands.size(), 2u);
+  test::TempDir dir;
+  std::filesystem::create_directories(dir.path() / "archive" / "a");
+  std::filesystem::create_directories(dir.path() / "archive" / "b");
+  for (const char* name : {"archive/a/left.dxf", "archive/b/right.dxf", "archive/middle.dxf"}) {
+    std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.dxf", dir.File(name));
+  }
+  std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.ini", dir.File("cam.ini"));
+  const std::string tool = std::filesystem::path(DXFELEM_CLI).parent_path();
+  for (const std::string& command : commands) {
+    const std::string line = "cd " + test::Quoted(dir.path()) + " && export PATH=" + test::Quoted(tool) +
+                             ":\"$PATH\" && (" + command + ") >/dev/null 2>" + test::Quoted(dir.File("messages"));
+    const int status = std::system(line.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command << "\n"
+                                                               << test::ReadFileBytes(dir.File("messages"));
+  }
+  for (const char* made : {"elements/left.txt", "elements/right.txt", "elements/middle.txt"}) {
+    EXPECT_EQ(test::ReadFileBytes(dir.File(made)).substr(0, 4), "INI,") << made;
+  }
+}
+
 // The counts the guide shows for the check of the architecture drawing are
 // the tool's.
 TEST(Docs, TheGuidesCheckOfARealDrawingIsTheTools) {
