@@ -187,7 +187,7 @@ constexpr std::size_t kDeepestSplit = 8;
 
 void MeetInCell(std::vector<InCell>& here, std::vector<CellSplit>& path, const CellMeeting& m) {
   if (here.size() > kMostInCell && path.size() < kDeepestSplit) {
-    const CellSplit& cell = path.back();
+    const CellSplit cell = path.back();  // a copy: the path grows below
     const double side = cell.side / 4.0;
     std::vector<InCell> parts[16];
     std::size_t placed = 0;
