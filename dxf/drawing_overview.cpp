@@ -104,16 +104,6 @@ void ReadEntityValue(Entity& entity, int code, std::string_view value, double sp
 
 }  // namespace
 
-bool IsConvertedKindName(std::string_view kind) {
-  static constexpr std::string_view kConverted[] = {"LINE",   "3DLINE",     "POINT",  "CIRCLE",   "ARC",    "ELLIPSE",
-                                                    "SOLID",  "TRACE",      "3DFACE", "POLYLINE", "VERTEX", "SEQEND",
-                                                    "INSERT", "LWPOLYLINE", "ATTRIB", "TEXT",     "MTEXT"};
-  for (const std::string_view converted : kConverted) {
-    if (kind == converted) return true;
-  }
-  return false;
-}
-
 DrawingOverview ReadDrawingOverview(const std::string& path, double splineTolerance) {
   DrawingOverview overview;
   TextInputFile file;

@@ -43,7 +43,4 @@ struct DrawingOverview {
 // conversion with SplineArchi 1 fits it; with 0 splines are only counted.
 DrawingOverview ReadDrawingOverview(const std::string& path, double splineTolerance = 0.0);
 
-// Whether a conversion turns entities of this kind into elements at all.
-bool IsConvertedKindName(std::string_view kind);
-
 }  // namespace dxfelem

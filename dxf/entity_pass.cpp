@@ -50,6 +50,18 @@ bool IsSplineName(std::string_view text) {
   return true;
 }
 
+}  // namespace
+
+bool IsConvertedKindName(std::string_view kind) {
+  const Token token = LookupKeyword(kind);
+  for (const EntityKind& entry : kEntityKinds) {
+    if (entry.name == token) return entry.reader != SkipEntity;
+  }
+  return false;
+}
+
+namespace {
+
 EntityReader ReaderFor(Token name, std::string_view text, bool listingBlocks, const ParameterRecord& parameters) {
   if (listingBlocks && (name == kTokenEllipse || name == kTokenMtext)) return nullptr;
   if (name == kTokenNone && !listingBlocks && parameters.SplineArchi == 1 && IsSplineName(text)) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace dxfelem {
 
@@ -13,6 +14,11 @@ class DxfLineReader;
 // any of those lines: a drawing cut off inside its entities is not
 // converted in part, since a machine must not cut half a drawing.
 bool ReadEntities(EntityContext& context, DxfLineReader& reader);
+
+// Whether the pass turns entities of this kind (named as a drawing names
+// it) into elements at all: a kind with a reader that is not passed over.
+// SPLINE is not: only SplineArchi makes it one.
+bool IsConvertedKindName(std::string_view kind);
 
 // Where the block listing's pass puts the block name of every INSERT.
 class BlockList {

@@ -16,6 +16,11 @@ struct SelectionLists;
 // that are missing are written into the file's text; the caller saves it.
 void ReadParameters(ParameterRecord& parameters, SelectionLists& selection, ProfileFile& parameterFile,
                     const std::string& section);
+// The settings that decide what a conversion leaves out (Altezza3D, Testo,
+// SplineArchi, SplineToll), read by the conversion's own rules but without
+// a word: ReadParameters reads them so, and a question about a drawing
+// asks them alone.
+void ReadLeavingSettings(const ProfileFile& file, const std::string& section, ParameterRecord& parameters);
 // Writes the fourteen settings that the host keeps in step into the file's
 // text; the caller saves it.
 void WriteBackParameters(const ParameterRecord& parameters, ProfileFile& parameterFile, const std::string& section);

@@ -76,15 +76,11 @@ void ReadPieceVariables(ParameterSource& in, const ProfileFile& settings, Parame
   }
 }
 
-// New keys: a section without them converts exactly as before.
-void ReadSplineSettings(const ParameterSource& in, ParameterRecord& p) {
+// The spline keys are new: a section without them converts exactly as
+// before. A SplineToll out of its range is told, and the default used.
+void TellSplineSettings(const ParameterSource& in, ParameterRecord& p) {
   p.splineKeysPresent = !in.Text("SplineArchi").empty() || !in.Text("SplineToll").empty();
-  p.SplineArchi = in.Integer("SplineArchi", 0) == 1 ? 1 : 0;
-  const double tolerance = in.Number("SplineToll", "0.01");
-  p.SplineToll = 0.01;
-  if (tolerance > 1e-6 && tolerance <= 10.0) {
-    p.SplineToll = tolerance;
-  } else if (!in.Text("SplineToll").empty()) {
+  if (!in.Text("SplineToll").empty() && p.SplineToll != in.Number("SplineToll", "0.01")) {
     ShowUserMessage("dxfelem", "SplineToll must lie above 0.000001 and at most 10: 0.01 is used");
   }
 }
@@ -126,6 +122,14 @@ void ApplyOverride(std::string_view text, SelectionLists& selection) {
 
 }  // namespace
 
+void ReadLeavingSettings(const ProfileFile& file, const std::string& section, ParameterRecord& p) {
+  p.Altezza3D = file.GetInt(section, "Altezza3D", 0);
+  p.Testo = file.GetInt(section, "Testo", 1);
+  p.SplineArchi = file.GetInt(section, "SplineArchi", 0) == 1 ? 1 : 0;
+  const double tolerance = ParseDouble(file.GetString(section, "SplineToll", "0.01"));
+  p.SplineToll = tolerance > 1e-6 && tolerance <= 10.0 ? tolerance : 0.01;
+}
+
 void ReadParameters(ParameterRecord& p, SelectionLists& selection, ProfileFile& file, const std::string& section) {
   if (!file.HoldsSettings() || section.empty()) return;
   // When the parameter file is ROZOZ.INI itself, its fallbacks must see the
@@ -150,7 +154,6 @@ void ReadParameters(ParameterRecord& p, SelectionLists& selection, ProfileFile& 
   p.ArcCode = in.Integer("ArcCode", 0);
   p.Rotate = in.Integer("Rotate", 0);
   p.SegmentoMacro = in.Integer("SegmentoMacro", 0);
-  p.Altezza3D = in.Integer("Altezza3D", 0);
   p.EscludeBlocchi = in.Integer("EscludeBlocchi", 0);
   p.explodeKeyPresent = !in.Text("EsplodiBlocchi").empty();
   p.EsplodiBlocchi = in.Integer("EsplodiBlocchi", 0) == 1 ? 1 : 0;
@@ -163,8 +166,8 @@ void ReadParameters(ParameterRecord& p, SelectionLists& selection, ProfileFile& 
   p.TolleSpline = in.Number("TolleSpline", "0.1");
   p.InterpSpline = in.Integer("InterpSpline", 0);
   p.TolleTangente = in.Number("TolleTangente", "0.02");
-  p.Testo = in.Integer("Testo", 1);
-  ReadSplineSettings(in, p);
+  ReadLeavingSettings(file, section, p);
+  TellSplineSettings(in, p);
 
   std::string altro = in.Text("Altro", {}, 1000);
   if (!altro.empty()) ParseAltro(altro, p);

@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "dxf/drawing_overview.h"
-#include "platform/c_number_text.h"
+#include "dxf/entity_pass.h"
+#include "params/parameter_file.h"
+#include "params/parameter_record.h"
 #include "toolkit/api_objects.h"
 #include "toolkit/document_delivery.h"
 #include "toolkit/file_guards.h"
@@ -13,29 +15,19 @@ namespace {
 
 // The settings a layer's left-out entities depend on, read by the
 // conversion's rules for these keys.
-struct LeavingSettings {
-  int testo = 1;
-  int altezza3D = 0;
-  bool splineArchi = false;
-  double splineToll = 0.01;
-};
-
-LeavingSettings ReadLeavingSettings(const dxfelem::ProfileFile& file, const std::string& section) {
-  LeavingSettings settings;
-  settings.testo = file.GetInt(section, "Testo", 1);
-  settings.altezza3D = file.GetInt(section, "Altezza3D", 0);
-  settings.splineArchi = file.GetInt(section, "SplineArchi", 0) == 1;
-  // A tolerance out of its range is the default, as in a conversion.
-  const double tolerance = dxfelem::ParseDouble(file.GetString(section, "SplineToll", "0.01"));
-  if (tolerance > 1e-6 && tolerance <= 10.0) settings.splineToll = tolerance;
+// The settings that decide what is left out, as a conversion reads them.
+dxfelem::ParameterRecord ReadLeaving(const dxfelem::ProfileFile& file, const std::string& section) {
+  dxfelem::ParameterRecord settings;
+  dxfelem::ReadLeavingSettings(file, section, settings);
   return settings;
 }
 
 // The words are the conversion's own (the reasons of its report).
-std::vector<dxfelem::LeftOutEntry> LeftOutOf(const dxfelem::EntityTally& tally, const LeavingSettings& settings) {
+std::vector<dxfelem::LeftOutEntry> LeftOutOf(const dxfelem::EntityTally& tally,
+                                             const dxfelem::ParameterRecord& settings) {
   std::vector<dxfelem::LeftOutEntry> entries;
   for (const auto& [kind, count] : tally.kinds) {
-    if (kind == "SPLINE" && settings.splineArchi) continue;
+    if (kind == "SPLINE" && settings.SplineArchi == 1) continue;
     if (kind == "SPLINE") entries.push_back({kind, "this kind is not converted unless SplineArchi is 1", count, kind});
     else if (!dxfelem::IsConvertedKindName(kind)) entries.push_back({kind, "this kind is not converted", count, kind});
   }
@@ -45,12 +37,12 @@ std::vector<dxfelem::LeftOutEntry> LeftOutOf(const dxfelem::EntityTally& tally, 
   if (tally.meshes > 0) {
     entries.push_back({"POLYLINE meshes", "meshes are surfaces: they make nothing", tally.meshes, "POLYLINE"});
   }
-  if (tally.oblique > 0 && settings.altezza3D == 0) {
+  if (tally.oblique > 0 && settings.Altezza3D == 0) {
     entries.push_back({"entities with an oblique extrusion", "kept only when Altezza3D is not 0", tally.oblique, ""});
   }
-  if (tally.texts > 0 && settings.testo == 0) entries.push_back({"TEXT and MTEXT", "Testo is 0", tally.texts, ""});
+  if (tally.texts > 0 && settings.Testo == 0) entries.push_back({"TEXT and MTEXT", "Testo is 0", tally.texts, ""});
   // The hosts draw the last chunk of a long MTEXT alone; so does the library.
-  if (tally.chunkedTexts > 0 && settings.testo != 0) {
+  if (tally.chunkedTexts > 0 && settings.Testo != 0) {
     entries.push_back({"MTEXT with its text in chunks",
                        "only the last chunk (group 1) is drawn, as on the hosts; the text before it (group 3) is not",
                        tally.chunkedTexts, "MTEXT", false});
@@ -81,7 +73,8 @@ void ListBlocks(const dxfelem::DrawingOverview& overview, dxfelem::DrawingFacts&
   }
 }
 
-void Describe(const dxfelem::DrawingOverview& overview, const LeavingSettings& settings, dxfelem::DrawingFacts& facts) {
+void Describe(const dxfelem::DrawingOverview& overview, const dxfelem::ParameterRecord& settings,
+              dxfelem::DrawingFacts& facts) {
   facts.problem = overview.problem;
   facts.version = overview.version;
   facts.insUnits = overview.insUnits;
@@ -125,10 +118,10 @@ DXFELEM_API dxfelem_report* dxfelem_survey(const char* dxf, const dxfelem_settin
         const std::string dxfFile = dxfelem::CText(dxf);
         const std::optional<dxfelem::ProfileFile> file = dxfelem_settings::OpenToRead(settings, report);
         if (!file) return;
-        const LeavingSettings leaving =
-            ReadLeavingSettings(*file, settings != nullptr ? settings->Section() : std::string());
+        const dxfelem::ParameterRecord leaving =
+            ReadLeaving(*file, settings != nullptr ? settings->Section() : std::string());
         const dxfelem::DrawingOverview overview =
-            dxfelem::ReadDrawingOverview(dxfFile, leaving.splineArchi ? leaving.splineToll : 0.0);
+            dxfelem::ReadDrawingOverview(dxfFile, leaving.SplineArchi == 1 ? leaving.SplineToll : 0.0);
         if (!Readable(overview, dxfFile, report)) return;
         Describe(overview, leaving, report.facts);
         report.ok = true;
@@ -156,7 +149,7 @@ DXFELEM_API dxfelem_report* dxfelem_list(const char* dxf, const char* list, int 
         }
         const dxfelem::DrawingOverview overview = dxfelem::ReadDrawingOverview(dxfFile);
         if (!Readable(overview, dxfFile, report)) return;
-        Describe(overview, LeavingSettings{}, report.facts);
+        Describe(overview, dxfelem::ParameterRecord{}, report.facts);
         std::string text;
         if (blocks != 0) {
           for (const dxfelem::DrawingFacts::Block& block : report.facts.blocks) {
