@@ -15,15 +15,16 @@
 namespace dxfelem {
 namespace {
 
+constexpr uint32_t kStraight = UINT32_MAX;
+
 // A piece of a closed profile with all that meeting another one needs, so
 // that the pieces sharing a cell can be copied together and met in order.
 struct Run {
   uint32_t profile;
   uint32_t layer;
-  uint32_t order;  // along its profile, to pass over neighbours
-  bool curved;     // an arc with its circle, not a straight run
+  uint32_t order;   // along its profile, to pass over neighbours
+  uint32_t circle;  // an arc: its circle among the arcs' circles; kStraight: a straight run
   Point3 a, b;
-  ArcOnCircle circle;
   double x0, y0, x1, y1;  // the box
 };
 
@@ -46,14 +47,14 @@ double AwayFromEnds(const ArcOnCircle& circle, const Point3& p) {
   return circle.sweep >= 2.0 * std::numbers::pi ? INFINITY : InsideArc(circle, p);
 }
 
-void Box(Run& run) {
+void Box(Run& run, const std::vector<ArcOnCircle>& circles) {
   run.x0 = std::min(run.a.x, run.b.x);
   run.x1 = std::max(run.a.x, run.b.x);
   run.y0 = std::min(run.a.y, run.b.y);
   run.y1 = std::max(run.a.y, run.b.y);
-  if (!run.curved) return;
+  if (run.circle == kStraight) return;
   // The circle's extreme points that the arc passes.
-  const ArcOnCircle& c = run.circle;
+  const ArcOnCircle& c = circles[run.circle];
   for (int quarter = 0; quarter < 4; ++quarter) {
     const double angle = quarter * std::numbers::pi / 2.0;
     double offset = angle - c.start;
@@ -69,8 +70,10 @@ void Box(Run& run) {
 
 // The points where the two runs cross, away from their ends by more than
 // the tolerance; at most two.
-int Meet(const Run& p, const Run& q, double tolerance, Point3 at[2]) {
-  if (!p.curved && !q.curved) {
+int Meet(const Run& p, const Run& q, const std::vector<ArcOnCircle>& circles, double tolerance, Point3 at[2]) {
+  const bool pCurved = p.circle != kStraight;
+  const bool qCurved = q.circle != kStraight;
+  if (!pCurved && !qCurved) {
     const Point3 r = p.b - p.a;
     const Point3 s = q.b - q.a;
     const double denominator = r.x * s.y - r.y * s.x;
@@ -86,11 +89,11 @@ int Meet(const Run& p, const Run& q, double tolerance, Point3 at[2]) {
     at[0] = p.a + t * r;
     return 1;
   }
-  if (p.curved && !q.curved) return Meet(q, p, tolerance, at);
+  if (pCurved && !qCurved) return Meet(q, p, circles, tolerance, at);
   int count = 0;
-  if (!p.curved) {
+  if (!pCurved) {
     // The segment's line meets the circle where |a + t r - c| = radius.
-    const ArcOnCircle& c = q.circle;
+    const ArcOnCircle& c = circles[q.circle];
     const Point3 r = p.b - p.a;
     const Point3 w = p.a - c.centre;
     const double a = Dot(r, r);
@@ -108,8 +111,8 @@ int Meet(const Run& p, const Run& q, double tolerance, Point3 at[2]) {
     return count;
   }
   // Two circles meet on the line across their centres' axis.
-  const ArcOnCircle& c1 = p.circle;
-  const ArcOnCircle& c2 = q.circle;
+  const ArcOnCircle& c1 = circles[p.circle];
+  const ArcOnCircle& c2 = circles[q.circle];
   const Point3 axis = c2.centre - c1.centre;
   const double d = Length(axis);
   if (d <= 1e-12 || d >= c1.radius + c2.radius || d <= std::fabs(c1.radius - c2.radius)) return 0;
@@ -144,6 +147,7 @@ struct InCell {
 
 struct CellMeeting {
   const std::vector<Run>& runs;
+  const std::vector<ArcOnCircle>& circles;
   const std::vector<uint32_t>& runsOfProfile;
   double tolerance;
   std::vector<Hit>& hits;
@@ -224,7 +228,7 @@ void MeetInCell(std::vector<InCell>& here, std::vector<CellSplit>& path, const C
         if (gap <= 1 || gap + 1 == m.runsOfProfile[p.profile]) continue;  // neighbours share an end
       }
       Point3 at[2];
-      const int count = Meet(p, q, m.tolerance, at);
+      const int count = Meet(p, q, m.circles, m.tolerance, at);
       for (int k = 0; k < count; ++k) {
         if (Owns(path, at[k]))
           m.hits.push_back({std::min(p.profile, q.profile), std::max(p.profile, q.profile), at[k]});
@@ -240,6 +244,7 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
   const std::vector<CheckedProfile>& profiles = drawing.profiles;
   const double tolerance = drawing.tolerance;
   std::vector<Run> runs;
+  std::vector<ArcOnCircle> circles;
   std::vector<uint32_t> runsOfProfile(profiles.size(), 0);
   // Sized once: at a million pieces every copy of a growing array costs.
   runs.reserve(static_cast<std::size_t>(std::count_if(
@@ -248,9 +253,13 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
     const CheckedProfile& profile = profiles[piece.profile];
     if (profile.open) continue;
     Run run{
-        piece.profile, profile.layer, runsOfProfile[piece.profile]++, false, piece.a, piece.b, {}, 0.0, 0.0, 0.0, 0.0};
-    run.curved = piece.arc && CircleOf(piece, run.circle);
-    Box(run);
+        piece.profile, profile.layer, runsOfProfile[piece.profile]++, kStraight, piece.a, piece.b, 0.0, 0.0, 0.0, 0.0};
+    ArcOnCircle circle;
+    if (piece.arc && CircleOf(piece, circle)) {
+      run.circle = static_cast<uint32_t>(circles.size());
+      circles.push_back(circle);
+    }
+    Box(run, circles);
     // Widened by what rounding may put a computed crossing outside it, so
     // that a crossing on a cell's border is met in the cell that tells it.
     const double pad = 1e-9 * (std::fabs(run.x0) + std::fabs(run.x1) + std::fabs(run.y0) + std::fabs(run.y1)) + 1e-12;
@@ -300,17 +309,18 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
     // The cells round points a quarter of a cell apart along it, each
     // reaching half the way to the next and the arc's bulge between them:
     // together they hold every point of the run.
-    const double length = run.curved ? run.circle.radius * run.circle.sweep : Length(run.b - run.a);
+    const ArcOnCircle* circle = run.circle == kStraight ? nullptr : &circles[run.circle];
+    const double length = circle != nullptr ? circle->radius * circle->sweep : Length(run.b - run.a);
     const double steps = std::ceil(4.0 * length / cell);
     double reach = 0.5 * length / steps;
-    if (run.curved) reach += run.circle.radius * (1.0 - std::cos(0.5 * run.circle.sweep / steps));
+    if (circle != nullptr) reach += circle->radius * (1.0 - std::cos(0.5 * circle->sweep / steps));
     reach += 1e-9 * (std::fabs(run.x0) + std::fabs(run.x1) + std::fabs(run.y0) + std::fabs(run.y1)) + 1e-12;
     const std::size_t from = cells.size();
     for (double k = 0.0; k <= steps; k += 1.0) {
       Point3 at = run.a + (k / steps) * (run.b - run.a);
-      if (run.curved) {
-        const double angle = run.circle.start + (k / steps) * run.circle.sweep;
-        at = run.circle.centre + run.circle.radius * Point3{std::cos(angle), std::sin(angle), 0.0};
+      if (circle != nullptr) {
+        const double angle = circle->start + (k / steps) * circle->sweep;
+        at = circle->centre + circle->radius * Point3{std::cos(angle), std::sin(angle), 0.0};
       }
       for (int64_t x = cellOf(at.x - reach); x <= cellOf(at.x + reach); ++x) {
         for (int64_t y = cellOf(at.y - reach); y <= cellOf(at.y + reach); ++y) cells.push_back({x, y, i});
@@ -328,7 +338,7 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
   // system gives one.
   const auto meetCells = [&](std::size_t first, std::size_t end, std::vector<Hit>& hits) {
     std::vector<InCell> here;
-    const CellMeeting meeting{runs, runsOfProfile, tolerance, hits};
+    const CellMeeting meeting{runs, circles, runsOfProfile, tolerance, hits};
     std::vector<CellSplit> path;
     while (first < end) {
       const int64_t cx = cells[first].x;
