@@ -96,14 +96,14 @@ void PrintText(const dxfelem_report* found, bool all, const std::map<std::string
       const std::size_t shown = all ? ofKind.size() : std::min<std::size_t>(ofKind.size(), kLinesPerKind);
       for (std::size_t k = 0; k < shown; ++k) {
         out += "  " + kind + ": " + dxfelem_report_finding_text(found, ofKind[k]) + "\n";
+        if (out.size() > (1u << 20)) {
+          PrintData(out);
+          out.clear();
+        }
       }
       if (shown < ofKind.size()) {
         out += "  " + kind + ": " + std::to_string(ofKind.size() - shown) + " more on this layer (--all lists them)\n";
       }
-    }
-    if (out.size() > (1u << 20)) {
-      PrintData(out);
-      out.clear();
     }
   }
   for (const auto& [kind, number] : perKind) out += std::to_string(number) + " " + kind + "\n";
