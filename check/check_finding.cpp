@@ -35,6 +35,7 @@ const char* FindingKindName(FindingKind kind) {
     case FindingKind::kTinyPiece: return "tiny piece";
     case FindingKind::kText: return "text";
     case FindingKind::kUnits: return "units";
+    case FindingKind::kCutShort: return "check cut short";
   }
   return "";
 }
@@ -95,7 +96,8 @@ std::string CheckResult::Describe(const CheckFinding& f) const {
     case FindingKind::kTinyPiece:
       return std::string(f.arc ? "an arc" : "a segment") + " of " + FindingFigure(f.figure) + " at " + Place(f.at);
     case FindingKind::kText:
-    case FindingKind::kUnits: return f.note < notes.size() ? notes[f.note] : std::string();
+    case FindingKind::kUnits:
+    case FindingKind::kCutShort: return f.note < notes.size() ? notes[f.note] : std::string();
   }
   return std::string();
 }

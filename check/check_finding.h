@@ -20,6 +20,7 @@ enum class FindingKind : uint8_t {
   kTinyPiece,
   kText,
   kUnits,
+  kCutShort,  // a check that could not look at everything
 };
 
 // The kind as the report names it: "open profile", "double cut", ...

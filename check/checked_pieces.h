@@ -49,7 +49,9 @@ bool CentreOf(const CheckedPiece& piece, Point3& centre, double& radius);
 // Pieces on each other within the tolerance, segments and arcs.
 void FindDoubleCuts(const CheckedPieces& drawing, std::vector<CheckFinding>& findings);
 void FindDoubleArcs(const CheckedPieces& drawing, std::vector<CheckFinding>& findings);
-// Closed profiles of one layer that cross themselves or each other.
-void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& findings);
+// Closed profiles of one layer that cross themselves or each other; false
+// when the search was cut short (pieces piled onto one place in their
+// millions of pairs), the crossings found till then found.
+bool FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& findings);
 
 }  // namespace dxfelem

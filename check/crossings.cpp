@@ -151,6 +151,8 @@ struct CellMeeting {
   const std::vector<uint32_t>& runsOfProfile;
   double tolerance;
   std::vector<Hit>& hits;
+  int64_t& pairsLeft;  // pairs of boxes still to look at: a drawing that piles
+                       // its pieces onto one place is not looked at for ever
 };
 
 // A cell of the grid, or a sixteenth of one: its corner, its side and
@@ -203,9 +205,13 @@ void MeetInCell(std::vector<InCell>& here, std::vector<CellSplit>& path, const C
         }
       }
     }
-    // Only when most pieces fall into few sixteenths: pieces that all cross
-    // the whole cell are met here.
-    if (placed <= 4 * here.size()) {
+    // Only when that spreads them: all in one sixteenth (a crowd seen from
+    // afar), or most in few sixteenths and no sixteenth holding most of
+    // them. Pieces that all cross the whole cell, or lie on each other,
+    // are met here.
+    std::size_t largest = 0;
+    for (const std::vector<InCell>& part : parts) largest = std::max(largest, part.size());
+    if (placed == here.size() || (placed <= 4 * here.size() && 4 * largest <= 3 * here.size())) {
       for (int k = 0; k < 16; ++k) {
         if (parts[k].size() < 2) continue;
         path.push_back({cell.x0 + (k / 4) * side, cell.y0 + (k % 4) * side, side, k / 4, k % 4});
@@ -219,6 +225,7 @@ void MeetInCell(std::vector<InCell>& here, std::vector<CellSplit>& path, const C
   for (std::size_t i = 0; i < here.size(); ++i) {
     const InCell& pBox = here[i];
     for (std::size_t j = i + 1; j < here.size() && here[j].x0 <= pBox.x1; ++j) {
+      if (--m.pairsLeft < 0) return;
       const InCell& qBox = here[j];
       if (pBox.layer != qBox.layer || qBox.y0 > pBox.y1 || pBox.y0 > qBox.y1) continue;
       const Run& p = m.runs[pBox.run];
@@ -239,7 +246,7 @@ void MeetInCell(std::vector<InCell>& here, std::vector<CellSplit>& path, const C
 
 }  // namespace
 
-void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& findings) {
+bool FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& findings) {
   const std::vector<CheckedPiece>& pieces = drawing.pieces;
   const std::vector<CheckedProfile>& profiles = drawing.profiles;
   const double tolerance = drawing.tolerance;
@@ -269,7 +276,7 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
     run.y1 += pad;
     runs.push_back(run);
   }
-  if (runs.size() < 2) return;
+  if (runs.size() < 2) return true;
   // Cells of twice the median piece, or of the mean piece where a few long
   // ones would cross too many small cells (the crowded cells are split).
   std::vector<double> sizes;
@@ -336,11 +343,11 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
   // crosses itself), in the order found.
   // The cells in two halves, the second on a thread of its own when the
   // system gives one.
-  const auto meetCells = [&](std::size_t first, std::size_t end, std::vector<Hit>& hits) {
+  const auto meetCells = [&](std::size_t first, std::size_t end, std::vector<Hit>& hits, int64_t& pairsLeft) {
     std::vector<InCell> here;
-    const CellMeeting meeting{runs, circles, runsOfProfile, tolerance, hits};
+    const CellMeeting meeting{runs, circles, runsOfProfile, tolerance, hits, pairsLeft};
     std::vector<CellSplit> path;
-    while (first < end) {
+    while (first < end && pairsLeft >= 0) {
       const int64_t cx = cells[first].x;
       const int64_t cy = cells[first].y;
       here.clear();
@@ -358,7 +365,14 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
   }
   std::vector<Hit> hits;
   std::vector<Hit> secondHits;
-  RunBeside([&] { meetCells(half, cells.size(), secondHits); }, [&] { meetCells(0, half, hits); });
+  // Drawings seen meet some tens of pairs per piece; a thousand identical
+  // circles in one place would meet every other.
+  const int64_t budget = 128 * static_cast<int64_t>(runs.size()) + 1'000'000;
+  int64_t pairsLeft = budget;
+  int64_t secondPairsLeft = budget;
+  RunBeside([&] { meetCells(half, cells.size(), secondHits, secondPairsLeft); },
+            [&] { meetCells(0, half, hits, pairsLeft); });
+  const bool complete = pairsLeft >= 0 && secondPairsLeft >= 0;
   hits.insert(hits.end(), secondHits.begin(), secondHits.end());
   secondHits = std::vector<Hit>();
   cells = std::vector<CellEntry>();
@@ -391,6 +405,7 @@ void FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
     findings.push_back(found);
     i = last;
   }
+  return complete;
 }
 
 }  // namespace dxfelem

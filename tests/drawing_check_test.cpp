@@ -184,6 +184,21 @@ TEST(DrawingCheck, ALongPieceIsMetInEveryCellAlongIt) {
       << found.substr(0, 1000);
 }
 
+// 900 copies of one square in one place (an array of 30 by 30 with no
+// spacing): every pair of their sides would be met; the search for
+// crossings stops and says so, and the other checks still tell theirs.
+TEST(DrawingCheck, PiecesPiledOntoOnePlaceCutTheCrossingsShort) {
+  test::TempDir dir;
+  const std::string drawing =
+      "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nSQ\n10\n0\n20\n0\n" + Square(0, 0) +
+      "0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\nQ\n2\nSQ\n10\n0\n20\n0\n70\n30\n71\n30\n"
+      "44\n0\n45\n0\n0\nENDSEC\n0\nEOF\n";
+  const std::string found = Findings(dir.Write("p.dxf", drawing), "Tollerance=0.01\nConnect=1\nEsplodiBlocchi=1\n");
+  EXPECT_NE(found.find("check cut short : crossings were looked for in part"), std::string::npos)
+      << found.substr(0, 500);
+  EXPECT_NE(found.find("double cut QSide1: cut twice over 1 from (0, 0) to (1, 0)\n"), std::string::npos);
+}
+
 // Texts: a face the font system does not have is told with the one it gave
 // (which depends on the machine's fonts), and letters lower than the gap
 // between them (a drawing in metres with settings in millimetres).

@@ -167,7 +167,9 @@ DXFELEM_API int64_t dxfelem_report_layer_left_out_number(const dxfelem_report* r
 DXFELEM_API dxfelem_report* dxfelem_check(const char* dxf, const dxfelem_settings* settings, double min_length,
                                           const char* svg);
 /* A finding: its kind ("open profile", "advice", "double cut", "double cut
- * across layers", "crossing", "tiny piece", "text", "units"), layer ("" for
+ * across layers", "crossing", "tiny piece", "text", "units", or "check cut
+ * short" when a drawing piles too many pieces onto one place for every
+ * pair of them to be met), layer ("" for
  * the drawing), what was found in words, and (which 1, 2, 3) its x, y and
  * figure (a distance, a length, the Tollerance advised). The words are made
  * when asked for and stay valid until the next finding's words are asked
