@@ -8,6 +8,7 @@
 #include <numbers>
 #include <tuple>
 
+#include "check/cell_index.h"
 #include "check/checked_pieces.h"
 #include "check/run_beside.h"
 #include "geometry/vector3.h"
@@ -165,14 +166,13 @@ struct CellSplit {
 };
 
 int SubCell(double v, double origin, double side) {
-  return std::clamp(static_cast<int>(std::floor((v - origin) / side)), 0, 3);
+  return static_cast<int>(std::clamp<int64_t>(CellIndex(v - origin, side), 0, 3));
 }
 
 bool Owns(const std::vector<CellSplit>& path, const Point3& p) {
   // The top cell holds the point by the grid's own sums; each split after
   // it by its sixteenths.
-  if (static_cast<int64_t>(std::floor(p.x / path[0].side)) != path[0].ix ||
-      static_cast<int64_t>(std::floor(p.y / path[0].side)) != path[0].iy) {
+  if (CellIndex(p.x, path[0].side) != path[0].ix || CellIndex(p.y, path[0].side) != path[0].iy) {
     return false;
   }
   for (std::size_t level = 1; level < path.size(); ++level) {
@@ -300,14 +300,14 @@ bool FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
   // circle) goes to the cells along it instead, walked a quarter of a cell
   // at a time.
   constexpr int64_t kMostBoxCells = 64;
-  const auto cellOf = [cell](double v) { return static_cast<int64_t>(std::floor(v / cell)); };
+  const auto cellOf = [cell](double v) { return CellIndex(v, cell); };
   for (uint32_t i = 0; i < runs.size(); ++i) {
     const Run& run = runs[i];
     const int64_t x0 = cellOf(run.x0);
     const int64_t x1 = cellOf(run.x1);
     const int64_t y0 = cellOf(run.y0);
     const int64_t y1 = cellOf(run.y1);
-    if ((x1 - x0 + 1) * (y1 - y0 + 1) <= kMostBoxCells) {
+    if (x1 - x0 < kMostBoxCells && y1 - y0 < kMostBoxCells && (x1 - x0 + 1) * (y1 - y0 + 1) <= kMostBoxCells) {
       for (int64_t x = x0; x <= x1; ++x) {
         for (int64_t y = y0; y <= y1; ++y) cells.push_back({x, y, i});
       }
@@ -318,7 +318,12 @@ bool FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
     // together they hold every point of the run.
     const ArcOnCircle* circle = run.circle == kStraight ? nullptr : &circles[run.circle];
     const double length = circle != nullptr ? circle->radius * circle->sweep : Length(run.b - run.a);
-    const double steps = std::ceil(4.0 * length / cell);
+    // At most four steps a cell: all long runs together take at most four
+    // times as many steps as there are runs, the cell being at least the
+    // mean run. A run of no finite length (scaled beyond any drawing) takes
+    // as many and no more.
+    const double most = 4.0 * static_cast<double>(runs.size()) + 4.0;
+    const double steps = std::min(std::ceil(4.0 * length / cell), most);
     double reach = 0.5 * length / steps;
     if (circle != nullptr) reach += circle->radius * (1.0 - std::cos(0.5 * circle->sweep / steps));
     reach += 1e-9 * (std::fabs(run.x0) + std::fabs(run.x1) + std::fabs(run.y0) + std::fabs(run.y1)) + 1e-12;
@@ -329,8 +334,14 @@ bool FindCrossings(const CheckedPieces& drawing, std::vector<CheckFinding>& find
         const double angle = circle->start + (k / steps) * circle->sweep;
         at = circle->centre + circle->radius * Point3{std::cos(angle), std::sin(angle), 0.0};
       }
-      for (int64_t x = cellOf(at.x - reach); x <= cellOf(at.x + reach); ++x) {
-        for (int64_t y = cellOf(at.y - reach); y <= cellOf(at.y + reach); ++y) cells.push_back({x, y, i});
+      // The reach is an eighth of a cell and a bulge; the neighbours are
+      // all it ever needs, whatever a run far beyond any drawing makes of it.
+      const int64_t x = cellOf(at.x);
+      const int64_t y = cellOf(at.y);
+      for (int64_t cx = std::max(cellOf(at.x - reach), x - 1); cx <= std::min(cellOf(at.x + reach), x + 1); ++cx) {
+        for (int64_t cy = std::max(cellOf(at.y - reach), y - 1); cy <= std::min(cellOf(at.y + reach), y + 1); ++cy) {
+          cells.push_back({cx, cy, i});
+        }
       }
     }
     std::sort(cells.begin() + static_cast<std::ptrdiff_t>(from), cells.end());

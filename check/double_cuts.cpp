@@ -7,6 +7,7 @@
 #include <numbers>
 #include <tuple>
 
+#include "check/cell_index.h"
 #include "check/checked_pieces.h"
 #include "geometry/vector3.h"
 
@@ -68,8 +69,7 @@ void FindDoubleCuts(const CheckedPieces& drawing, std::vector<CheckFinding>& fin
     if (d.x < 0.0 || (d.x == 0.0 && d.y < 0.0)) d = -1.0 * d;
     const double angle = std::atan2(d.y, d.x);
     const double offset = d.x * piece.a.y - d.y * piece.a.x;
-    entries.push_back({static_cast<int64_t>(std::floor(angle / kAngleStep)),
-                       static_cast<int64_t>(std::floor(offset / offsetStep)), i});
+    entries.push_back({CellIndex(angle, kAngleStep), CellIndex(offset, offsetStep), i});
   }
   std::sort(entries.begin(), entries.end());
   const auto before = [](const Entry& e, int64_t angle, int64_t offset) {
@@ -152,7 +152,7 @@ void FindDoubleArcs(const CheckedPieces& drawing, std::vector<CheckFinding>& fin
     Point3 centre;
     double radius;
   };
-  const auto cellOf = [step](double v) { return static_cast<int64_t>(std::floor(v / step)); };
+  const auto cellOf = [step](double v) { return CellIndex(v, step); };
   std::vector<Entry> entries;
   for (uint32_t i = 0; i < pieces.size(); ++i) {
     Entry entry{0, 0, 0, i, {}, 0.0};

@@ -5,6 +5,7 @@
 #include <span>
 #include <tuple>
 
+#include "check/cell_index.h"
 #include "check/run_beside.h"
 #include "geometry/vector3.h"
 
@@ -44,7 +45,7 @@ struct EndEntry {
 void FindNearestEnds(double cell, std::span<CheckFinding> open) {
   std::vector<EndEntry> entries;
   entries.reserve(2 * open.size());
-  const auto cellOf = [cell](double v) { return static_cast<int64_t>(std::floor(v / cell)); };
+  const auto cellOf = [cell](double v) { return CellIndex(v, cell); };
   for (uint32_t i = 0; i < open.size(); ++i) {
     for (int end = 0; end < 2; ++end) {
       const FindingPlace& p = end == 0 ? open[i].at : open[i].to;

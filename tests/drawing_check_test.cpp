@@ -199,6 +199,23 @@ TEST(DrawingCheck, PiecesPiledOntoOnePlaceCutTheCrossingsShort) {
   EXPECT_NE(found.find("double cut QSide1: cut twice over 1 from (0, 0) to (1, 0)\n"), std::string::npos);
 }
 
+// A block drawn 10^300 times its size beside unit squares: its sides have
+// no finite length, and the cells along them stay a few per step; the
+// check ends at once and tells the squares' crossings with it.
+TEST(DrawingCheck, ADrawingScaledBeyondAnySizeIsCheckedAtOnce) {
+  test::TempDir dir;
+  std::string squares;
+  for (int i = 0; i < 50; ++i) squares += Square(0.5 * i, 0.5 * i);
+  const std::string drawing = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nSQ\n10\n0\n20\n0\n" + Square(0, 0) +
+                              "0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + squares +
+                              "0\nINSERT\n8\nQ\n2\nSQ\n10\n0\n20\n0\n41\n1e300\n42\n1e300\n0\nENDSEC\n0\nEOF\n";
+  const std::string found = Findings(dir.Write("h.dxf", drawing), "Tollerance=0.01\nConnect=1\nEsplodiBlocchi=1\n");
+  EXPECT_NE(found.find("crossing QSide1: the closed profiles from (0, 0) and from (0.5, 0.5) cross at (0.5, 1) (2 "
+                       "crossings)\n"),
+            std::string::npos)
+      << found.substr(0, 500);
+}
+
 // Texts: a face the font system does not have is told with the one it gave
 // (which depends on the machine's fonts), and letters lower than the gap
 // between them (a drawing in metres with settings in millimetres).
