@@ -135,9 +135,11 @@ class Survey:
 @dataclasses.dataclass(frozen=True)
 class Finding:
     """What a check found: its kind ("open profile", "advice", "double cut",
-    "double cut across layers", "crossing", "tiny piece", "text", "units"), the layer ("" for the
-    drawing), what was found in words, where (x, y) and its figure (a
-    distance, a length, the Tollerance advised)."""
+    "double cut across layers", "crossing", "tiny piece", "text", "units",
+    or "check cut short" for a drawing that piles too many pieces onto one
+    place for every pair to be met), the layer ("" for the drawing), what
+    was found in words, where (x, y) and its figure (a distance, a length,
+    the Tollerance advised)."""
 
     kind: str
     layer: str
