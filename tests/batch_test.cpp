@@ -17,7 +17,7 @@
 namespace dxfelem {
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using test::Contains;
 
 TEST(Batch, EveryGoodDrawingIsConvertedAndEveryBrokenOneNamed) {
   test::TempDir dir;

@@ -18,7 +18,7 @@ using test::Quoted;
 using test::RunTool;
 using test::ToolRun;
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using test::Contains;
 
 const char kDrawing[] =
     "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\n0\n70\n0\n0\nLAYER\n2\nWALLS\n70\n0\n0\nENDTAB\n"

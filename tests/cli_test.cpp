@@ -1,9 +1,7 @@
 // The command-line tool, run as a user runs it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -14,10 +12,10 @@
 namespace dxfelem {
 namespace {
 
+using test::Contains;
+using test::Quoted;
 using test::RunTool;
 using test::ToolRun;
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(Cli, HelpVersionAndUsageErrors) {
   ToolRun run = RunTool("--help");
@@ -31,13 +29,12 @@ TEST(Cli, HelpVersionAndUsageErrors) {
     EXPECT_TRUE(Contains(run.out, std::string("example: dxfelem ") + command)) << run.out;
     EXPECT_FALSE(Contains(run.out, "Exit status")) << command;
   }
-  run = RunTool("--version");
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_TRUE(Contains(run.output, "dxfelem 0.")) << run.output;
-
+  EXPECT_TRUE(Contains(RunTool("--version").out, "dxfelem 0."));
   for (const char* wrong :
        {"", "frobnicate", "convert", "convert a.dxf", "convert a.dxf b.txt c.txt", "convert a.dxf b.txt --params p.ini",
-        "convert a.dxf b.txt --section S", "convert a.dxf b.txt --done", "convert a.dxf b.txt --fast"}) {
+        "convert a.dxf b.txt --section S", "convert a.dxf b.txt --done", "convert a.dxf b.txt --fast",
+        "rewrite a.txt --op directions", "rewrite a.txt --layer L", "rewrite a.txt --layer L --op x",
+        "rewrite a.txt --layer L --op 1 --a five", "layers", "blocks a b c", "layers a --summary"}) {
     run = RunTool(wrong);
     EXPECT_EQ(run.exitStatus, 2) << wrong;
     EXPECT_TRUE(Contains(run.err, "dxfelem --help")) << wrong;
@@ -45,72 +42,47 @@ TEST(Cli, HelpVersionAndUsageErrors) {
   }
 }
 
+// Failures exit with 1, name their code and file, and write no file of the
+// user's but the completion file asked for.
 TEST(Cli, FailedConversionsExitWithOneAndSaySo) {
   test::TempDir dir;
-  const std::string out = dir.File("out.txt");
-  ToolRun run = RunTool("convert '" + dir.File("missing.dxf") + "' '" + out + "'");
+  const std::string out = Quoted(dir.File("out.txt"));
+  ToolRun run = RunTool("convert " + Quoted(dir.File("missing.dxf")) + " " + out);
   EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_TRUE(Contains(run.output, "cannot open or write " + dir.File("missing.dxf"))) << run.output;
-
-  const std::string text = dir.Write("notes.dxf", "just some notes\n");
-  run = RunTool("convert '" + text + "' '" + out + "'");
+  EXPECT_TRUE(Contains(run.err, "cannot open or write " + dir.File("missing.dxf"))) << run.err;
+  run = RunTool("convert " + Quoted(dir.Write("notes.dxf", "just some notes\n")) + " " + out);
   EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_TRUE(Contains(run.output, "not a DXF file")) << run.output;
-  EXPECT_TRUE(Contains(run.output, "(code 13)")) << run.output;
-
+  EXPECT_TRUE(Contains(run.err, "not a DXF file") && Contains(run.err, "(code 13)")) << run.err;
   const std::string empty = dir.Write("empty.dxf", "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n");
-  const std::string done = dir.File("done");
-  run = RunTool("convert '" + empty + "' '" + out + "' --done '" + done + "' --json");
+  EXPECT_EQ(RunTool("convert " + Quoted(empty) + " " + out).exitStatus, 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);  // the drawings alone
+  run = RunTool("convert " + Quoted(empty) + " " + out + " --done " + Quoted(dir.File("done")) + " --json");
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_TRUE(Contains(run.err, "(code 41)")) << run.output;
   const nlohmann::json record = nlohmann::json::parse(run.out);
   EXPECT_EQ(record["status"], 541);
   EXPECT_EQ(record["errorCode"], 41);
   EXPECT_EQ(record["returned"], 0);
-  EXPECT_EQ(test::ReadFileBytes(done), "1");
-}
-
-TEST(Cli, WithoutParametersNoFileOfTheUserIsWritten) {
-  test::TempDir dir;
-  const std::string dxf = dir.Write("a.dxf", "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n");
-  ToolRun run = RunTool("convert '" + dxf + "' '" + dir.File("out.txt") + "'");
-  EXPECT_EQ(run.exitStatus, 1);
-  std::size_t files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-    (void)entry;
-    ++files;
-  }
-  EXPECT_EQ(files, 1u);  // the drawing alone
+  EXPECT_EQ(test::ReadFileBytes(dir.File("done")), "1");
 }
 
 // Names with quotes and backslashes, and names in a drawing's code page
 // (not UTF-8), still make valid JSON that gives the names back.
 TEST(Cli, JsonStaysValidForEveryName) {
   test::TempDir dir;
-  ToolRun run = RunTool("convert '" + dir.File("a\"b\\c.dxf") + "' x.txt --json");
+  ToolRun run = RunTool("convert " + Quoted(dir.File("a\"b\\c.dxf")) + " x.txt --json");
   EXPECT_EQ(run.exitStatus, 1);
   const nlohmann::json record = nlohmann::json::parse(run.out);
   EXPECT_EQ(record["fileName"], dir.File("a\"b\\c.dxf"));
   EXPECT_EQ(record["hasFileName"], 1);
-
   // "Küche" in Latin-1 (one byte 0xFC) and "Bäder" in UTF-8.
   const std::string dxf = dir.Write("names.dxf",
                                     "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nK\xFC"
-                                    "che\n70\n0\n"
-                                    "0\nLAYER\n2\nB\xC3\xA4"
+                                    "che\n70\n0\n0\nLAYER\n2\nB\xC3\xA4"
                                     "der\n70\n0\n0\nENDTAB\n0\nENDSEC\n0\nEOF\n");
-  run = RunTool("layers '" + dxf + "' --json");
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json({"K\xC3\xBC"
-                                                            "che",
-                                                            "B\xC3\xA4"
-                                                            "der"}))
-      << run.out;
-  run = RunTool("info '" + dxf + "' --json");
-  EXPECT_EQ(nlohmann::json::parse(run.out)["layers"][0],
-            "K\xC3\xBC"
-            "che")
-      << run.out;
+  const nlohmann::json names = {"K\xC3\xBC" "che", "B\xC3\xA4" "der"};
+  EXPECT_EQ(nlohmann::json::parse(RunTool("layers " + Quoted(dxf) + " --json").out), names);
+  EXPECT_EQ(nlohmann::json::parse(RunTool("info " + Quoted(dxf) + " --json").out)["layers"], names);
 }
 
 TEST(Cli, ListingsAndRewriting) {
@@ -120,45 +92,27 @@ TEST(Cli, ListingsAndRewriting) {
                                     "0\nLAYER\n2\nWALLS  \n70\n0\n0\nENDTAB\n0\nENDSEC\n"
                                     "0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\n0\n2\nA\n0\nINSERT\n2\nB\n"
                                     "0\nLINE\n8\nL\n10\n0\n20\n0\n11\n0\n21\n10\n0\nENDSEC\n0\nEOF\n");
-  ToolRun run = RunTool("layers '" + dxf + "'");
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_TRUE(Contains(run.output, "0\nWALLS\n")) << run.output;
+  EXPECT_EQ(RunTool("layers " + Quoted(dxf)).out, "0\nWALLS\n");
   // The hosts' block list: one line per INSERT, written by the library.
-  run = RunTool("blocks '" + dxf + "' '" + dir.File("blocks.txt") + "' --host");
-  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(RunTool("blocks " + Quoted(dxf) + " " + Quoted(dir.File("blocks.txt")) + " --host").exitStatus, 0);
   EXPECT_EQ(test::ReadFileBytes(dir.File("blocks.txt")), "A\r\nB\r\n");
   // The drawing's own: no block is defined, each inserted once.
-  run = RunTool("blocks '" + dxf + "' --json");
-  EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json({{"A", 1}, {"B", 1}})) << run.out;
-  run = RunTool("layers '" + dir.File("missing.dxf") + "' --host");
-  EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_TRUE(Contains(run.output, "(code 8)")) << run.output;
-  run = RunTool("layers '" + dir.File("missing.dxf") + "'");
-  EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_TRUE(Contains(run.err, "cannot read")) << run.output;
-
-  ASSERT_EQ(RunTool("convert '" + dxf + "' '" + dir.File("a.txt") + "'").exitStatus, 0);
-  run = RunTool("rewrite '" + dir.File("a.txt") + "' --layer L --op directions");
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_TRUE(Contains(run.output, "start 90.000000 end 90.000000")) << run.output;
-  run = RunTool("rewrite '" + dir.File("a.txt") + "' --layer L --op extend-end --b 5");
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_TRUE(Contains(test::ReadFileBytes(dir.File("a.txt")), "FIN,     1,0.00000     ,15.00000")) << run.output;
-  run = RunTool("rewrite '" + dir.File("a.txt") + "' --layer L --op 7");
+  EXPECT_EQ(nlohmann::json::parse(RunTool("blocks " + Quoted(dxf) + " --json").out),
+            nlohmann::json({{"A", 1}, {"B", 1}}));
+  for (const auto& [host, said] : {std::pair{" --host", "(code 8)"}, std::pair{"", "cannot read"}}) {
+    const ToolRun run = RunTool("layers " + Quoted(dir.File("missing.dxf")) + host);
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_TRUE(Contains(run.err, said)) << run.err;
+  }
+  const std::string elements = Quoted(dir.File("a.txt"));
+  ASSERT_EQ(RunTool("convert " + Quoted(dxf) + " " + elements).exitStatus, 0);
+  EXPECT_EQ(RunTool("rewrite " + elements + " --layer L --op directions").out, "start 90.000000 end 90.000000\n");
+  EXPECT_EQ(RunTool("rewrite " + elements + " --layer L --op extend-end --b 5").exitStatus, 0);
+  EXPECT_TRUE(Contains(test::ReadFileBytes(dir.File("a.txt")), "FIN,     1,0.00000     ,15.00000"));
+  const ToolRun run = RunTool("rewrite " + elements + " --layer L --op 7");
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(Contains(run.output, "(code 19)")) << run.output;
-  for (const char* wrong :
-       {"rewrite a.txt --op directions", "rewrite a.txt --layer L", "rewrite a.txt --layer L --op x",
-        "rewrite a.txt --layer L --op 1 --a five", "layers", "blocks a b c", "layers a --summary"}) {
-    EXPECT_EQ(RunTool(wrong).exitStatus, 2) << wrong;
-  }
 }
-
-}  // namespace
-}  // namespace dxfelem
-
-namespace dxfelem {
-namespace {
 
 TEST(Cli, ParametersAreReadAndWrittenBack) {
   test::TempDir dir;
@@ -167,7 +121,9 @@ TEST(Cli, ParametersAreReadAndWrittenBack) {
                                     "; keep this comment\r\n[Panel]\r\nConnect=0\r\nRadiusMin=1.005\r\n"
                                     "Var1=a\r\nVar2=b\r\n\r\n[Next]\r\nConnect=1\r\n");
   dir.Write("ROZOZ.INI", "[Pelvor]\r\nSide2=left\r\nPieceVars=p;q\r\n");
-  ToolRun run = RunTool("convert '" + dxf + "' '" + dir.File("out.txt") + "' --params '" + ini + "' --section panel");
+  const ToolRun run =
+      RunTool("convert " + Quoted(dxf) + " " + Quoted(dir.File("out.txt")) + " --params " + Quoted(ini) +
+              " --section panel");
   EXPECT_EQ(run.exitStatus, 1);  // nothing in the drawing: the settings are still written back
   EXPECT_EQ(test::ReadFileBytes(ini),
             "; keep this comment\r\n[Panel]\r\nConnect=0\r\nRadiusMin=1.00\r\n"
@@ -180,24 +136,20 @@ TEST(Cli, ParametersAreReadAndWrittenBack) {
             "\r\n[Next]\r\nConnect=1\r\n");
 }
 
-}  // namespace
-}  // namespace dxfelem
-
-namespace dxfelem {
-namespace {
-
 TEST(Cli, SummaryCountsElementsAndNodesPerLayer) {
   test::TempDir dir;
   const std::string dxf = dir.Write("a.dxf",
                                     "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nA\n11\n1\n0\nCIRCLE\n8\nB\n40\n1\n"
                                     "0\nPOINT\n8\nB\n0\nENDSEC\n0\nEOF\n");
-  ToolRun run = RunTool("convert '" + dxf + "' '" + dir.File("out.txt") + "' --summary");
+  const ToolRun run = RunTool("convert " + Quoted(dxf) + " " + Quoted(dir.File("out.txt")) + " --summary");
   EXPECT_EQ(run.exitStatus, 0);
   // Built-in settings: no face names; the circle (radius above RadiusMin 0)
   // is a three-node arc, the point one node.
-  EXPECT_TRUE(Contains(run.output, "A                                        1         2\n")) << run.output;
-  EXPECT_TRUE(Contains(run.output, "B                                        2         4\n")) << run.output;
-  EXPECT_TRUE(Contains(run.output, "all layers                               3         6\n")) << run.output;
+  EXPECT_TRUE(Contains(run.out,
+                       "A                                        1         2\n"
+                       "B                                        2         4\n"
+                       "all layers                               3         6\n"))
+      << run.out;
 }
 
 }  // namespace

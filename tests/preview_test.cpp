@@ -14,7 +14,7 @@
 namespace dxfelem {
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using test::Contains;
 
 TEST(Preview, ArcsThroughTheirMiddlePoint) {
   const double h = std::sqrt(0.5) * 10;

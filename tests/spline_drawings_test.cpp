@@ -18,7 +18,7 @@ const char* const kDrawing = DXFELEM_TEST_DATA "/splines/qcad-splines.dxf";
 // Splines of fit points and end tangents alone: interpolated, then fitted.
 const char* const kFitPoints = DXFELEM_TEST_DATA "/splines/fit-points-with-tangents.dxf";
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using test::Contains;
 
 TEST(SplineDrawings, TheArcsFollowTheCurvesAsEzdxfEvaluatesThem) {
   if (std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") != 0) {

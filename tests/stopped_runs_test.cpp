@@ -23,7 +23,7 @@ using test::Quoted;
 using test::RunTool;
 using test::ToolRun;
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using test::Contains;
 
 std::string Lines(int count) {
   std::string dxf = "0\nSECTION\n2\nENTITIES\n";

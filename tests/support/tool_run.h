@@ -30,4 +30,6 @@ int WaitForTool(int process);
 // A path quoted for the shell.
 std::string Quoted(const std::string& path);
 
+inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 }  // namespace dxfelem::test
