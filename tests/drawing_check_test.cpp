@@ -2,6 +2,7 @@
 // and the tool (its exit status and JSON).
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -55,79 +56,22 @@ std::string Square(double x, double y) {
 const std::string kSquare = Line("CUT", 0, 0, 10, 0) + Line("CUT", 10, 0, 10, 10) + Line("CUT", 10, 10, 0, 10);
 
 TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
-  test::TempDir dir;
-  const struct {
-    const char* name;
-    std::string drawing;
-    std::string settings;
-    double minLength;
-    std::string findings;
-  } kCases[] = {
-      // Two open pieces whose ends meet within 0.1 of each other, each told
-      // with the other's nearest end.
-      {"two pieces apart", Drawing(Line("G", 0, 0, 10, 0) + Line("G", 10.05, 0, 20, 0)), "Tollerance=0.01\nConnect=1\n",
-       0,
-       "open profile GSide1: from (0, 0) to (10, 0), its ends 10 apart; the nearest end of another piece to (10, 0) "
-       "is (10.05, 0), 0.05 away\n"
-       "open profile GSide1: from (10.05, 0) to (20, 0), its ends 9.95 apart; the nearest end of another piece to "
-       "(10.05, 0) is (10, 0), 0.05 away\n"},
-      // The gap of 0.0195 is beyond Tollerance 0.01; 0.02 reaches it even
-      // held in single precision, as the chaining holds it.
-      {"a square with a gap", Drawing(kSquare + Line("CUT", 0, 10, 0, 0.0195)), "Tollerance=0.01\nConnect=1\n", 0,
-       "open profile CUTSide1: from (0, 0) to (0, 0.0195), its ends 0.0195 apart\nadvice CUTSide1: Tollerance=0.02 "
-       "would close 1 of the 1 open profiles of layer CUTSide1\n"},
-      {"a closed square", Drawing(kSquare + Line("CUT", 0, 10, 0, 0)), "Tollerance=0.01\nConnect=1\n", 0, ""},
-      {"a line half on another", Drawing(Line("L", 0, 0, 10, 0) + Line("L", 15, 0, 5, 0)),
-       "Tollerance=0.01\nConnect=0\n", 0,
-       "open profile LSide1: from (0, 0) to (10, 0), its ends 10 apart\n"
-       "open profile LSide1: from (15, 0) to (5, 0), its ends 10 apart\n"
-       "double cut LSide1: cut twice over 5 from (5, 0) to (10, 0)\n"},
-      // A quarter from 0 to 90 degrees and one from 45 to 135 share an
-      // eighth of the circle of radius 5: 5 pi / 4 = 3.927.
-      {"two arcs on one circle",
-       Drawing(
-           "0\nARC\n8\nA\n10\n0\n20\n0\n40\n5\n50\n0\n51\n90\n0\nARC\n8\nA\n10\n0\n20\n0\n40\n5\n50\n45\n51\n135\n"),
-       "Tollerance=0.01\nConnect=0\n", 0,
-       "open profile ASide1: from (5, 0) to (0, 5), its ends 7.071 apart\n"
-       "open profile ASide1: from (3.536, 3.536) to (-3.536, 3.536), its ends 7.071 apart\n"
-       "double cut ASide1: cut twice over 3.927 along the arc about (0, 0) from (3.536, 3.536) to (0, 5)\n"},
-      {"a line on two layers", Drawing(Line("A", 0, 0, 10, 0) + Line("B", 0, 0.005, 10, 0.005)),
-       "Tollerance=0.01\nConnect=0\n", 0,
-       "open profile ASide1: from (0, 0) to (10, 0), its ends 10 apart\n"
-       "open profile BSide1: from (0, 0.005) to (10, 0.005), its ends 10 apart\n"
-       "double cut across layers ASide1: cut twice over 10 from (0, 0) to (10, 0) (also on layer BSide1)\n"},
-      {"a piece of 0.001", Drawing(kSquare + Line("CUT", 0, 10, 0, 0.001) + Line("CUT", 0, 0.001, 0, 0)),
-       "Tollerance=0.0001\nConnect=1\n", 0.01, "tiny piece CUTSide1: a segment of 0.001 at (0, 0.001)\n"},
-      {"a figure eight",
-       Drawing("0\nLWPOLYLINE\n8\nE\n70\n1\n10\n0\n20\n0\n10\n10\n20\n10\n10\n10\n20\n0\n10\n0\n20\n10\n"),
-       "Tollerance=0.01\nConnect=1\n", 0, "crossing ESide1: the closed profile from (0, 0) crosses itself at (5, 5)\n"},
-      {"two overlapping rectangles",
-       Drawing("0\nLWPOLYLINE\n8\nR\n70\n1\n10\n0\n20\n0\n10\n10\n20\n0\n10\n10\n20\n10\n10\n0\n20\n10\n"
-               "0\nLWPOLYLINE\n8\nR\n70\n1\n10\n5\n20\n5\n10\n15\n20\n5\n10\n15\n20\n15\n10\n5\n20\n15\n"),
-       "Tollerance=0.01\nConnect=1\n", 0,
-       "crossing RSide1: the closed profiles from (0, 0) and from (5, 5) cross at (5, 10) (2 crossings)\n"},
-      // The circle of radius 3 about (10, 0) meets y = -1 where
-      // (x - 10)^2 = 8: at x = 10 - 8^0.5 = 7.172 on the left.
-      {"a circle across a rectangle",
-       Drawing("0\nCIRCLE\n8\nC\n10\n10\n20\n0\n40\n3\n"
-               "0\nLWPOLYLINE\n8\nC\n70\n1\n10\n0\n20\n-1\n10\n10\n20\n-1\n10\n10\n20\n1\n10\n0\n20\n1\n"),
-       "Tollerance=0.01\nConnect=1\nRadiusMin=1\n", 0,
-       "crossing CSide1: the closed profiles from (7, 0) and from (0, -1) cross at (7.172, -1) (2 crossings)\n"},
-      // Cells follow the many small squares: the long edge of the triangle
-      // is found in the cells along it.
-      {"a long edge across a small square",
-       Drawing(Square(0, 0) + Square(10, 10) + Square(20, 20) + Square(30, 30) +
-               "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n-500\n20\n0.5\n10\n500\n20\n0.5\n10\n0\n20\n400\n"),
-       "Tollerance=0.01\nConnect=1\n", 0,
-       "crossing QSide1: the closed profiles from (0, 0) and from (-500, 0.5) cross at (0, 0.5) (2 crossings)\n"},
-      {"an inch drawing", Drawing(kSquare + Line("CUT", 0, 10, 0, 0), "9\n$INSUNITS\n70\n1\n"),
-       "Tollerance=0.01\nConnect=1\n", 0,
-       "units : $INSUNITS says inches, but the settings are used as millimetres (Tollerance 0.01, RadiusMin 0, "
-       "SpazioFont 0): UnitaMisura=2 works an inch drawing in inches\n"},
-  };
-  for (const auto& [name, drawing, settings, minLength, findings] : kCases) {
-    EXPECT_EQ(Findings(dir.Write("d.dxf", drawing), settings, minLength), findings) << name;
+  int drawings = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(DXFELEM_TEST_DATA "/check")) {
+    if (entry.path().extension() != ".dxf") continue;
+    ++drawings;
+    std::filesystem::path base = entry.path();
+    base.replace_extension();
+    std::string settings = test::ReadFileBytes(base.string() + ".settings");
+    double minLength = 0.0;
+    if (const std::size_t at = settings.find("min-length="); at != std::string::npos) {
+      minLength = std::stod(settings.substr(at + 11));
+      settings.erase(at);
+    }
+    EXPECT_EQ(Findings(entry.path().string(), settings, minLength), test::ReadFileBytes(base.string() + ".findings"))
+        << base.filename();
   }
+  EXPECT_GE(drawings, 12);
 }
 
 // A crowd of small pieces among large ones: the cell they share (the
