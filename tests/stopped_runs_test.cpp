@@ -36,13 +36,6 @@ std::size_t EntriesIn(const std::filesystem::path& folder) {
   return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
-// The shim that takes unnamed temporary files away (as on NFS, CIFS or
-// vfat) and can stop the tool at its first write into a named one.
-std::string WithoutUnnamedFiles(const std::string& more = "") {
-  return "LD_PRELOAD=" + Quoted(DXFELEM_FAILING_OPEN) + " DXFELEM_NO_TMPFILE=1 " + more +
-         " ASAN_OPTIONS=\"${ASAN_OPTIONS}:verify_asan_link_order=0\"";
-}
-
 // The environment of a run with the shim that takes unnamed files away and
 // stops the tool with `signal` at its first write into a named temporary.
 std::vector<std::string> StoppedAtTheFirstWrite(int signal) {
@@ -67,7 +60,9 @@ TEST(StoppedRuns, AStoppedConversionLeavesNoTemporaryFile) {
   }
   // Without a signal the same run replaces the file through the named
   // temporary, as it always has.
-  EXPECT_EQ(RunTool("convert " + Quoted(dxf) + " " + Quoted(out), WithoutUnnamedFiles()).exitStatus, 0);
+  EXPECT_EQ(
+      RunTool("convert " + Quoted(dxf) + " " + Quoted(out), test::WithFailingOpen("DXFELEM_NO_TMPFILE=1")).exitStatus,
+      0);
   EXPECT_EQ(test::ReadFileBytes(out).substr(0, 4), "INI,");
   EXPECT_EQ(EntriesIn(dir.path() / "out"), 1u);
 }
@@ -100,8 +95,8 @@ TEST(StoppedRuns, FileSizeLimitsAndClosedPipesAreFailedWrites) {
   test::TempDir dir;
   const std::string dxf = dir.Write("a.dxf", Lines(2000));
   const std::string out = dir.File("a.txt");
-  ToolRun run = RunTool("convert " + Quoted(dxf) + " " + Quoted(out) + " --done " + Quoted(dir.File("done")),
-                        "ulimit -f 8;");
+  ToolRun run =
+      RunTool("convert " + Quoted(dxf) + " " + Quoted(out) + " --done " + Quoted(dir.File("done")), "ulimit -f 8;");
   EXPECT_EQ(run.exitStatus, 1) << run.err;
   EXPECT_TRUE(Contains(run.err, out) && Contains(run.err, "code 8")) << run.err;
   EXPECT_EQ(test::ReadFileBytes(dir.File("done")), "1");

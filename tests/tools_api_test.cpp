@@ -202,11 +202,9 @@ TEST(ToolsApi, ConvertOpensTheDrawingOnce) {
   test::TempDir dir;
   const std::string dxf = dir.Write("once.dxf", kDrawing);
   const std::string log = dir.File("openings");
-  const test::ToolRun run =
-      test::RunTool("convert " + test::Quoted(dxf) + " " + test::Quoted(dir.File("o.txt")),
-                    "LD_PRELOAD=" + test::Quoted(DXFELEM_FAILING_OPEN) +
-                        " DXFELEM_FAIL_OPEN_NAME=once.dxf DXFELEM_COUNT_OPEN_LOG=" + test::Quoted(log) +
-                        " ASAN_OPTIONS=\"${ASAN_OPTIONS}:verify_asan_link_order=0\"");
+  const test::ToolRun run = test::RunTool(
+      "convert " + test::Quoted(dxf) + " " + test::Quoted(dir.File("o.txt")),
+      test::WithFailingOpen("DXFELEM_FAIL_OPEN_NAME=once.dxf DXFELEM_COUNT_OPEN_LOG=" + test::Quoted(log)));
   EXPECT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_NE(run.err.find("1 HATCH: this kind is not converted"), std::string::npos) << run.err;
   EXPECT_EQ(test::ReadFileBytes(log), "opened\n");

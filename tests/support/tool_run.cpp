@@ -37,6 +37,11 @@ std::string Quoted(const std::string& path) {
   return quoted + "'";
 }
 
+std::string WithFailingOpen(const std::string& variables) {
+  return "LD_PRELOAD=" + Quoted(DXFELEM_FAILING_OPEN) + " " + variables +
+         " ASAN_OPTIONS=\"${ASAN_OPTIONS}:verify_asan_link_order=0\"";
+}
+
 ToolRun RunTool(const std::string& arguments, const std::string& environment, const std::string& stdoutTarget) {
   ToolRun run;
   TempDir dir;

@@ -30,6 +30,10 @@ int WaitForTool(int process);
 // A path quoted for the shell.
 std::string Quoted(const std::string& path);
 
+// The environment (NAME=value ..., for RunTool) that puts the shim of
+// failing_open.c into a run of the tool, with its own variables.
+std::string WithFailingOpen(const std::string& variables);
+
 inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 }  // namespace dxfelem::test
