@@ -113,7 +113,7 @@ TEST(Batch, ItsWorkingFolderIsItsOwnAndLeavesNothing) {
   EXPECT_EQ(test::ReadFileBytes(victim), "the user's own file");
   EXPECT_TRUE(Contains(test::ReadFileBytes(dir.File("out/part.txt")), "FIN,     1,1.000       ,0.000       ,"))
       << test::ReadFileBytes(dir.File("out/part.txt"));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "tmp"), {}), 400);
+  EXPECT_EQ(test::EntriesIn(dir.path() / "tmp"), 400);
 }
 
 // A TMPDIR that is missing, or is not a folder: the batch names it and the
@@ -159,7 +159,7 @@ TEST(Batch, AStoppedBatchStopsItsWorkersAndLeavesNothing) {
     usleep(100000);
     kill(batch, signal);
     EXPECT_EQ(test::WaitForTool(batch), 128 + signal);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "tmp"), {}), 0) << signal;
+    EXPECT_EQ(test::EntriesIn(dir.path() / "tmp"), 0) << signal;
     for (const char* name : {"a.dxf", "b.dxf"}) {
       const int writer = open(dir.File(name).c_str(), O_WRONLY | O_NONBLOCK);
       EXPECT_LT(writer, 0) << name << ": a worker still reads it";

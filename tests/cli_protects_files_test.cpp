@@ -207,10 +207,7 @@ TEST(CliConvert, AParameterFileThatCannotBeReadIsNeverWrittenBack) {
 // both sections are there after every round.
 TEST(CliConvert, TwoConversionsOnOneParameterFileKeepBothSections) {
   test::TempDir dir;
-  std::string lines = "0\nSECTION\n2\nENTITIES\n";
-  for (int i = 0; i < 3000; ++i)
-    lines += "0\nLINE\n8\nL\n10\n" + std::to_string(i) + "\n11\n" + std::to_string(i + 1) + "\n";
-  const std::string dxf = dir.Write("a.dxf", lines + "0\nENDSEC\n0\nEOF\n");
+  const std::string dxf = dir.Write("a.dxf", test::LinesDrawing(3000));
   for (int round = 0; round < 4; ++round) {
     const std::string ini = dir.Write("p.ini", "[JobA]\nDecimaliTxt=3\n[JobB]\nDecimaliTxt=4\n");
     auto job = [&](const char* section) {

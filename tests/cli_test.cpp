@@ -55,7 +55,7 @@ TEST(Cli, FailedConversionsExitWithOneAndSaySo) {
   EXPECT_TRUE(Contains(run.err, "not a DXF file") && Contains(run.err, "(code 13)")) << run.err;
   const std::string empty = dir.Write("empty.dxf", "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n");
   EXPECT_EQ(RunTool("convert " + Quoted(empty) + " " + out).exitStatus, 1);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);  // the drawings alone
+  EXPECT_EQ(test::EntriesIn(dir.path()), 2);  // the drawings alone
   run = RunTool("convert " + Quoted(empty) + " " + out + " --done " + Quoted(dir.File("done")) + " --json");
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_TRUE(Contains(run.err, "(code 41)")) << run.output;
@@ -80,7 +80,11 @@ TEST(Cli, JsonStaysValidForEveryName) {
                                     "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nK\xFC"
                                     "che\n70\n0\n0\nLAYER\n2\nB\xC3\xA4"
                                     "der\n70\n0\n0\nENDTAB\n0\nENDSEC\n0\nEOF\n");
-  const nlohmann::json names = {"K\xC3\xBC" "che", "B\xC3\xA4" "der"};
+  const nlohmann::json names = {
+      "K\xC3\xBC"
+      "che",
+      "B\xC3\xA4"
+      "der"};
   EXPECT_EQ(nlohmann::json::parse(RunTool("layers " + Quoted(dxf) + " --json").out), names);
   EXPECT_EQ(nlohmann::json::parse(RunTool("info " + Quoted(dxf) + " --json").out)["layers"], names);
 }
@@ -121,9 +125,8 @@ TEST(Cli, ParametersAreReadAndWrittenBack) {
                                     "; keep this comment\r\n[Panel]\r\nConnect=0\r\nRadiusMin=1.005\r\n"
                                     "Var1=a\r\nVar2=b\r\n\r\n[Next]\r\nConnect=1\r\n");
   dir.Write("ROZOZ.INI", "[Pelvor]\r\nSide2=left\r\nPieceVars=p;q\r\n");
-  const ToolRun run =
-      RunTool("convert " + Quoted(dxf) + " " + Quoted(dir.File("out.txt")) + " --params " + Quoted(ini) +
-              " --section panel");
+  const ToolRun run = RunTool("convert " + Quoted(dxf) + " " + Quoted(dir.File("out.txt")) + " --params " +
+                              Quoted(ini) + " --section panel");
   EXPECT_EQ(run.exitStatus, 1);  // nothing in the drawing: the settings are still written back
   EXPECT_EQ(test::ReadFileBytes(ini),
             "; keep this comment\r\n[Panel]\r\nConnect=0\r\nRadiusMin=1.00\r\n"

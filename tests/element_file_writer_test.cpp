@@ -166,15 +166,6 @@ TEST(ElementFile, CodesWithoutMnemonicAndEmptyDrawings) {
   EXPECT_EQ(NodeMnemonic(kNodeTxt), "TXT");
 }
 
-std::size_t FilesIn(const test::TempDir& dir) {
-  std::size_t count = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-    (void)entry;
-    ++count;
-  }
-  return count;
-}
-
 TEST(WriteStep, UnwritableFilesAreCode8AndTheOldFileStays) {
   test::TempDir dir;
   for (const std::string& target : {dir.File("missing/out.txt"), dir.File("readonly.txt"), dir.File("folder")}) {
@@ -192,7 +183,7 @@ TEST(WriteStep, UnwritableFilesAreCode8AndTheOldFileStays) {
     EXPECT_EQ(status.fileName, target);
     EXPECT_EQ(job.drawing, nullptr);  // released either way
     EXPECT_EQ(test::ReadFileBytes(dir.File("readonly.txt")), "keep me");
-    EXPECT_EQ(FilesIn(dir), 2u) << "no temporary file is left behind";
+    EXPECT_EQ(test::EntriesIn(dir.path()), 2u) << "no temporary file is left behind";
   }
   ConversionJob job("in.dxf", dir.File("good.txt"));
   job.parameters.DecimaliTxt = 3;
@@ -241,11 +232,11 @@ TEST(TextOutputFile, AnAbandonedFileLeavesTheOldOneAndNoTrace) {
     ASSERT_TRUE(file.Open(path));
     file.Write(std::string(600000, 'x') + "\n");  // buffers in flight on the writer thread
     // The new content is beside it (unnamed where the file system can), not in it.
-    EXPECT_LE(FilesIn(dir), 2u);
+    EXPECT_LE(test::EntriesIn(dir.path()), 2u);
     EXPECT_EQ(test::ReadFileBytes(path), "the user's file");
   }  // destroyed without Commit, as when an exception passes
   EXPECT_EQ(test::ReadFileBytes(path), "the user's file");
-  EXPECT_EQ(FilesIn(dir), 1u);
+  EXPECT_EQ(test::EntriesIn(dir.path()), 1u);
 
   TextOutputFile file;
   ASSERT_TRUE(file.Open(path));
@@ -253,7 +244,7 @@ TEST(TextOutputFile, AnAbandonedFileLeavesTheOldOneAndNoTrace) {
   file.Write("\n\n");
   EXPECT_TRUE(file.Commit());
   EXPECT_EQ(test::ReadFileBytes(path), "a\r\nb\r\n\r\n");
-  EXPECT_EQ(FilesIn(dir), 1u);
+  EXPECT_EQ(test::EntriesIn(dir.path()), 1u);
 }
 
 }  // namespace

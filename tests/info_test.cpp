@@ -27,15 +27,17 @@ TEST(Info, CountsKindsLayersBlocksAndSkipsOfRealDrawings) {
   } cases[] = {
       {"r2000-architecture-metres.dxf",
        "",
-       {"version    AC1015 (R2000)", "$INSUNITS 6 (metres), $MEASUREMENT 1 (metric)", "layers     13 in the LAYER table",
-        "  LINE                           628\n", "  INSERT                          29\n",
-        "  CIRCLE                          18\n", "  MTEXT                           12\n",
-        "  DIMENSION                        6\n", "  SOFA                            10\n",
-        "          6 DIMENSION: this kind is not converted\n", "          4 HATCH: this kind is not converted\n"}},
+       {"version    AC1015 (R2000)", "$INSUNITS 6 (metres), $MEASUREMENT 1 (metric)",
+        "layers     13 in the LAYER table", "  LINE                           628\n",
+        "  INSERT                          29\n", "  CIRCLE                          18\n",
+        "  MTEXT                           12\n", "  DIMENSION                        6\n",
+        "  SOFA                            10\n", "          6 DIMENSION: this kind is not converted\n",
+        "          4 HATCH: this kind is not converted\n"}},
       // A mesh's vertices are part of it, not entities of their own.
       {"r2000-polyface-inches.dxf",
        "",
-       {"  POLYLINE                         4\n", "          4 POLYLINE meshes: meshes are surfaces: they make nothing\n"}},
+       {"  POLYLINE                         4\n",
+        "          4 POLYLINE meshes: meshes are surfaces: they make nothing\n"}},
       {"r12-all-polyline-types.dxf",
        "",
        {"         30 POLYLINE with an extrusion that is not a unit vector: such an entity is never kept\n"}},
@@ -128,10 +130,11 @@ TEST(Info, SettingsThatMakeHugeOutputsAreTold) {
   } cases[] = {{ellipse, "1250", false}, {ellipse, "1251", true}, {line, "2147483647", false}};
   for (const auto& c : cases) {
     const std::string ini = dir.Write("p.ini", std::string("[S]\nArchiEllisse=") + c.archiEllisse + "\n");
-    const std::string warning = std::string("warning: ArchiEllisse ") + c.archiEllisse + " draws each of the 1 ELLIPSEs";
+    const std::string warning =
+        std::string("warning: ArchiEllisse ") + c.archiEllisse + " draws each of the 1 ELLIPSEs";
     const std::string settings = " --params " + Quoted(ini) + " --section S";
-    for (const std::string& command : {"info " + Quoted(c.drawing), "convert " + Quoted(c.drawing) + " " +
-                                                                        Quoted(dir.File("o.txt"))}) {
+    for (const std::string& command :
+         {"info " + Quoted(c.drawing), "convert " + Quoted(c.drawing) + " " + Quoted(dir.File("o.txt"))}) {
       const test::ToolRun run = RunTool(command + settings);
       EXPECT_EQ(Contains(run.err, warning), c.told) << c.archiEllisse << ": " << run.err;
       if (c.drawing == line) break;  // a conversion of a line at 2147483647 points an ellipse is no test

@@ -29,14 +29,6 @@ std::set<std::string> FileNames(const std::filesystem::path& folder) {
   return names;
 }
 
-// A drawing whose element file is far larger than 64 KiB.
-std::string ManyLines() {
-  std::string dxf = "0\nSECTION\n2\nENTITIES\n";
-  for (int i = 0; i < 2000; ++i)
-    dxf += "0\nLINE\n8\nL\n10\n" + std::to_string(i) + "\n11\n" + std::to_string(i + 1) + "\n";
-  return dxf + "0\nENDSEC\n0\nEOF\n";
-}
-
 // A drawing whose layer and block lists are far larger than 64 KiB.
 std::string ManyLayersAndInserts() {
   std::string dxf = "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n";
@@ -61,7 +53,7 @@ struct Expected {
 // Runs the four writing calls with their outputs in `folder`; `limit`
 // (bytes, 0 for none) bounds the size of any file the calls write.
 void CheckEveryCallOnAFullDisk(const std::filesystem::path& folder, const test::TempDir& inputs, long long limit) {
-  const std::string lines = inputs.Write("lines.dxf", ManyLines());
+  const std::string lines = inputs.Write("lines.dxf", test::LinesDrawing(2000));
   const std::string names = inputs.Write("names.dxf", ManyLayersAndInserts());
   const std::string done = inputs.File("done");
   auto write = [&](const std::string& name, const std::string& bytes) {

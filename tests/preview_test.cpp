@@ -94,11 +94,11 @@ TEST(Preview, AnyFileAndAnyNameGiveAPictureAndADxfThatRead) {
   }
 
   const std::string hostile = "a<b>&\"c\\d:e;f=g|h\x01i\xff\xfej\xc3\xa4";
-  const std::string elements = dir.Write(
-      "e.txt", ElementLine("INI", "0", "0", hostile) + ElementLine("FIN", "10", "0", hostile) +
-                   ElementLine("INI", "nan", "0", "L") + ElementLine("FIN", "inf", "-inf", "L") +
-                   ElementLine("ISO", "1e308", "0", "L") + ElementLine("ISO", "5", "5", "L") +
-                   ElementLine("MCR", "1", "1", "M", "BLOCK<1>") + ElementLine("APL", "1", "1", "M"));
+  const std::string elements =
+      dir.Write("e.txt", ElementLine("INI", "0", "0", hostile) + ElementLine("FIN", "10", "0", hostile) +
+                             ElementLine("INI", "nan", "0", "L") + ElementLine("FIN", "inf", "-inf", "L") +
+                             ElementLine("ISO", "1e308", "0", "L") + ElementLine("ISO", "5", "5", "L") +
+                             ElementLine("MCR", "1", "1", "M", "BLOCK<1>") + ElementLine("APL", "1", "1", "M"));
   const std::string svg = dir.File("e.svg");
   test::ToolRun run = test::RunTool("preview " + test::Quoted(elements) + " -o " + test::Quoted(svg));
   EXPECT_EQ(run.exitStatus, 0) << run.err;

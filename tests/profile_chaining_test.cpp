@@ -6,6 +6,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "support/reference_chaining.h"
 
@@ -175,66 +176,51 @@ void RandomDrawing(std::mt19937& random, Drawing& drawing, int pieces, bool walk
   }
 }
 
+// Three kinds of random drawing: small and middling ones with every
+// tolerance, coded layers and start points; hundreds of ends on a few spots
+// (pieces die in the middle of crowded cells, which are then compacted, and
+// the pieces left in them must still be found); and coordinates of every
+// size with a piece far away (the cells follow the tolerance, not the
+// drawing's extent, even below the rounding of large coordinates).
 TEST(Chaining, FastChainingEqualsTheScanOnRandomDrawings) {
-  std::mt19937 random(20261206);
   const CodedLayerTest coded = [](const std::string& layer) { return layer == "CUT"; };
-  for (int round = 0; round < 3000; ++round) {
-    const int pieces = 2 + static_cast<int>(random() % (round < 2000 ? 12 : 80));
-    const double tolerances[] = {0.0, 0.3, 0.5, 1.0, 1.5, 1e9};
-    const double tolerance = tolerances[random() % 6];
-    const bool startPoints = random() % 2 == 0;
-    const bool withCoded = random() % 2 == 0;
-    Drawing fast("x");
-    RandomDrawing(random, fast, pieces, round % 2 == 1);
-    Drawing reference("x");
-    for (const Element& element : fast.elements()) reference.elements().push_back(element);
-    Chain(fast, tolerance, withCoded ? coded : nullptr, startPoints);
-    test::ReferenceChain(reference, tolerance, withCoded ? coded : nullptr, startPoints);
-    ASSERT_EQ(Describe(fast), Describe(reference)) << "round " << round << " tolerance " << tolerance;
-  }
-}
-
-// Hundreds of ends on a few spots: pieces die in the middle of crowded
-// cells, which are then compacted, and the pieces left in them must still
-// be found.
-TEST(Chaining, FastChainingEqualsTheScanOnCrowdedSpots) {
-  std::mt19937 random(314);
-  for (int round = 0; round < 60; ++round) {
-    const double tolerance = round % 3 == 0 ? 0.0 : 0.3;
-    Drawing fast("x");
-    RandomDrawing(random, fast, 200 + static_cast<int>(random() % 200), round % 2 == 1, 2);
-    Drawing reference("x");
-    for (const Element& element : fast.elements()) reference.elements().push_back(element);
-    Chain(fast, tolerance, nullptr, round % 4 == 0);
-    test::ReferenceChain(reference, tolerance, nullptr, round % 4 == 0);
-    ASSERT_EQ(Describe(fast), Describe(reference)) << "round " << round;
-  }
-}
-
-// The cells follow the tolerance, not the drawing's extent: a piece far
-// away, coordinates of every size, and tolerances far below the rounding of
-// large coordinates all join as the scan joins them.
-TEST(Chaining, FastChainingEqualsTheScanWhateverTheExtent) {
-  std::mt19937 random(7);
-  for (int round = 0; round < 600; ++round) {
-    const double scales[] = {1.0, 1e-6, 1e6, 1e12};
-    const double scale = scales[random() % 4];
-    const double tolerances[] = {0.0, 0.3, 1e-9, 2.0};
-    const double tolerance = tolerances[random() % 4] * scale;
-    Drawing fast("x");
-    RandomDrawing(random, fast, 2 + static_cast<int>(random() % 40));
-    for (Element& element : fast.elements()) {
-      for (std::size_t i = 0; i < element.nodes().size(); ++i) {
-        element.nodes()[i].x *= scale;
-        element.nodes()[i].y *= scale;
+  const struct {
+    const char* kind;
+    unsigned seed;
+    int rounds;
+    int span;
+    std::vector<double> tolerances;
+    std::vector<double> scales;
+  } kKinds[] = {
+      {"random", 20261206, 3000, 6, {0.0, 0.3, 0.5, 1.0, 1.5, 1e9}, {1.0}},
+      {"crowded", 314, 60, 2, {0.0, 0.3}, {1.0}},
+      {"any extent", 7, 600, 6, {0.0, 0.3, 1e-9, 2.0}, {1.0, 1e-6, 1e6, 1e12}},
+  };
+  for (const auto& kind : kKinds) {
+    std::mt19937 random(kind.seed);
+    for (int round = 0; round < kind.rounds; ++round) {
+      const bool crowded = kind.span == 2;
+      const int pieces = crowded ? 200 + static_cast<int>(random() % 200)
+                                 : 2 + static_cast<int>(random() % (round < 2000 && kind.scales.size() == 1 ? 12 : 80));
+      const double scale = kind.scales[random() % kind.scales.size()];
+      const double tolerance = kind.tolerances[random() % kind.tolerances.size()] * scale;
+      const bool startPoints = random() % 2 == 0;
+      const bool withCoded = !crowded && kind.scales.size() == 1 && random() % 2 == 0;
+      Drawing fast("x");
+      RandomDrawing(random, fast, pieces, round % 2 == 1, kind.span);
+      for (Element& element : fast.elements()) {
+        for (std::size_t i = 0; i < element.nodes().size(); ++i) {
+          element.nodes()[i].x *= scale;
+          element.nodes()[i].y *= scale;
+        }
       }
+      if (kind.scales.size() > 1 && random() % 2 == 0) Segment(fast, "A", 999, {1e9, 0, 0}, {1e9 + 1, 0, 0});
+      Drawing reference("x");
+      for (const Element& element : fast.elements()) reference.elements().push_back(element);
+      Chain(fast, tolerance, withCoded ? coded : nullptr, startPoints);
+      test::ReferenceChain(reference, tolerance, withCoded ? coded : nullptr, startPoints);
+      ASSERT_EQ(Describe(fast), Describe(reference)) << kind.kind << " round " << round << " tolerance " << tolerance;
     }
-    if (random() % 2 == 0) Segment(fast, "A", 999, {1e9, 0, 0}, {1e9 + 1, 0, 0});
-    Drawing reference("x");
-    for (const Element& element : fast.elements()) reference.elements().push_back(element);
-    Chain(fast, tolerance, nullptr, false);
-    test::ReferenceChain(reference, tolerance, nullptr, false);
-    ASSERT_EQ(Describe(fast), Describe(reference)) << "round " << round << " scale " << scale;
   }
 }
 

@@ -167,7 +167,7 @@ TEST(ProfileFile, ALockedFileIsWaitedForWithinABound) {
   ASSERT_TRUE(file.WriteString("S", "A", "2"));
   EXPECT_FALSE(file.Save());
   EXPECT_EQ(test::ReadFileBytes(path), "[S]\nA=1\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  EXPECT_EQ(test::EntriesIn(dir.path()), 1);
 
   file.SetLockWait(5000);
   ASSERT_TRUE(file.WriteString("S", "A", "3"));
@@ -189,7 +189,7 @@ TEST(ProfileFile, ALockedFileIsWaitedForWithinABound) {
       {0, 4});
   EXPECT_EQ(saved, 0);
   EXPECT_FALSE(std::filesystem::exists(fresh));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  EXPECT_EQ(test::EntriesIn(dir.path()), 1);
 }
 
 // Every name of a file with hard links sees the new settings: the file is

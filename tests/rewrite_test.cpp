@@ -197,9 +197,7 @@ TEST_F(Rewrite, TheElementFileIsNeverLost) {
   EXPECT_EQ(std::string(record_.fileName), path_);
   EXPECT_EQ(Output(), kSegment);
   // Nothing is left beside it.
-  std::size_t files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir_.path())) files += entry.is_regular_file();
-  EXPECT_EQ(files, 2u);
+  EXPECT_EQ(test::EntriesIn(dir_.path()), 2u);
 }
 
 }  // namespace

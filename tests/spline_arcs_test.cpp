@@ -334,13 +334,17 @@ TEST_F(SplineConversion, WithItAClosedSplineIsAClosedProfile) {
 // The tolerance is written back as the next read takes it: one just above
 // the smallest allowed stays itself, and one out of range becomes the default.
 TEST_F(SplineConversion, TheToleranceIsWrittenBackAsItWasRead) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"0", "0.01"},           {"0.000001", "0.01"}, {"11", "0.01"},       {"abc", "0.01"},
-      {"0.0000011", "0.0000011"}, {"10", "10"},       {"0.1234567891", "0.1234567891"}};
+  const std::pair<const char*, const char*> cases[] = {{"0", "0.01"},
+                                                       {"0.000001", "0.01"},
+                                                       {"11", "0.01"},
+                                                       {"abc", "0.01"},
+                                                       {"0.0000011", "0.0000011"},
+                                                       {"10", "10"},
+                                                       {"0.1234567891", "0.1234567891"}};
   for (const auto& [given, written] : cases) {
     ASSERT_EQ(Convert(kClosedSpline, std::string("Connect=0\nSplineArchi=1\nSplineToll=") + given + "\n"), 1);
-    EXPECT_NE(Settings().find(std::string("SplineToll=") + written + "\n"), std::string::npos)
-        << given << "\n" << Settings();
+    EXPECT_NE(Settings().find(std::string("SplineToll=") + written + "\n"), std::string::npos) << given << "\n"
+                                                                                               << Settings();
   }
 }
 

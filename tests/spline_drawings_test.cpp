@@ -96,8 +96,9 @@ TEST(SplineDrawings, TheSplinesOfADrawingShareABudgetOfArcs) {
   const test::ToolRun run = test::RunTool("convert " + test::Quoted(drawing) + " " + test::Quoted(elements) +
                                           " --params " + test::Quoted(ini) + " --section S");
   ASSERT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_TRUE(Contains(run.err, "1 SPLINE: cannot be followed by arcs: more arcs than the drawing's curves may "
-                                "still make (one per byte of the drawing in all, at least 200000)\n"))
+  EXPECT_TRUE(Contains(run.err,
+                       "1 SPLINE: cannot be followed by arcs: more arcs than the drawing's curves may "
+                       "still make (one per byte of the drawing in all, at least 200000)\n"))
       << run.err;
   EXPECT_TRUE(Contains(run.err, "1 SPLINEs followed by arcs")) << run.err;
   const std::string written = test::ReadFileBytes(elements);

@@ -25,17 +25,6 @@ using test::ToolRun;
 
 using test::Contains;
 
-std::string Lines(int count) {
-  std::string dxf = "0\nSECTION\n2\nENTITIES\n";
-  for (int i = 0; i < count; ++i)
-    dxf += "0\nLINE\n8\nL\n10\n" + std::to_string(i) + "\n11\n" + std::to_string(i + 1) + "\n";
-  return dxf + "0\nENDSEC\n0\nEOF\n";
-}
-
-std::size_t EntriesIn(const std::filesystem::path& folder) {
-  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
-
 // The environment of a run with the shim that takes unnamed files away and
 // stops the tool with `signal` at its first write into a named temporary.
 std::vector<std::string> StoppedAtTheFirstWrite(int signal) {
@@ -50,12 +39,12 @@ std::vector<std::string> StoppedAtTheFirstWrite(int signal) {
 // file is as it was.
 TEST(StoppedRuns, AStoppedConversionLeavesNoTemporaryFile) {
   test::TempDir dir;
-  const std::string dxf = dir.Write("a.dxf", Lines(3000));
+  const std::string dxf = dir.Write("a.dxf", test::LinesDrawing(3000));
   std::filesystem::create_directory(dir.path() / "out");
   const std::string out = dir.Write("out/a.txt", "yesterday's elements");
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
     EXPECT_EQ(test::WaitForTool(test::StartTool({"convert", dxf, out}, StoppedAtTheFirstWrite(signal))), 128 + signal);
-    EXPECT_EQ(EntriesIn(dir.path() / "out"), 1u) << signal;
+    EXPECT_EQ(test::EntriesIn(dir.path() / "out"), 1u) << signal;
     EXPECT_EQ(test::ReadFileBytes(out), "yesterday's elements") << signal;
   }
   // Without a signal the same run replaces the file through the named
@@ -64,7 +53,7 @@ TEST(StoppedRuns, AStoppedConversionLeavesNoTemporaryFile) {
       RunTool("convert " + Quoted(dxf) + " " + Quoted(out), test::WithFailingOpen("DXFELEM_NO_TMPFILE=1")).exitStatus,
       0);
   EXPECT_EQ(test::ReadFileBytes(out).substr(0, 4), "INI,");
-  EXPECT_EQ(EntriesIn(dir.path() / "out"), 1u);
+  EXPECT_EQ(test::EntriesIn(dir.path() / "out"), 1u);
 }
 
 // A temporary file left by a process killed with SIGKILL between naming and
@@ -73,7 +62,7 @@ TEST(StoppedRuns, AStoppedConversionLeavesNoTemporaryFile) {
 // process, one that changed lately and another file's stay.
 TEST(StoppedRuns, AKilledProcesssTemporaryGoesWithTheNextReplacement) {
   test::TempDir dir;
-  const std::string dxf = dir.Write("a.dxf", Lines(3));
+  const std::string dxf = dir.Write("a.dxf", test::LinesDrawing(3));
   const std::string out = dir.File("a.txt");
   const std::string gone = dir.Write("a.txt.~2147483646-0.tmp", "debris");
   const std::string lately = dir.Write("a.txt.~2147483645-3.tmp", "a share's, still written");
@@ -93,7 +82,7 @@ TEST(StoppedRuns, AKilledProcesssTemporaryGoesWithTheNextReplacement) {
 // message, for every command that prints, not a death by SIGPIPE.
 TEST(StoppedRuns, FileSizeLimitsAndClosedPipesAreFailedWrites) {
   test::TempDir dir;
-  const std::string dxf = dir.Write("a.dxf", Lines(2000));
+  const std::string dxf = dir.Write("a.dxf", test::LinesDrawing(2000));
   const std::string out = dir.File("a.txt");
   ToolRun run =
       RunTool("convert " + Quoted(dxf) + " " + Quoted(out) + " --done " + Quoted(dir.File("done")), "ulimit -f 8;");

@@ -103,7 +103,7 @@ TEST(ToolsApi, TheReportCountsWhatWasReadAndWhatWasLeftOutAndWhy) {
   EXPECT_EQ(dxfelem_report_ok(asked.get()), 1);
   EXPECT_EQ(LeftOut(asked.get()), before);
   EXPECT_EQ(ReadCounts(asked.get()), read);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  EXPECT_EQ(test::EntriesIn(dir.path()), 1);
 
   // Settings in memory, read as a parameter file's keys: texts off, the
   // spline followed, blocks excluded; nothing is written beside the output.
@@ -121,7 +121,7 @@ TEST(ToolsApi, TheReportCountsWhatWasReadAndWhatWasLeftOutAndWhy) {
             "2 INSERT: EscludeBlocchi is not 0\n");
   // An ArchiEllisse beyond 1250 is told only for a drawing with ellipses.
   EXPECT_EQ(dxfelem_report_warning_count(report.get()), 0u);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+  EXPECT_EQ(test::EntriesIn(dir.path()), 2);
 }
 
 TEST(ToolsApi, SettingsAreKeysOfAParameterFileOrAFileAndSection) {

@@ -33,6 +33,18 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
   return file;
 }
 
+std::size_t EntriesIn(const std::filesystem::path& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+std::string LinesDrawing(int count) {
+  std::string dxf = "0\nSECTION\n2\nENTITIES\n";
+  for (int i = 0; i < count; ++i) {
+    dxf += "0\nLINE\n8\nL\n10\n" + std::to_string(i) + "\n11\n" + std::to_string(i + 1) + "\n";
+  }
+  return dxf + "0\nENDSEC\n0\nEOF\n";
+}
+
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

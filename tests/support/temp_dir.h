@@ -27,4 +27,10 @@ class TempDir {
 // The whole file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 
+// How many entries a folder holds (files, folders, links).
+std::size_t EntriesIn(const std::filesystem::path& folder);
+
+// A drawing of `count` joined LINEs on layer L, from (i, 0) to (i + 1, 0).
+std::string LinesDrawing(int count);
+
 }  // namespace dxfelem::test
