@@ -162,21 +162,6 @@ TEST(NothingLost, AFullDiskLeavesTheOldParameterFile) {
   EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"a.dxf", "out.txt", "p.ini"}));
 }
 
-TEST(NothingLost, ReadOnlyAndVanishedParameterFiles) {
-  test::TempDir dir;
-  const std::string dxf = dir.Write("a.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n11\n1\n0\nENDSEC\n0\nEOF\n");
-  const std::string ini = dir.Write("p.ini", "[P]\nConnect=0\n");
-  chmod(ini.c_str(), 0444);
-  ConversionResult record{};
-  EXPECT_EQ(DxfToTxt(ini.c_str(), "P", dxf.c_str(), dir.File("out.txt").c_str(), "", &record), 1);
-  EXPECT_EQ(test::ReadFileBytes(ini), "[P]\nConnect=0\n");
-  // A parameter file that is not there is made by the write-back, as the
-  // hosts' own functions do.
-  const std::string missing = dir.File("new.ini");
-  EXPECT_EQ(DxfToTxt(missing.c_str(), "P", dxf.c_str(), dir.File("out.txt").c_str(), "", &record), 1);
-  EXPECT_NE(test::ReadFileBytes(missing).find("[P]\r\nSide1=\r\n"), std::string::npos);
-}
-
 // Files are replaced through their links, keeping mode and owner.
 TEST(NothingLost, LinksModesAndOwnersOfReplacedFilesStay) {
   test::TempDir dir;
