@@ -252,6 +252,9 @@ TEST(SplineArcs, CurvesThatCannotBeFollowedSayWhy) {
   SplineGroups many;
   for (std::size_t i = 0; i < 100000; ++i) many.Take(10, static_cast<double>(i));
   EXPECT_EQ(many.controls.size(), kMostControlPoints + 1);
+  SplineGroups knots;  // one more than the reading keeps (the most points and the highest degree, and one)
+  for (std::size_t i = 0; i <= kMostControlPoints + 12; ++i) knots.Take(40, static_cast<double>(i));
+  EXPECT_EQ(SplineArcs(knots, 0.01).problem, "more than 10000 control or fit points");
   EXPECT_EQ(SplineArcs(many, 0.01).problem, "more than 10000 control or fit points");
   // A curve of a span far beyond any drawing ends, fitted or refused.
   const NurbsCurve huge = Clamped(3, {{0, 0, 0}, {1e300, 1e300, 0}, {-1e300, 1e300, 0}, {1, 0, 0}});

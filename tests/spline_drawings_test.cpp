@@ -65,7 +65,12 @@ TEST(SplineDrawings, InfoTellsWhichSplinesAreFollowedAndWhyNot) {
                 "0\nSPLINE\n8\nA\n71\n1\n40\n0\n40\n0\n40\n2\n40\n1\n10\n0\n20\n0\n10\n1\n20\n1\n"
                 "0\nLINE\n8\nA\n10\n0\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n0\nEOF\n");
   run = test::RunTool("convert " + test::Quoted(broken) + " " + test::Quoted(dir.File("b.txt")) + " --params " +
-                      test::Quoted(on) + " --section S");
+                      test::Quoted(on) + " --section S --summary");
+  // The reading per layer (the survey) finds the same reasons.
+  EXPECT_TRUE(Contains(run.out,
+                       "\nA\n          1 SPLINE: cannot be followed by arcs: degree below 1 or above 10\n"
+                       "          1 SPLINE: cannot be followed by arcs: knots that are not non-decreasing"))
+      << run.out;
   EXPECT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_TRUE(Contains(run.err, "1 SPLINE: cannot be followed by arcs: degree below 1 or above 10\n")) << run.err;
   EXPECT_TRUE(Contains(run.err, "1 SPLINE: cannot be followed by arcs: knots that are not non-decreasing\n"))

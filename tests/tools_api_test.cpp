@@ -289,7 +289,9 @@ TEST(ToolsApi, ElementsAndNodesPerLayerAreTheElementFiles) {
 TEST(ToolsApi, TheSurveyTellsWhatTheDrawingHoldsAndWhereItBreaks) {
   test::TempDir dir;
   const std::string head =
-      "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$INSUNITS\n70\n6\n9\n$EXTMIN\n10\n-1.5\n20\n2\n"
+      "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$INSUNITS\n70\n6\n9\n$MEASUREMENT\n70\n1\n9\n$"
+      "ORTHOMODE\n70\n0\n"
+      "9\n$EXTMIN\n10\n-1.5\n20\n2\n"
       "9\n$EXTMAX\n10\n30\n20\n40\n0\nENDSEC\n0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nB\n70\n0\n"
       "0\nLAYER\n2\nA\n70\n0\n0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\n*Model_Space\n0\nENDBLK\n"
       "0\nBLOCK\n2\nDOOR\n0\nLINE\n8\n0\n0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
@@ -303,7 +305,7 @@ TEST(ToolsApi, TheSurveyTellsWhatTheDrawingHoldsAndWhereItBreaks) {
   EXPECT_STREQ(dxfelem_report_problem(survey.get()), "");
   EXPECT_STREQ(dxfelem_report_version(survey.get()), "AC1009");
   EXPECT_EQ(dxfelem_report_units(survey.get(), 1), 6);
-  EXPECT_EQ(dxfelem_report_units(survey.get(), 2), -1);
+  EXPECT_EQ(dxfelem_report_units(survey.get(), 2), 1);  // $ORTHOMODE's 70 is its own
   double extents[4] = {};
   ASSERT_EQ(dxfelem_report_extents(survey.get(), extents), 1);
   EXPECT_EQ(std::vector<double>(extents, extents + 4), (std::vector<double>{-1.5, 2, 30, 40}));
