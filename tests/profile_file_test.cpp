@@ -40,6 +40,8 @@ TEST(ProfileFile, ValuesDefaultsAndLimits) {
   ProfileFile missing(dir.File("none.ini"));
   EXPECT_EQ(missing.GetString("S", "A", "0.001"), "0.001");
   EXPECT_EQ(missing.GetInt("S", "A", 8), 8);
+  // A device (this one endless) is no parameter file: it takes no writes.
+  EXPECT_FALSE(ProfileFile("/dev/zero").WriteString("S", "A", "1"));
   ProfileFile unnamed("");
   EXPECT_EQ(unnamed.GetInt("S", "A", 3), 3);
   EXPECT_FALSE(unnamed.WriteString("S", "A", "1"));
