@@ -80,6 +80,11 @@ TEST(Drawing, SegmentsJoinAtTheLastPointAndArcsDegenerate) {
   EXPECT_EQ(placement->nodes().front().value, 90.0);
   EXPECT_EQ(placement->tag(), "BLOCK");
 
+  // Removing another element keeps the current one; removing it leaves none.
+  drawing.Erase(drawing.elements().begin());
+  EXPECT_EQ(drawing.current(), &drawing.elements().back());
+  drawing.Erase(std::prev(drawing.elements().end()));
+  EXPECT_EQ(drawing.current(), nullptr);
   drawing.Clear();
   EXPECT_TRUE(drawing.elements().empty());
   EXPECT_EQ(drawing.current(), nullptr);
