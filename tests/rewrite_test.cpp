@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "dxfelem/dxfelem.h"
@@ -41,97 +42,30 @@ class Rewrite : public ::testing::Test {
 };
 
 const char kSegment[] = "INI,1,0,0,0,0,L,*\nFIN,1,10,0,0,0,L,*\n";
-// A quarter circle about the origin, counter-clockwise from (10, 0) to (0, 10).
-const char kArc[] = "INI,2,10,0,0,0,L,*\nMED,2,7.0710678,7.0710678,0,0,L,*\nFIN,2,0,10,0,0,L,*\n";
 
-TEST_F(Rewrite, ExtendingLinesAndArcs) {
-  ASSERT_EQ(Run(kSegment, 2, 0.0, 5.0), 1);
-  EXPECT_EQ(record_.status, 500);
-  EXPECT_EQ(Output(), Line("INI", "0.000", "0.000") + Line("VER", "10.000", "0.000") + Line("FIN", "15.000", "0.000"));
-  ASSERT_EQ(Run(kSegment, 1, 5.0), 1);
-  EXPECT_EQ(Output(), Line("INI", "-5.000", "0.000") + Line("VER", "0.000", "0.000") + Line("FIN", "10.000", "0.000"));
-  ASSERT_EQ(Run(kSegment, 3, 1.0, 2.0), 1);
-  EXPECT_EQ(Output(), Line("INI", "-1.000", "0.000") + Line("VER", "0.000", "0.000") + Line("VER", "10.000", "0.000") +
-                          Line("FIN", "12.000", "0.000"));
-  // Up to the single-precision 1e-5 (9.999999747e-6) nothing changes; the
-  // double 0.00001 lies above it and extends.
-  ASSERT_EQ(Run(kSegment, 1, 9.999999e-6), 1);
-  EXPECT_EQ(Output(), Line("INI", "0.000", "0.000") + Line("FIN", "10.000", "0.000"));
-  ASSERT_EQ(Run(kSegment, 1, 0.00001), 1);
-  EXPECT_EQ(Output(), Line("INI", "0.000", "0.000") + Line("VER", "0.000", "0.000") + Line("FIN", "10.000", "0.000"));
-
-  // An arc goes on along its tangent: at (0, 10) it runs towards -x, and at
-  // (10, 0) it came from -y.
-  ASSERT_EQ(Run(kArc, 3, 5.0, 5.0), 1);
-  EXPECT_EQ(Output(), Line("INI", "10.000", "-5.000", "L", "     2") + Line("VER", "10.000", "0.000", "L", "     2") +
-                          Line("MED", "7.070", "7.070", "L", "     2") + Line("VER", "0.000", "10.000", "L", "     2") +
-                          Line("FIN", "-5.000", "10.000", "L", "     2"));
-}
-
-TEST_F(Rewrite, DirectionsAtStartAndEnd) {
-  ASSERT_EQ(Run("INI,1,0,0,0,0,L,*\nFIN,1,0,10,0,0,L,*\n", 4, 7.0, 7.0), 1);
-  EXPECT_EQ(a_, 90.0);
-  EXPECT_EQ(b_, 90.0);
-  // The arc: the radius at the point, a quarter turn on counter-clockwise.
-  ASSERT_EQ(Run(kArc, 4), 1);
-  EXPECT_NEAR(a_, 90.0, 1e-6);
-  EXPECT_NEAR(b_, 180.0, 1e-6);
-  // A half circle clockwise from (-10, 0) over (0, 10) to (10, 0): the
-  // radius at the start points to 180 degrees, at the end to 0.
-  ASSERT_EQ(Run("INI,2,-10,0,0,0,L,*\nMED,2,0,10,0,0,L,*\nFIN,2,10,0,0,0,L,*\n", 4), 1);
-  EXPECT_EQ(a_, 90.0);
-  EXPECT_EQ(b_, 270.0);
-  // A closed square: the last piece runs down the left side; the values of
-  // the last element on the layer stay.
-  ASSERT_EQ(Run(std::string(kSegment) + "INI,3,0,0,0,0,L,*\nVER,3,10,0,0,0,L,*\nVER,3,10,10,0,0,L,*\n"
-                                        "VER,3,0,10,0,0,L,*\nFIN,3,0,0,0,0,L,*\n",
-                4),
-            1);
-  EXPECT_EQ(a_, 0.0);
-  EXPECT_EQ(b_, 270.0);
-  // No element on the layer: the caller's values stay.
-  ASSERT_EQ(Run(kSegment, 4, 7.0, 8.0, "OTHER"), 1);
-  EXPECT_EQ(a_, 7.0);
-  EXPECT_EQ(b_, 8.0);
-  // A single node that is not a point has no pieces: zeros.
-  ASSERT_EQ(Run("MCR,4,1,2,0,0,L,HINGE\n", 4, 7.0, 8.0), 1);
-  EXPECT_EQ(a_, 0.0);
-  EXPECT_EQ(b_, 0.0);
-  // An isolated point on the layer fails the call; the file stays as it was.
-  const std::string input = std::string(kSegment) + "ISO,5,1,1,0,2.5,L,*\n";
-  ASSERT_EQ(Run(input, 4), 0);
-  EXPECT_EQ(record_.errorCode, 49);
-  EXPECT_EQ(record_.status, 549);
-  EXPECT_EQ(Output(), input);
-  EXPECT_EQ(test::ReadFileBytes(dir_.File("done")), "1");
-}
-
-TEST_F(Rewrite, LeadArcs) {
-  // Lead-out from (10, 0), running +x, to (10, 10): the half circle about
-  // (10, 5) through (15, 5).
-  ASSERT_EQ(Run(kSegment, 6, 0.0, 10.0), 1);
-  EXPECT_EQ(Output(), Line("INI", "0.000", "0.000") + Line("VER", "10.000", "0.000") + Line("MED", "15.000", "5.000") +
-                          Line("FIN", "10.000", "10.000"));
-  // Lead-in from (-10, -10) to the start (0, 0), arriving along +x: a
-  // quarter circle about (0, -10) through (-7.071, -2.929).
-  ASSERT_EQ(Run(kSegment, 5, -10.0, -10.0), 1);
-  EXPECT_EQ(Output(), Line("INI", "-10.000", "-10.000") + Line("MED", "-7.070", "-2.930") +
-                          Line("VER", "0.000", "0.000") + Line("FIN", "10.000", "0.000"));
-  // A point on the tangent makes no circle: the call fails, the file stays.
-  ASSERT_EQ(Run(kSegment, 6, 5.0, 0.0), 0);
-  EXPECT_EQ(record_.errorCode, 49);
-  EXPECT_EQ(Output(), kSegment);
-  // Offsets of no more than 1e-5 or NaN, and points: nothing happens.
-  ASSERT_EQ(Run(kSegment, 6, 9e-6, NAN), 1);
-  EXPECT_EQ(Output(), Line("INI", "0.000", "0.000") + Line("FIN", "10.000", "0.000"));
-  // One usable offset and a NaN: no circle can be found, the call fails.
-  ASSERT_EQ(Run(kSegment, 6, 5.0, NAN), 0);
-  EXPECT_EQ(record_.errorCode, 49);
-  ASSERT_EQ(Run("ISO,1,5,5,0,1,L,*\n", 5, 3.0, 3.0), 1);
-  EXPECT_EQ(Output(), test::ElementLine("ISO", "     1", "5.000", "5.000", "0.000", "1.000", "L"));
-  // An offset so large that the circle is lost fails instead of writing it.
-  ASSERT_EQ(Run(kSegment, 6, 1e300, 1e300), 0);
-  EXPECT_EQ(record_.errorCode, 49);
+// The six operations on small element files (tests/data/rewrite: each case
+// explained in its SOURCES.md).
+TEST_F(Rewrite, EachOperationWorkedByHand) {
+  const std::string data = DXFELEM_TEST_DATA "/rewrite/";
+  std::istringstream cases(test::ReadFileBytes(data + "cases"));
+  int count = 0;
+  for (std::string line; std::getline(cases, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string input, a, b, layer, aAfter, bAfter, after;
+    int operation = 0, returns = 0, code = 0;
+    fields >> input >> operation >> a >> b >> layer >> returns >> code >> aAfter >> bAfter >> after;
+    const std::string before = test::ReadFileBytes(data + input + ".in");
+    EXPECT_EQ(Run(before, operation, std::stod(a), std::stod(b), layer.c_str()), returns) << line;
+    EXPECT_EQ(record_.errorCode, code) << line;
+    EXPECT_EQ(record_.status, 500 + code) << line;
+    if (aAfter != "*") EXPECT_NEAR(a_, std::stod(aAfter), 1e-6) << line;
+    if (bAfter != "*") EXPECT_NEAR(b_, std::stod(bAfter), 1e-6) << line;
+    if (after != "*") EXPECT_EQ(Output(), after == "-" ? before : test::ReadFileBytes(data + after + ".out")) << line;
+    EXPECT_EQ(test::ReadFileBytes(dir_.File("done")), "1") << line;
+    ++count;
+  }
+  EXPECT_EQ(count, 20);
 }
 
 TEST_F(Rewrite, ReadingTheFormat) {
