@@ -118,25 +118,17 @@ TEST(Cli, ListingsAndRewriting) {
   EXPECT_TRUE(Contains(run.output, "(code 19)")) << run.output;
 }
 
+// The section named in another case, the piece variables and the side texts
+// from ROZOZ.INI, every key written back (tests/data/parameters/SOURCES.md).
 TEST(Cli, ParametersAreReadAndWrittenBack) {
   test::TempDir dir;
   const std::string dxf = dir.Write("a.dxf", "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n");
-  const std::string ini = dir.Write("p.ini",
-                                    "; keep this comment\r\n[Panel]\r\nConnect=0\r\nRadiusMin=1.005\r\n"
-                                    "Var1=a\r\nVar2=b\r\n\r\n[Next]\r\nConnect=1\r\n");
+  const std::string ini = dir.Write("p.ini", test::ReadFileBytes(DXFELEM_TEST_DATA "/parameters/piece-variables.ini"));
   dir.Write("ROZOZ.INI", "[Pelvor]\r\nSide2=left\r\nPieceVars=p;q\r\n");
   const ToolRun run = RunTool("convert " + Quoted(dxf) + " " + Quoted(dir.File("out.txt")) + " --params " +
                               Quoted(ini) + " --section panel");
   EXPECT_EQ(run.exitStatus, 1);  // nothing in the drawing: the settings are still written back
-  EXPECT_EQ(test::ReadFileBytes(ini),
-            "; keep this comment\r\n[Panel]\r\nConnect=0\r\nRadiusMin=1.00\r\n"
-            "Var1=p\r\nVar2=q\r\n"
-            "Side1=\r\nSide2=left\r\nSide3=\r\nSide4=\r\nSide5=\r\nSide6=\r\n"
-            "Var3=q\r\nVar4=q\r\nVar5=q\r\nVar6=q\r\nVar7=q\r\nVar8=q\r\n"
-            "Absolute=0\r\nTollerance=0.00100\r\nIniConnect=0\r\nArcCode=0\r\nSegmentoMacro=0.00000\r\n"
-            "Altezza3D=0\r\nEscludeBlocchi=0\r\nArchiEllisse=8\r\nUnitaMisuraVal=0\r\nDecimaliTxt=5\r\n"
-            "SpazioFont=0.00000\r\nTesto=1\r\n"
-            "\r\n[Next]\r\nConnect=1\r\n");
+  EXPECT_EQ(test::ReadFileBytes(ini), test::ReadFileBytes(DXFELEM_TEST_DATA "/parameters/piece-variables.after.ini"));
 }
 
 TEST(Cli, SummaryCountsElementsAndNodesPerLayer) {

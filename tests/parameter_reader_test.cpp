@@ -71,49 +71,15 @@ TEST_F(ParameterReader, AnEmptySectionGivesTheIniDefaults) {
   EXPECT_EQ(Ini(), std::string("[Panel]\r\n") + kSidesAndVars);
 }
 
+// Every other section, comment and blank line stays where it was; the keys
+// read are written back in their own formats, the ones not there added after
+// them (tests/data/parameters/SOURCES.md).
 TEST_F(ParameterReader, WriteBackFormatsAndOtherLinesSurvive) {
-  const std::string before =
-      "; panel settings\r\n"
-      "[Other]\r\n"
-      "Connect=7\r\n"
-      "\r\n"
-      "[Panel]\r\n"
-      "RadiusMin=0.123\r\n"
-      "Tollerance = 0.01 \r\n"
-      "Connect=0\r\n"
-      "DecimaliTxt=12abc\r\n"
-      "SegmentoMacro=3.7\r\n"
-      "SpazioFont=abc\r\n"
-      "\r\n"
-      "[Last]\r\n"
-      "x=1\r\n";
-  ParameterRecord p = Read(before);
+  ParameterRecord p = Read(test::ReadFileBytes(DXFELEM_TEST_DATA "/parameters/write-back.ini"));
   EXPECT_EQ(p.DecimaliTxt, 12);
   EXPECT_EQ(p.SegmentoMacro, 3.0);  // read as an integer
   WriteBack(path_, "Panel");
-  EXPECT_EQ(Ini(), std::string("; panel settings\r\n"
-                               "[Other]\r\n"
-                               "Connect=7\r\n"
-                               "\r\n"
-                               "[Panel]\r\n"
-                               "RadiusMin=0.12\r\n"
-                               "Tollerance=0.01000\r\n"
-                               "Connect=0\r\n"
-                               "DecimaliTxt=12\r\n"
-                               "SegmentoMacro=3.00000\r\n"
-                               "SpazioFont=0.00000\r\n") +
-                       kSidesAndVars +
-                       "Absolute=0\r\n"
-                       "IniConnect=0\r\n"
-                       "ArcCode=0\r\n"
-                       "Altezza3D=0\r\n"
-                       "EscludeBlocchi=0\r\n"
-                       "ArchiEllisse=8\r\n"
-                       "UnitaMisuraVal=0\r\n"
-                       "Testo=1\r\n"
-                       "\r\n"
-                       "[Last]\r\n"
-                       "x=1\r\n");
+  EXPECT_EQ(Ini(), test::ReadFileBytes(DXFELEM_TEST_DATA "/parameters/write-back.after.ini"));
 }
 
 TEST_F(ParameterReader, SettingsFileFallbacksAndOverride) {
