@@ -16,22 +16,16 @@ namespace {
 
 TEST(KernelAngles, PseudoAngleInEveryQuadrantAndOnTheAxes) {
   const double h1 = std::sqrt(2.0) - 1.0;  // tan(22.5 degrees)
-  EXPECT_DOUBLE_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, 1, 1), h1);
-  EXPECT_DOUBLE_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, -1, 1), 1 + h1);
-  EXPECT_DOUBLE_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, -1, -1), 2 + h1);
-  EXPECT_DOUBLE_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, 1, -1), 3 + h1);
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, 1, 0), 0.0);
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, 0, 1), 1.0);
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, -1, 0), 2.0);
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, 0, -5), 3.0);
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 3, 4, 3, 4), 0.0);
   // Components below 1e-7 count as zero on the axes.
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, 5e-8, 1), 1.0);
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, -1, 5e-8), 2.0);
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, -5e-8, -1), 3.0);
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, 1, -5e-8), 0.0);
-  EXPECT_EQ(tg_direction(TG_DIRECTION_PSEUDO, 0, 0, 5e-8, -5e-8), 0.0);
-
+  const struct {
+    double x0, y0, x1, y1, pseudo;
+  } kCases[] = {{0, 0, 1, 1, h1},    {0, 0, -1, 1, 1 + h1}, {0, 0, -1, -1, 2 + h1}, {0, 0, 1, -1, 3 + h1},
+                {0, 0, 1, 0, 0},     {0, 0, 0, 1, 1},       {0, 0, -1, 0, 2},       {0, 0, 0, -5, 3},
+                {3, 4, 3, 4, 0},     {0, 0, 5e-8, 1, 1},    {0, 0, -1, 5e-8, 2},    {0, 0, -5e-8, -1, 3},
+                {0, 0, 1, -5e-8, 0}, {0, 0, 5e-8, -5e-8, 0}};
+  for (const auto& c : kCases) {
+    EXPECT_DOUBLE_EQ(tg_direction(TG_DIRECTION_PSEUDO, c.x0, c.y0, c.x1, c.y1), c.pseudo) << c.x1 << " " << c.y1;
+  }
   EXPECT_NEAR(tg_direction(TG_DIRECTION_DEGREES, 0, 0, 1, 1), 45.0, 1e-12);
   EXPECT_EQ(tg_direction(TG_DIRECTION_DEGREES, 0, 0, 0, -5), 270.0);
   EXPECT_NEAR(tg_direction(TG_DIRECTION_DEGREES, 0, 0, 1, -1), 315.0, 1e-12);
