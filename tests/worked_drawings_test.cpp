@@ -3,8 +3,8 @@
 // them and compared byte for byte.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "dxfelem/dxfelem.h"
 #include "support/temp_dir.h"
@@ -13,20 +13,16 @@ namespace dxfelem {
 namespace {
 
 TEST(WorkedDrawings, EachGivesItsElementFileByteForByte) {
-  int drawings = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(DXFELEM_TEST_DATA "/worked")) {
-    if (entry.path().extension() != ".dxf") continue;
-    ++drawings;
-    std::filesystem::path base = entry.path();
-    base.replace_extension();
+  const std::vector<std::string> drawings = test::DrawingsIn(DXFELEM_TEST_DATA "/worked");
+  for (const std::string& drawing : drawings) {
     test::TempDir dir;
-    const std::string ini = dir.Write("p.ini", test::ReadFileBytes(base.string() + ".ini"));
+    const std::string ini = dir.Write("p.ini", test::ReadFileBytes(drawing + ".ini"));
     ConversionResult record{};
-    EXPECT_EQ(DxfToTxt(ini.c_str(), "P", entry.path().c_str(), dir.File("a.txt").c_str(), "", &record), 1)
-        << base.filename() << ": code " << record.errorCode;
-    EXPECT_EQ(test::ReadFileBytes(dir.File("a.txt")), test::ReadFileBytes(base.string() + ".txt")) << base.filename();
+    EXPECT_EQ(DxfToTxt(ini.c_str(), "P", (drawing + ".dxf").c_str(), dir.File("a.txt").c_str(), "", &record), 1)
+        << drawing << ": code " << record.errorCode;
+    EXPECT_EQ(test::ReadFileBytes(dir.File("a.txt")), test::ReadFileBytes(drawing + ".txt")) << drawing;
   }
-  EXPECT_GE(drawings, 13);
+  EXPECT_GE(drawings.size(), 13u);
 }
 
 }  // namespace

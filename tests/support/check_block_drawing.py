@@ -23,7 +23,7 @@ import ezdxf
 from ezdxf import path as ezpath
 from ezdxf.math import Vec3
 
-# The distances to an element's pieces, as the spline check measures them.
+#The distances to an element's pieces, as the spline check measures them.
 from check_spline_arcs import circle, to_arc, to_segment
 
 DEEPEST = 16
@@ -117,7 +117,7 @@ def to_piece(q, piece):
         return to_segment(q, *piece)
     a, m, b = piece
     if a.distance(b) < 1e-9:
-        # A full circle: its middle node lies opposite its start.
+#A full circle : its middle node lies opposite its start.
         centre = (a + m) / 2
         return abs(q.distance(centre) - a.distance(centre))
     if (b - a).cross(m - a).magnitude_square == 0:
@@ -173,7 +173,7 @@ def check(drawing, target, tolerance):
     for points in curves:
         for q in points:
             worst = max(worst, nearest(q, boxed_pieces, to_piece))
-    # Every node on a curve: the curves as the polylines of their points.
+#Every node on a curve : the curves as the polylines of their points.
     segments = [(box_of([a, b]), (a, b)) for points in curves for a, b in zip(points, points[1:])]
     for node in nodes:
         worst = max(worst, nearest(node, segments, lambda q, ab: to_segment(q, *ab)) - 0.002)

@@ -88,9 +88,9 @@ def main():
         curve = spline.construction_tool()
         dense = list(curve.approximate(4000))
         parts = pieces(element)
-        # Both run along the curve in its order: the nearest piece of a dense
-        # point, and the nearest dense point of an arc, are looked for a few
-        # places around the last one.
+#Both run along the curve in its order : the nearest piece of a dense
+#point, and the nearest dense point of an arc, are looked for a few
+#places around the last one.
         worst = 0.0
         at = 0
         for q in dense:

@@ -33,6 +33,15 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
   return file;
 }
 
+std::vector<std::string> DrawingsIn(const std::string& folder) {
+  std::vector<std::string> drawings;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string path = entry.path().string();
+    if (entry.path().extension() == ".dxf") drawings.push_back(path.substr(0, path.size() - 4));
+  }
+  return drawings;
+}
+
 std::size_t EntriesIn(const std::filesystem::path& folder) {
   return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }

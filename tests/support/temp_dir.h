@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dxfelem::test {
 
@@ -26,6 +27,10 @@ class TempDir {
 
 // The whole file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
+
+// The drawings of a folder of test data, without their ending ".dxf": the
+// files that go with each are named by adding theirs.
+std::vector<std::string> DrawingsIn(const std::string& folder);
 
 // How many entries a folder holds (files, folders, links).
 std::size_t EntriesIn(const std::filesystem::path& folder);
