@@ -2,7 +2,6 @@
 // and the tool (its exit status and JSON).
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>

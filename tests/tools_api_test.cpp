@@ -72,7 +72,11 @@ const char* const kDrawing =
     "0\nTEXT\n8\nT\n40\n5\n1\nAB\n"
     "0\nMTEXT\n8\nT\n40\n5\n3\nthe first part \n1\nand the last\n"
     "0\nLINE\n8\nL\n10\n20\n20\n0\n11\n30\n21\n0\n"
+    "0\nELLIPSE\n8\nE\n40\n0.5\n"  // no axis: after the elements above, it makes nothing
     "0\nENDSEC\n0\nEOF\n";
+
+const std::string kMadeNothing =
+    "1 ELLIPSE: made nothing: its layer is not selected (YesLayer, NoLayer), or it has nothing to draw\n";
 
 TEST(ToolsApi, TheReportCountsWhatWasReadAndWhatWasLeftOutAndWhy) {
   test::TempDir dir;
@@ -83,8 +87,8 @@ TEST(ToolsApi, TheReportCountsWhatWasReadAndWhatWasLeftOutAndWhy) {
   EXPECT_EQ(dxfelem_report_code(report.get()), 0);
   EXPECT_EQ(std::string(dxfelem_report_message(report.get())), "converted " + dxf + " into " + dir.File("o.txt"));
   // The vertices and the end of a POLYLINE are parts of it.
-  const std::map<std::string, int64_t> read{{"HATCH", 1},    {"INSERT", 2}, {"LINE", 3}, {"MTEXT", 1},
-                                            {"POLYLINE", 1}, {"SPLINE", 1}, {"TEXT", 1}};
+  const std::map<std::string, int64_t> read{{"ELLIPSE", 1}, {"HATCH", 1},    {"INSERT", 2}, {"LINE", 3},
+                                            {"MTEXT", 1},   {"POLYLINE", 1}, {"SPLINE", 1}, {"TEXT", 1}};
   EXPECT_EQ(ReadCounts(report.get()), read);
   EXPECT_EQ(LeftOut(report.get()),
             "1 HATCH: this kind is not converted\n"
@@ -93,7 +97,8 @@ TEST(ToolsApi, TheReportCountsWhatWasReadAndWhatWasLeftOutAndWhy) {
             "1 LINE with an oblique extrusion: kept only when Altezza3D is not 0\n"
             "1 MTEXT with its text in chunks: only the last chunk (group 1) is drawn, as on the hosts; the text "
             "before it (group 3) is not\n"
-            "2 INSERT: block DOOR is defined nowhere in the drawing, nor named in McrBlock, SubBlock or OprBlock\n");
+            "2 INSERT: block DOOR is defined nowhere in the drawing, nor named in McrBlock, SubBlock or OprBlock\n" +
+                kMadeNothing);
   EXPECT_EQ(dxfelem_report_warning_count(report.get()), 0u);
 
   // info tells the same of a trial conversion, and writes no file at all.
@@ -118,9 +123,14 @@ TEST(ToolsApi, TheReportCountsWhatWasReadAndWhatWasLeftOutAndWhy) {
             "1 POLYLINE meshes: meshes are surfaces: they make nothing\n"
             "1 LINE with an oblique extrusion: kept only when Altezza3D is not 0\n"
             "1 MTEXT: Testo is 0\n1 TEXT: Testo is 0\n"
-            "2 INSERT: EscludeBlocchi is not 0\n");
-  // An ArchiEllisse beyond 1250 is told only for a drawing with ellipses.
-  EXPECT_EQ(dxfelem_report_warning_count(report.get()), 0u);
+            "2 INSERT: EscludeBlocchi is not 0\n" +
+                kMadeNothing);
+  // An ArchiEllisse beyond 1250 is told for a drawing with ellipses.
+  ASSERT_EQ(dxfelem_report_warning_count(report.get()), 1u);
+  EXPECT_EQ(
+      std::string(dxfelem_report_warning(report.get(), 0)).rfind("ArchiEllisse 2000 draws each of the 1 ELLIPSEs", 0),
+      0u)
+      << dxfelem_report_warning(report.get(), 0);
   EXPECT_EQ(test::EntriesIn(dir.path()), 2);
 }
 
