@@ -180,6 +180,11 @@ TEST_F(EntryPoints, CompletionFileThatCannotBeCreatedIsIgnored) {
   EXPECT_EQ(call("", "", dxf.c_str(), dir_.File("out.txt").c_str(), done.c_str(), &record), 0);
   EXPECT_EQ(record.errorCode, 41);
   EXPECT_FALSE(std::filesystem::exists(done));
+  // An element file without a name cannot be written: code 8.
+  record = GarbageRecord();
+  const std::string line = dir_.Write("l.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n11\n1\n0\nENDSEC\n0\nEOF\n");
+  EXPECT_EQ(call("", "", line.c_str(), "", "", &record), 0);
+  EXPECT_EQ(record.errorCode, 8);
   // Null texts from a careless caller are empty names, not a crash.
   record = GarbageRecord();
   EXPECT_EQ(call(nullptr, nullptr, nullptr, nullptr, nullptr, &record), 0);
