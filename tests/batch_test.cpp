@@ -146,8 +146,9 @@ TEST(Batch, AStoppedBatchStopsItsWorkersAndLeavesNothing) {
     }
     arguments.insert(arguments.end(), {"--out-dir", dir.File("out"), "-j", "2"});
     const int batch = test::StartTool(arguments, {"TMPDIR=" + dir.File("tmp")});
-    // Both workers have started once both job folders have their messages.
-    for (int wait = 0; wait < 500; ++wait) {
+    // Both workers have started once both job folders have their messages
+    // (within 30 s, however loaded the machine).
+    for (int wait = 0; wait < 3000; ++wait) {
       std::size_t started = 0;
       for (const auto& work : std::filesystem::directory_iterator(dir.path() / "tmp")) {
         started += std::filesystem::exists(work.path() / "0" / "messages") +
