@@ -63,6 +63,7 @@ TEST(CNumberText, ParseDoubleMatchesStrtod) {
                            "0x",
                            "0x.8",
                            "0xg",
+                           "0x1",
                            "inf",
                            "-Infinity",
                            "nan",
