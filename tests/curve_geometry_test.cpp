@@ -59,6 +59,8 @@ TEST(ExtrusionFrame, FramesCarryPointsToTheDrawing) {
   ExpectPoint(Through({0.6, 0, 0.8}, {1, 0, 0}), 0.8, 0, -0.6, 1e-15);
   ExpectPoint(Through({0.6, 0, 0.8}, {0, 1, 0}), 0, 1, 0, 1e-15);
   ExpectPoint(Through({0.6, 0, 0.8}, {0, 0, 1}), 0.6, 0, 0.8, 1e-15);
+  // |x| = |y| > |z|: the tie goes to y, X = (0, -z c / y, c) with c = 0.75.
+  ExpectPoint(Through({0.6, 0.6, std::sqrt(0.28)}, {1, 0, 0}), 0, -0.75 * std::sqrt(0.28) / 0.6, 0.75, 1e-15);
   // Every oblique frame is right-handed and orthonormal.
   for (const Point3& n :
        {Point3{0, 0.6, -0.8}, Point3{-0.48, 0.6, 0.64}, Point3{0.8, -0.6, 0}, Point3{0.36, 0.48, 0.8}}) {

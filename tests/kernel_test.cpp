@@ -75,10 +75,11 @@ TEST(KernelMatrix, IdentityCopyAndApply) {
   m[12] = 10;
   m[13] = 20;
   m[14] = 30;
+  m[8] = 0.5;  // and a shear: z moves x
   tg_matrix copy;
   tg_copy_matrix(m, copy);
   tg_apply_matrix(copy, 1, 2, 3, x, y, z);
-  EXPECT_EQ(x, 8);
+  EXPECT_EQ(x, 9.5);
   EXPECT_EQ(y, 21);
   EXPECT_EQ(z, 33);
 }
