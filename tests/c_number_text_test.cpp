@@ -46,39 +46,12 @@ TEST(CNumberText, FixedFormatMatchesPrintf) {
 }
 
 TEST(CNumberText, ParseDoubleMatchesStrtod) {
-  for (const char* text : {"1.23455",
-                           "  -0.00004",
-                           "+7",
-                           "1e3",
-                           "1E-3x",
-                           ".5",
-                           "5.",
-                           "-.5e+2",
-                           "abc",
-                           "",
-                           "-",
-                           "+-1",
-                           "--1",
-                           "0x1p4",
-                           "0x",
-                           "0x.8",
-                           "0xg",
-                           "0x1",
-                           "inf",
-                           "-Infinity",
-                           "nan",
-                           "1e400",
-                           "-1e400",
-                           "1e-400",
-                           "\t\n 12",
-                           "12 34",
-                           "1,5",
-                           "0.1e",
-                           "0.1e+",
-                           "1.7976931348623157e308",
-                           "4.9e-324",
-                           "00012.500",
-                           "1e-320"}) {
+  for (const char* text : {"1.23455",  "  -0.00004", "+7",    "1e3",   "1E-3x",  ".5",
+                           "5.",       "-.5e+2",     "abc",   "",      "-",      "+-1",
+                           "--1",      "0x1p4",      "0x",    "0x.8",  "0xg",    "0x1",
+                           "inf",      "-Infinity",  "nan",   "1e400", "-1e400", "1e-400",
+                           "\t\n 12",  "12 34",      "1,5",   "0.1e",  "0.1e+",  "1.7976931348623157e308",
+                           "4.9e-324", "00012.500",  "1e-320"}) {
     double expected = std::strtod(text, nullptr);
     double parsed = ParseDouble(text);
     if (std::isnan(expected)) {
