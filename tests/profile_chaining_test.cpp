@@ -1,13 +1,16 @@
 // Joining pieces into profiles: hand-worked cases, and the fast chaining
-// against the scan as written down on many random drawings.
+// against the scan as written down on many random drawings; the sort its
+// grid is built with.
 #include "geometry/profile_chaining.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "geometry/spread_sort.h"
 #include "support/reference_chaining.h"
 
 namespace dxfelem {
@@ -246,6 +249,29 @@ TEST(Chaining, PathologicalInputsStayBounded) {
     for (int i = 0; i < 2000; ++i) Segment(far, "A", i, {i * 1e15, 0, 0}, {(i + 1) * 1e15, 0, 0});
     Chain(far, tolerance, nullptr, false);
     EXPECT_EQ(far.elements().size(), 1u) << tolerance;
+  }
+}
+
+// Sizes on both sides of where the split starts (1024), spread and crowded
+// numbers (split at every level, or at none): the answer is always the plain
+// sort's.
+TEST(SpreadSort, SortsAsTheStandardSortDoes) {
+  std::mt19937_64 random(11);
+  for (std::size_t size : {0u, 1u, 1023u, 1024u, 5000u, 200000u}) {
+    for (int kind = 0; kind < 4; ++kind) {
+      std::vector<uint64_t> numbers(size);
+      for (std::size_t i = 0; i < size; ++i) {
+        uint64_t& number = numbers[i];
+        number = random();
+        if (kind == 1) number >>= 20;                      // top bits all zero: one part holds all
+        if (kind == 2) number = (number % 7) << 61 | 5;    // few distinct values, many repeats
+        if (kind == 3) number = (number % 300) << 52 | i;  // a grid's crowded cells, in the order added
+      }
+      std::vector<uint64_t> expected = numbers;
+      std::sort(expected.begin(), expected.end());
+      SortSpreadNumbers(numbers);
+      ASSERT_EQ(numbers, expected) << size << " kind " << kind;
+    }
   }
 }
 
