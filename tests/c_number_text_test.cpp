@@ -1,5 +1,7 @@
 // The locale-free number conversions give exactly what the C library gives
-// in the "C" locale (this test program never changes its locale).
+// in the "C" locale (this test program never changes its locale), and the
+// line reader exactly the lines its fgets gives on a file opened in text
+// mode on the hosts' system.
 #include "platform/c_number_text.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +12,11 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
+
+#include "dxf/dxf_line_reader.h"
+#include "platform/text_input_file.h"
+#include "support/temp_dir.h"
 
 namespace dxfelem {
 namespace {
@@ -85,6 +92,116 @@ TEST(CNumberText, ParseIntTakesLeadingDigitsAndSaturates) {
   char text[12];
   EXPECT_EQ(FormatInt(text, -2147483647 - 1), 11u);
   EXPECT_STREQ(text, "-2147483648");
+}
+
+std::vector<std::string> ReadAll(const std::string& path, std::size_t capacity) {
+  TextInputFile file;
+  EXPECT_TRUE(file.Open(path));
+  std::vector<std::string> lines;
+  std::string line(capacity, 'x');
+  while (std::size_t n = file.ReadLine(line.data(), capacity)) {
+    EXPECT_EQ(line[n], '\0');
+    lines.emplace_back(line.data(), n);
+  }
+  return lines;
+}
+
+TEST(TextInputFile, LineEndsAreTranslatedLikeTextMode) {
+  test::TempDir dir;
+  // CRLF becomes LF, a lone CR stays, a CR just before the end stays, and the
+  // last line needs no line end.
+  auto path = dir.Write("a.txt", "one\r\ntwo\nthr\ree\r\r\nfour\r");
+  std::vector<std::string> expected{"one\n", "two\n", "thr\ree\r\n", "four\r"};
+  EXPECT_EQ(ReadAll(path, 256), expected);
+}
+
+TEST(TextInputFile, LongLinesAreCutAtTheBufferSize) {
+  test::TempDir dir;
+  auto path = dir.Write("a.txt", "abcdefgh\r\nij\n");
+  // Capacity 4 holds three characters: the rest of the line comes next.
+  std::vector<std::string> expected{"abc", "def", "gh\n", "ij\n"};
+  EXPECT_EQ(ReadAll(path, 4), expected);
+  // A CRLF arriving when only one character fits is one line end.
+  path = dir.Write("b.txt", "ab\r\ncd");
+  expected = {"ab\n", "cd"};
+  EXPECT_EQ(ReadAll(path, 4), expected);
+}
+
+TEST(TextInputFile, CtrlZEndsTheFile) {
+  test::TempDir dir;
+  const char bytes[] = "0\nEOF\n\x1a junk\nmore\n";
+  auto path = dir.Write("a.txt", std::string(bytes, sizeof bytes - 1));
+  std::vector<std::string> expected{"0\n", "EOF\n"};
+  EXPECT_EQ(ReadAll(path, 256), expected);
+}
+
+TEST(TextInputFile, CrLfAcrossTheInternalBufferBoundary) {
+  test::TempDir dir;
+  // Put a CR at every position around the 64 KiB block edge in turn.
+  for (std::size_t at = 65533; at <= 65537; ++at) {
+    std::string bytes(at, 'a');
+    bytes += "\r\nb\n";
+    auto lines = ReadAll(dir.Write("a.txt", bytes), 1 << 20);
+    ASSERT_EQ(lines.size(), 2u) << at;
+    EXPECT_EQ(lines[0], std::string(at, 'a') + "\n") << at;
+    EXPECT_EQ(lines[1], "b\n") << at;
+  }
+}
+
+// The lines taken in place from the buffer are the lines ReadLine copies,
+// to the byte, for every way a line can end or be cut; DxfLineReader takes
+// them in place where it can.
+TEST(TextInputFile, LinesReadInPlaceAreTheLinesReadLineGives) {
+  test::TempDir dir;
+  std::string text = "0\r\nLINE\n8\nA\rB\n\r\n\n10\n1.5\r\r\n";
+  text += std::string("with a ") + '\0' + " NUL\r\n";
+  // NUL bytes everywhere in and around the eight-byte words a line is read by.
+  for (std::size_t at = 0; at < 18; ++at) {
+    text += std::string(at, 'x') + '\0' + std::string(at % 5, 'y') + "\n" + '\0' + "z\n";
+  }
+  for (const std::size_t length : {253, 254, 255, 256}) {
+    text += std::string(length, 'a') + "\n";
+    text += std::string(length, 'b') + "\r\n";
+  }
+  // Lines across the 64 KiB buffer's end, a CR LF split by it, no last line end.
+  while (text.size() < 65536 - 3) text += "12\r\n";
+  text += "ab\r\ncd\r\nlast";
+  const std::string path = dir.Write("lines.txt", text);
+
+  std::vector<std::string> expected;
+  for (std::string line : ReadAll(path, 256)) {
+    line = line.substr(0, line.find('\0'));
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    expected.push_back(line);
+  }
+  TextInputFile file;
+  ASSERT_TRUE(file.Open(path));
+  DxfLineReader reader(file);
+  std::vector<std::string> read;
+  std::string_view line;
+  while (reader.ReadLine(line)) read.emplace_back(line);
+  EXPECT_EQ(read, expected);
+  EXPECT_EQ(reader.LineNumber(), static_cast<long long>(expected.size()));
+  EXPECT_EQ(expected[3], "A\rB");
+  EXPECT_EQ(expected[7], "1.5\r");
+  EXPECT_EQ(expected[8], "with a ");
+  EXPECT_EQ(expected.back(), "last");
+}
+
+TEST(TextInputFile, RewindStartsAgainAndMissingFilesDoNotOpen) {
+  test::TempDir dir;
+  TextInputFile file;
+  EXPECT_FALSE(file.Open(dir.File("missing.txt")));
+  EXPECT_FALSE(file.Rewind());
+  char line[16];
+  EXPECT_EQ(file.ReadLine(line, sizeof line), 0u);
+
+  ASSERT_TRUE(file.Open(dir.Write("a.txt", "x\ny\n")));
+  while (file.ReadLine(line, sizeof line) != 0) {
+  }
+  ASSERT_TRUE(file.Rewind());
+  ASSERT_EQ(file.ReadLine(line, sizeof line), 2u);
+  EXPECT_STREQ(line, "x\n");
 }
 
 }  // namespace
