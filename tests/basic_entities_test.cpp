@@ -91,7 +91,6 @@ TEST_F(Conversion, BadNumbersGiveDefinedResults) {
   EXPECT_EQ(record().errorCode, 4);
 }
 
-
 // Connect 0: the elements as the readers make them, unjoined.
 const char kSettings[] = "Connect=0\nDecimaliTxt=3\nSideInp1=F1,0;\n";
 
