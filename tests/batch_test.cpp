@@ -177,8 +177,6 @@ using test::Quoted;
 using test::RunTool;
 using test::ToolRun;
 
-using test::Contains;
-
 // The environment of a run with the shim that takes unnamed files away and
 // stops the tool with `signal` at its first write into a named temporary.
 std::vector<std::string> StoppedAtTheFirstWrite(int signal) {

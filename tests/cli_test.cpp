@@ -154,10 +154,6 @@ TEST(Cli, SummaryCountsElementsAndNodesPerLayer) {
       << run.out;
 }
 
-using test::Contains;
-using test::Quoted;
-using test::RunTool;
-
 const std::string kCorpus = DXFELEM_TEST_DATA "/corpus/";
 
 TEST(Info, CountsKindsLayersBlocksAndSkipsOfRealDrawings) {
@@ -282,12 +278,6 @@ TEST(Info, SettingsThatMakeHugeOutputsAreTold) {
     }
   }
 }
-
-using test::Quoted;
-using test::RunTool;
-using test::ToolRun;
-
-using test::Contains;
 
 const char kDrawing[] =
     "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\n0\n70\n0\n0\nLAYER\n2\nWALLS\n70\n0\n0\nENDTAB\n"
