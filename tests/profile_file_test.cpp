@@ -125,7 +125,9 @@ TEST(ProfileFile, UnwritableFilesStayExactlyAsTheyWere) {
 // the handle's life, even once it could be read again: the settings taken
 // from it were defaults, and writing them would replace the user's.
 TEST(ProfileFile, AFileThatCannotBeReadIsNeverWritten) {
-  if (geteuid() == 0) GTEST_SKIP() << "root reads any file: the open failure is injected in nothing_lost_test";
+  if (geteuid() == 0)
+    GTEST_SKIP()
+        << "root reads any file: CliConvert.AParameterFileThatCannotBeReadIsNeverWrittenBack injects the failure";
   test::TempDir dir;
   const std::string path = dir.Write("p.ini", "; mine\n[S]\nA=1\n");
   chmod(path.c_str(), 0200);
