@@ -197,7 +197,7 @@ bool Check(const std::string& bytes) {
   return answer;
 }
 
-std::string Lines(int count, const std::string& line) {
+std::string Repeated(int count, const std::string& line) {
   std::string text;
   for (int i = 0; i < count; ++i) text += line + "\n";
   return text;
@@ -227,8 +227,8 @@ TEST(DxfSignature, TheFirstLineStartingWithZeroDecides) {
 
 TEST(DxfSignature, ThirtyTwoLinesAreSearched) {
   // A '0' on line 32 may have its SECTION on line 33; a '0' on line 33 is too late.
-  EXPECT_TRUE(Check(Lines(31, "999") + "0\nSECTION\n"));
-  EXPECT_FALSE(Check(Lines(32, "999") + "0\nSECTION\n"));
+  EXPECT_TRUE(Check(Repeated(31, "999") + "0\nSECTION\n"));
+  EXPECT_FALSE(Check(Repeated(32, "999") + "0\nSECTION\n"));
 }
 
 TEST(DxfSignature, LongLinesCountAsSeveralLines) {
@@ -236,8 +236,8 @@ TEST(DxfSignature, LongLinesCountAsSeveralLines) {
   // rest, spaces and the '0', is the next one.
   EXPECT_TRUE(Check(std::string(600, ' ') + "0\nSECTION\n"));
   // 31 lines of 1000 characters are 62 lines to the check.
-  EXPECT_FALSE(Check(Lines(16, std::string(1000, 'x')) + "0\nSECTION\n"));
-  EXPECT_TRUE(Check(Lines(15, std::string(1000, 'x')) + "0\nSECTION\n"));
+  EXPECT_FALSE(Check(Repeated(16, std::string(1000, 'x')) + "0\nSECTION\n"));
+  EXPECT_TRUE(Check(Repeated(15, std::string(1000, 'x')) + "0\nSECTION\n"));
 }
 
 class Sections : public ::testing::Test {

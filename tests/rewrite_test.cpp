@@ -59,9 +59,15 @@ TEST_F(Rewrite, EachOperationWorkedByHand) {
     EXPECT_EQ(Run(before, operation, std::stod(a), std::stod(b), layer.c_str()), returns) << line;
     EXPECT_EQ(record_.errorCode, code) << line;
     EXPECT_EQ(record_.status, 500 + code) << line;
-    if (aAfter != "*") EXPECT_NEAR(a_, std::stod(aAfter), 1e-6) << line;
-    if (bAfter != "*") EXPECT_NEAR(b_, std::stod(bAfter), 1e-6) << line;
-    if (after != "*") EXPECT_EQ(Output(), after == "-" ? before : test::ReadFileBytes(data + after + ".out")) << line;
+    if (aAfter != "*") {
+      EXPECT_NEAR(a_, std::stod(aAfter), 1e-6) << line;
+    }
+    if (bAfter != "*") {
+      EXPECT_NEAR(b_, std::stod(bAfter), 1e-6) << line;
+    }
+    if (after != "*") {
+      EXPECT_EQ(Output(), after == "-" ? before : test::ReadFileBytes(data + after + ".out")) << line;
+    }
     EXPECT_EQ(test::ReadFileBytes(dir_.File("done")), "1") << line;
     ++count;
   }
