@@ -1,14 +1,12 @@
 // dxfelem check: a drawing per finding, worked by hand, through the library
-// and the tool (its exit status and JSON).
+// (the tool's exit status and JSON: tests/data/transcripts/drawing-check.t).
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <string>
 
 #include "dxfelem/dxfelem_tools.h"
 #include "support/temp_dir.h"
-#include "support/tool_run.h"
 
 namespace dxfelem {
 namespace {
@@ -172,66 +170,6 @@ TEST(DrawingCheck, TextsInASubstituteFaceOrSpreadWide) {
       Findings(dir.Write("t.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0) + text)), "Testo=1\nSpazioFont=0.1\n")
           .find("lower than the gap"),
       std::string::npos);
-}
-
-// The tool: one line per kind at the end, exit status 3 when something was
-// found and 0 when nothing was; the same findings as JSON.
-TEST(DrawingCheck, TheToolsExitStatusTellsWhetherSomethingWasFound) {
-  test::TempDir dir;
-  const std::string ini = dir.Write("c.ini", "[S]\nTollerance=0.01\nConnect=1\n");
-  const std::string settings = " --params " + test::Quoted(ini) + " --section S";
-  const std::string open = test::Quoted(dir.Write("open.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0.0195))));
-  test::ToolRun run = test::RunTool("check " + open + settings);
-  EXPECT_EQ(run.exitStatus, 3) << run.err;
-  EXPECT_NE(run.out.find("\n1 open profile\n"), std::string::npos) << run.out;
-  run = test::RunTool("check " + open + settings + " --json");
-  EXPECT_EQ(run.exitStatus, 3);
-  const nlohmann::json json = nlohmann::json::parse(run.out);
-  EXPECT_EQ(json["counts"]["open profile"], 1);
-  EXPECT_EQ(json["findings"][1]["kind"], "advice");
-  EXPECT_DOUBLE_EQ(json["findings"][1]["figure"].get<double>(), 0.02);
-  // A finding's figure and place: the tiny piece's length and start.
-  const std::string tinyIni = dir.Write("t.ini", "[S]\nTollerance=0.0001\nConnect=1\n");
-  const std::string tiny = test::Quoted(
-      dir.Write("tiny.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0.001) + Line("CUT", 0, 0.001, 0, 0))));
-  run = test::RunTool("check " + tiny + " --params " + test::Quoted(tinyIni) + " --section S --min-length 0.01 --json");
-  const nlohmann::json pieces = nlohmann::json::parse(run.out);
-  ASSERT_EQ(pieces["findings"].size(), 1u) << run.out;
-  EXPECT_NEAR(pieces["findings"][0]["figure"].get<double>(), 0.001, 1e-9);
-  EXPECT_NEAR(pieces["findings"][0]["y"].get<double>(), 0.001, 1e-9);
-  const std::string closed = test::Quoted(dir.Write("closed.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0))));
-  run = test::RunTool("check " + closed + settings);
-  EXPECT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_EQ(run.out, "nothing found\n");
-  EXPECT_EQ(test::RunTool("check " + test::Quoted(dir.File("missing.dxf"))).exitStatus, 1);
-
-  // Twenty findings of a kind per layer, then how many more; --all lists
-  // every one.
-  std::string lines;
-  for (int i = 0; i < 22; ++i) lines += Line("CUT", 0, 10.0 * i, 5, 10.0 * i);
-  const std::string many = test::Quoted(dir.Write("many.dxf", Drawing(lines)));
-  run = test::RunTool("check " + many + settings);
-  EXPECT_NE(run.out.find("  open profile: from (0, 190) to (5, 190), its ends 5 apart\n"
-                         "  open profile: 2 more on this layer (--all lists them)\n22 open profile\n"),
-            std::string::npos)
-      << run.out;
-  run = test::RunTool("check " + many + settings + " --all");
-  EXPECT_NE(run.out.find("(0, 210) to (5, 210), its ends 5 apart\n22 open profile\n"), std::string::npos) << run.out;
-
-  // The picture marks each end of the open profile with a ring and its gap;
-  // it never takes the drawing's place.
-  run = test::RunTool("check " + open + settings + " --preview " + test::Quoted(dir.File("open.svg")));
-  EXPECT_EQ(run.exitStatus, 3) << run.err;
-  const std::string svg = test::ReadFileBytes(dir.File("open.svg"));
-  EXPECT_NE(svg.find("<g fill=\"none\" stroke=\"red\">"), std::string::npos);
-  std::size_t rings = 0;
-  for (std::size_t at = svg.find("r=\"9\""); at != std::string::npos; at = svg.find("r=\"9\"", at + 1)) ++rings;
-  EXPECT_EQ(rings, 2u);
-  EXPECT_NE(svg.find(">0.0195</text>"), std::string::npos);
-  const std::string before = test::ReadFileBytes(dir.File("open.dxf"));
-  run = test::RunTool("check " + open + settings + " --preview " + open);
-  EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_EQ(test::ReadFileBytes(dir.File("open.dxf")), before);
 }
 
 }  // namespace

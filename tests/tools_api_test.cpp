@@ -15,7 +15,6 @@
 
 #include "dxfelem/dxfelem_tools.h"
 #include "support/temp_dir.h"
-#include "support/tool_run.h"
 
 namespace dxfelem {
 namespace {
@@ -183,34 +182,6 @@ TEST(ToolsApi, GuardsRefuseBeforeAnythingIsWritten) {
   }
   EXPECT_EQ(test::ReadFileBytes(dxf), kDrawing);
   EXPECT_EQ(test::ReadFileBytes(ini), "[S]\nDecimaliTxt=3\n");
-}
-
-// A text whose font cannot be loaded (no font at all for fontconfig) makes
-// nothing, and the report, and so the tool, says so.
-TEST(ToolsApi, TextsWhoseFontCannotBeLoadedAreTold) {
-  test::TempDir dir;
-  const std::string config = dir.Write("fonts.conf", "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
-                                                         dir.File("cache") + "</cachedir></fontconfig>\n");
-  const std::string dxf = dir.Write(
-      "t.dxf", "0\nSECTION\n2\nENTITIES\n0\nTEXT\n8\nT\n40\n5\n1\nAB\n0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n");
-  const test::ToolRun run = test::RunTool("convert " + test::Quoted(dxf) + " " + test::Quoted(dir.File("t.txt")),
-                                          "FONTCONFIG_FILE=" + test::Quoted(config));
-  EXPECT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_NE(run.err.find("          1 TEXT: its font (Txt) could not be loaded\n"), std::string::npos) << run.err;
-}
-
-// convert reads the drawing once: what it tells of skips is what the
-// conversion counted, not a second reading.
-TEST(ToolsApi, ConvertOpensTheDrawingOnce) {
-  test::TempDir dir;
-  const std::string dxf = dir.Write("once.dxf", kDrawing);
-  const std::string log = dir.File("openings");
-  const test::ToolRun run = test::RunTool(
-      "convert " + test::Quoted(dxf) + " " + test::Quoted(dir.File("o.txt")),
-      test::WithFailingOpen("DXFELEM_FAIL_OPEN_NAME=once.dxf DXFELEM_COUNT_OPEN_LOG=" + test::Quoted(log)));
-  EXPECT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_NE(run.err.find("1 HATCH: this kind is not converted"), std::string::npos) << run.err;
-  EXPECT_EQ(test::ReadFileBytes(log), "opened\n");
 }
 
 // Every entity read either made elements or is left out whole, for one

@@ -21,7 +21,7 @@ bool ReadElements(const std::string& elementFile, bool force, std::vector<dxfele
     const dxfelem::ElementFileCheck check = dxfelem::CheckElementFile(elementFile, {});
     if (check.readable && !check.firstProblem.empty()) {
       report.message =
-          elementFile + " is not an element file: " + check.firstProblem + " (forced, what can be read is drawn)";
+          elementFile + " is not an element file: " + check.firstProblem + "; nothing was drawn (--force draws what can be read)";
       return false;
     }
   }

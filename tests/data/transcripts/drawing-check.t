@@ -1,0 +1,83 @@
+dxfelem check: one line per kind at the end, exit status 3 when something
+was found and 0 when nothing was; the same findings as JSON. The drawings
+are LINEs on layer CUT, written by a small script: each argument x0,y0,x1,y1
+is a line.
+
+  $ cat > lines.py <<'EOF'
+  > import sys
+  > print("0\nSECTION\n2\nENTITIES")
+  > for line in sys.argv[1:]:
+  >     x0, y0, x1, y1 = line.split(",")
+  >     print(f"0\nLINE\n8\nCUT\n10\n{x0}\n20\n{y0}\n11\n{x1}\n21\n{y1}")
+  > print("0\nENDSEC\n0\nEOF")
+  > EOF
+  $ printf '[S]\nTollerance=0.01\nConnect=1\n' > c.ini
+  $ python3 lines.py 0,0,10,0 10,0,10,10 10,10,0,10 0,10,0,0.0195 > open.dxf
+  $ dxfelem check open.dxf --params c.ini --section S
+  dxfelem: checked open.dxf
+  CUTSide1
+    open profile: from (0, 0) to (0, 0.0195), its ends 0.0195 apart
+    advice: Tollerance=0.02 would close 1 of the 1 open profiles of layer CUTSide1
+  1 open profile
+  [3]
+  $ dxfelem check open.dxf --params c.ini --section S --json 2>/dev/null
+  {
+    "drawing": "open.dxf",
+    "findings": [
+      {"kind":"open profile","layer":"CUTSide1","text":"from (0, 0) to (0, 0.0195), its ends 0.0195 apart","x":0.0,"y":0.0,"figure":0.0195},
+      {"kind":"advice","layer":"CUTSide1","text":"Tollerance=0.02 would close 1 of the 1 open profiles of layer CUTSide1","x":0.0,"y":0.0,"figure":0.02}
+    ],
+    "counts": {"open profile":1}
+  }
+  [3]
+
+A finding's figure and place: the tiny piece's length and start.
+
+  $ printf '[S]\nTollerance=0.0001\nConnect=1\n' > t.ini
+  $ python3 lines.py 0,0,10,0 10,0,10,10 10,10,0,10 0,10,0,0.001 0,0.001,0,0 > tiny.dxf
+  $ dxfelem check tiny.dxf --params t.ini --section S --min-length 0.01 --json 2>/dev/null
+  {
+    "drawing": "tiny.dxf",
+    "findings": [
+      {"kind":"tiny piece","layer":"CUTSide1","text":"a segment of 0.001 at (0, 0.001)","x":0.0,"y":0.001,"figure":0.001}
+    ],
+    "counts": {"tiny piece":1}
+  }
+  [3]
+  $ python3 lines.py 0,0,10,0 10,0,10,10 10,10,0,10 0,10,0,0 > closed.dxf
+  $ dxfelem check closed.dxf --params c.ini --section S
+  dxfelem: checked closed.dxf
+  nothing found
+  $ dxfelem check missing.dxf
+  dxfelem: cannot open or write missing.dxf (code 8)
+  [1]
+
+Twenty findings of a kind per layer, then how many more; --all lists every
+one.
+
+  $ python3 lines.py $(for i in $(seq 0 21); do echo 0,$((i * 10)),5,$((i * 10)); done) > many.dxf
+  $ dxfelem check many.dxf --params c.ini --section S 2>/dev/null | tail -4
+    open profile: from (0, 180) to (5, 180), its ends 5 apart
+    open profile: from (0, 190) to (5, 190), its ends 5 apart
+    open profile: 2 more on this layer (--all lists them)
+  22 open profile
+  $ dxfelem check many.dxf --params c.ini --section S --all 2>/dev/null | tail -3
+    open profile: from (0, 200) to (5, 200), its ends 5 apart
+    open profile: from (0, 210) to (5, 210), its ends 5 apart
+  22 open profile
+
+The picture marks each end of the open profile with a ring and its gap; it
+never takes the drawing's place.
+
+  $ dxfelem check open.dxf --params c.ini --section S --preview open.svg >/dev/null
+  dxfelem: checked open.dxf and drew it into open.svg
+  [3]
+  $ grep -c '<g fill="none" stroke="red">' open.svg; grep -o 'r="9"' open.svg | wc -l; grep -o '>0.0195</text>' open.svg
+  1
+  2
+  >0.0195</text>
+  $ cp open.dxf open.before
+  $ dxfelem check open.dxf --params c.ini --section S --preview open.dxf
+  dxfelem: the picture open.dxf is the drawing open.dxf: it would replace it
+  [1]
+  $ cmp open.dxf open.before
