@@ -42,10 +42,12 @@ std::string SkipsPerLayer(const dxfelem_report* survey) {
 
 std::string SkipLines(const std::vector<Skip>& skips) {
   std::string lines;
-  char line[256];
+  char count[32];
   for (const Skip& skip : skips) {
-    std::snprintf(line, sizeof line, "  %9ld %s: %s\n", skip.count, skip.what.c_str(), skip.why.c_str());
-    lines += line;
+    // The names in a reason may be long (a block name of any length): only
+    // the count goes through a buffer.
+    std::snprintf(count, sizeof count, "  %9ld ", skip.count);
+    lines += count + skip.what + ": " + skip.why + "\n";
   }
   return lines;
 }
