@@ -1,9 +1,9 @@
-// SPLINE as arcs: the curve evaluation, the biarc fit within the tolerance,
-// the reading of the groups and the setting that turns it on. Curves are
-// checked against an evaluation of their own (the recursive definition of
-// the basis functions), not the one the library uses. The SPLINEs of
-// drawings saved by a CAD program against ezdxf's evaluation, and what
-// `info` and `convert` tell: tests/data/transcripts (ezdxf-checks.t,
+// SPLINE as arcs: the curve evaluation, the biarc fit within the tolerance
+// and the reading of the groups. Curves are checked against an evaluation of
+// their own (the recursive definition of the basis functions), not the one
+// the library uses. The setting that turns it on, the SPLINEs of drawings
+// saved by a CAD program against ezdxf's evaluation, and what `info` and
+// `convert` tell: tests/data/transcripts (ezdxf-checks.t,
 // splines-and-fonts.t).
 #include "geometry/spline_arcs.h"
 
@@ -21,7 +21,6 @@
 #include "geometry/fit_point_spline.h"
 #include "geometry/nurbs_curve.h"
 #include "geometry/vector3.h"
-#include "support/element_lines.h"
 
 namespace dxfelem {
 namespace {
@@ -292,67 +291,6 @@ TEST(SplineArcs, FitPointsAreInterpolated) {
   one.Take(11, 1.0);
   one.Take(11, 1.0);
   EXPECT_EQ(SplineArcs(one, 0.01).problem, "fewer than two distinct fit points");
-}
-
-class SplineConversion : public ::testing::Test, public test::InlineConversion {};
-
-// A closed cubic by control points, on an extrusion of (0, 0, -1): a
-// closed profile in drawing coordinates (a SPLINE's points are not moved
-// by its extrusion).
-const char* const kClosedSpline =
-    "0\nSPLINE\n8\nS\n210\n0\n220\n0\n230\n-1\n70\n9\n71\n3\n"
-    "40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n2\n40\n2\n40\n2\n40\n2\n"
-    "10\n0\n20\n0\n10\n10\n20\n-10\n10\n20\n20\n0\n10\n10\n20\n10\n10\n0\n20\n0\n"
-    "0\nLINE\n8\nL\n10\n0\n20\n0\n11\n5\n21\n0\n";
-
-TEST_F(SplineConversion, WithoutTheSettingSplinesStaySkipped) {
-  ASSERT_EQ(Convert(kClosedSpline, "Connect=0\nDecimaliTxt=3\n"), 1);
-  const std::string without = Output();
-  const std::string settings = Settings();
-  ASSERT_EQ(Convert(kClosedSpline, "Connect=0\nDecimaliTxt=3\nSplineArchi=0\n"), 1);
-  EXPECT_EQ(Output(), without);
-  EXPECT_EQ(without.find(",S"), std::string::npos) << without;
-  // A section without the keys does not get them.
-  EXPECT_EQ(settings.find("Spline"), std::string::npos) << settings;
-  EXPECT_NE(Settings().find("SplineArchi=0"), std::string::npos);
-}
-
-TEST_F(SplineConversion, WithItAClosedSplineIsAClosedProfile) {
-  ASSERT_EQ(Convert(kClosedSpline, "Connect=0\nDecimaliTxt=4\nSplineArchi=1\nSplineToll=0.001\n"), 1);
-  const std::string out = Output();
-  std::vector<std::string> lines;
-  for (std::size_t at = 0; at < out.size();) {
-    const std::size_t end = out.find("\r\n", at);
-    lines.push_back(out.substr(at, end - at));
-    at = end + 2;
-  }
-  ASSERT_GT(lines.size(), 10u);
-  EXPECT_EQ(lines.front().substr(0, 10), "INI,     1");
-  // Drawing coordinates: the start is the first control point, not mirrored.
-  EXPECT_EQ(lines.front().substr(11, 26), "0.0000      ,0.0000      ,");
-  const std::size_t fin = out.find("FIN,     1");
-  ASSERT_NE(fin, std::string::npos);
-  EXPECT_EQ(out.substr(fin + 11, 26), "0.0000      ,0.0000      ,");
-  EXPECT_NE(out.find("MED,     1"), std::string::npos);
-  EXPECT_NE(out.find("INI,     2"), std::string::npos);  // the LINE after it
-  EXPECT_NE(Settings().find("SplineToll=0.001\n"), std::string::npos) << Settings();
-}
-
-// The tolerance is written back as the next read takes it: one just above
-// the smallest allowed stays itself, and one out of range becomes the default.
-TEST_F(SplineConversion, TheToleranceIsWrittenBackAsItWasRead) {
-  const std::pair<const char*, const char*> cases[] = {{"0", "0.01"},
-                                                       {"0.000001", "0.01"},
-                                                       {"11", "0.01"},
-                                                       {"abc", "0.01"},
-                                                       {"0.0000011", "0.0000011"},
-                                                       {"10", "10"},
-                                                       {"0.1234567891", "0.1234567891"}};
-  for (const auto& [given, written] : cases) {
-    ASSERT_EQ(Convert(kClosedSpline, std::string("Connect=0\nSplineArchi=1\nSplineToll=") + given + "\n"), 1);
-    EXPECT_NE(Settings().find(std::string("SplineToll=") + written + "\n"), std::string::npos) << given << "\n"
-                                                                                               << Settings();
-  }
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-// The people's API: a conversion's report counts what the conversion read
-// and left out as it read it, settings given in memory are read by the
-// parameter file's rules, and the guards refuse an output that is an input
-// before anything is written.
+// The people's API: settings given in memory are read by the parameter
+// file's rules, the guards refuse an output that is an input before anything
+// is written, and every entity read is made or left out for one reason (what
+// the report says of a drawing, as the tool tells it:
+// tests/data/transcripts/reports.t).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -73,65 +73,6 @@ const char* const kDrawing =
     "0\nLINE\n8\nL\n10\n20\n20\n0\n11\n30\n21\n0\n"
     "0\nELLIPSE\n8\nE\n40\n0.5\n"  // no axis: after the elements above, it makes nothing
     "0\nENDSEC\n0\nEOF\n";
-
-const std::string kMadeNothing =
-    "1 ELLIPSE: made nothing: its layer is not selected (YesLayer, NoLayer), or it has nothing to draw\n";
-
-TEST(ToolsApi, TheReportCountsWhatWasReadAndWhatWasLeftOutAndWhy) {
-  test::TempDir dir;
-  const std::string dxf = dir.Write("d.dxf", kDrawing);
-  Report report = Convert(dxf, dir.File("o.txt"), nullptr);
-  ASSERT_TRUE(report);
-  EXPECT_EQ(dxfelem_report_ok(report.get()), 1) << dxfelem_report_message(report.get());
-  EXPECT_EQ(dxfelem_report_code(report.get()), 0);
-  EXPECT_EQ(std::string(dxfelem_report_message(report.get())), "converted " + dxf + " into " + dir.File("o.txt"));
-  // The vertices and the end of a POLYLINE are parts of it.
-  const std::map<std::string, int64_t> read{{"ELLIPSE", 1}, {"HATCH", 1},    {"INSERT", 2}, {"LINE", 3},
-                                            {"MTEXT", 1},   {"POLYLINE", 1}, {"SPLINE", 1}, {"TEXT", 1}};
-  EXPECT_EQ(ReadCounts(report.get()), read);
-  EXPECT_EQ(LeftOut(report.get()),
-            "1 HATCH: this kind is not converted\n"
-            "1 SPLINE: this kind is not converted unless SplineArchi is 1\n"
-            "1 POLYLINE meshes: meshes are surfaces: they make nothing\n"
-            "1 LINE with an oblique extrusion: kept only when Altezza3D is not 0\n"
-            "1 MTEXT with its text in chunks: only the last chunk (group 1) is drawn, as on the hosts; the text "
-            "before it (group 3) is not\n"
-            "2 INSERT: block DOOR is defined nowhere in the drawing, nor named in McrBlock, SubBlock or OprBlock\n" +
-                kMadeNothing);
-  EXPECT_EQ(dxfelem_report_warning_count(report.get()), 0u);
-
-  // info tells the same of a trial conversion, and writes no file at all.
-  const std::string before = LeftOut(report.get());
-  std::filesystem::remove(dir.File("o.txt"));
-  Report asked(dxfelem_info(dxf.c_str(), nullptr), dxfelem_report_free);
-  EXPECT_EQ(dxfelem_report_ok(asked.get()), 1);
-  EXPECT_EQ(LeftOut(asked.get()), before);
-  EXPECT_EQ(ReadCounts(asked.get()), read);
-  EXPECT_EQ(test::EntriesIn(dir.path()), 1);
-
-  // Settings in memory, read as a parameter file's keys: texts off, the
-  // spline followed, blocks excluded; nothing is written beside the output.
-  Settings settings = NewSettings();
-  for (const auto& [key, value] :
-       {std::pair{"Testo", "0"}, {"SplineArchi", "1"}, {"EscludeBlocchi", " 1 "}, {"ArchiEllisse", "2000"}}) {
-    ASSERT_EQ(dxfelem_settings_set(settings.get(), key, value), 1) << key;
-  }
-  report = Convert(dxf, dir.File("o.txt"), settings.get());
-  EXPECT_EQ(LeftOut(report.get()),
-            "1 HATCH: this kind is not converted\n"
-            "1 POLYLINE meshes: meshes are surfaces: they make nothing\n"
-            "1 LINE with an oblique extrusion: kept only when Altezza3D is not 0\n"
-            "1 MTEXT: Testo is 0\n1 TEXT: Testo is 0\n"
-            "2 INSERT: EscludeBlocchi is not 0\n" +
-                kMadeNothing);
-  // An ArchiEllisse beyond 1250 is told for a drawing with ellipses.
-  ASSERT_EQ(dxfelem_report_warning_count(report.get()), 1u);
-  EXPECT_EQ(
-      std::string(dxfelem_report_warning(report.get(), 0)).rfind("ArchiEllisse 2000 draws each of the 1 ELLIPSEs", 0),
-      0u)
-      << dxfelem_report_warning(report.get(), 0);
-  EXPECT_EQ(test::EntriesIn(dir.path()), 2);
-}
 
 TEST(ToolsApi, SettingsAreKeysOfAParameterFileOrAFileAndSection) {
   Settings settings = NewSettings();
@@ -261,93 +202,6 @@ TEST(ToolsApi, ElementsAndNodesPerLayerAreTheElementFiles) {
     Report asked(dxfelem_info(drawing, settings.get()), dxfelem_report_free);
     EXPECT_EQ(dxfelem_report_layer_count(asked.get()), reported.size());
     EXPECT_FALSE(std::filesystem::exists(dir.File("o.txt")));
-  }
-}
-
-// The strict reading of a drawing: its facts, its blocks (defined or only
-// inserted), its entities per layer, what the settings leave out per
-// layer, and the line where a broken drawing breaks.
-TEST(ToolsApi, TheSurveyTellsWhatTheDrawingHoldsAndWhereItBreaks) {
-  test::TempDir dir;
-  const std::string head =
-      "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$INSUNITS\n70\n6\n9\n$MEASUREMENT\n70\n1\n9\n$"
-      "ORTHOMODE\n70\n0\n"
-      "9\n$EXTMIN\n10\n-1.5\n20\n2\n"
-      "9\n$EXTMAX\n10\n30\n20\n40\n0\nENDSEC\n0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nB\n70\n0\n"
-      "0\nLAYER\n2\nA\n70\n0\n0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\n*Model_Space\n0\nENDBLK\n"
-      "0\nBLOCK\n2\nDOOR\n0\nLINE\n8\n0\n0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
-      "0\nINSERT\n8\nA\n2\nDOOR\n0\nINSERT\n8\nA\n2\nGHOST\n0\nTEXT\n8\nA\n1\nt\n0\nHATCH\n8\nB\n"
-      "0\nPOLYLINE\n8\nB\n70\n64\n0\nVERTEX\n8\nB\n0\nSEQEND\n8\nB\n";
-  const std::string whole = dir.Write("w.dxf", head + "0\nENDSEC\n0\nEOF\n");
-  Settings settings = NewSettings();
-  ASSERT_EQ(dxfelem_settings_set(settings.get(), "Testo", "0"), 1);
-  Report survey(dxfelem_survey(whole.c_str(), settings.get()), dxfelem_report_free);
-  ASSERT_EQ(dxfelem_report_ok(survey.get()), 1) << dxfelem_report_message(survey.get());
-  EXPECT_STREQ(dxfelem_report_problem(survey.get()), "");
-  EXPECT_STREQ(dxfelem_report_version(survey.get()), "AC1009");
-  EXPECT_EQ(dxfelem_report_units(survey.get(), 1), 6);
-  EXPECT_EQ(dxfelem_report_units(survey.get(), 2), 1);  // $ORTHOMODE's 70 is its own
-  double extents[4] = {};
-  ASSERT_EQ(dxfelem_report_extents(survey.get(), extents), 1);
-  EXPECT_EQ(std::vector<double>(extents, extents + 4), (std::vector<double>{-1.5, 2, 30, 40}));
-  ASSERT_EQ(dxfelem_report_table_layer_count(survey.get()), 2u);
-  EXPECT_STREQ(dxfelem_report_table_layer(survey.get(), 0), "B");
-  // Every row of a list of the report, its fields joined by spaces.
-  const auto rows = [&survey](std::size_t count, const std::function<std::string(std::size_t)>& row) {
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i) text += row(i) + "\n";
-    return text;
-  };
-  const dxfelem_report* r = survey.get();
-  EXPECT_EQ(rows(dxfelem_report_block_count(r),
-                 [r](std::size_t i) {
-                   return std::string(dxfelem_report_block_name(r, i)) + " " +
-                          std::to_string(dxfelem_report_block_inserts(r, i)) + " " +
-                          std::to_string(dxfelem_report_block_defined(r, i));
-                 }),
-            "DOOR 1 1\nGHOST 1 0\n");
-  EXPECT_EQ(rows(dxfelem_report_kind_on_layer_count(r),
-                 [r](std::size_t i) {
-                   return std::string(dxfelem_report_kind_on_layer_layer(r, i)) + " " +
-                          dxfelem_report_kind_on_layer_kind(r, i) + " " +
-                          std::to_string(dxfelem_report_kind_on_layer_number(r, i));
-                 }),
-            "A INSERT 2\nA TEXT 1\nB HATCH 1\nB POLYLINE 1\n");
-  EXPECT_EQ(rows(dxfelem_report_layer_left_out_count(r),
-                 [r](std::size_t i) {
-                   return std::string(dxfelem_report_layer_left_out_layer(r, i)) + " " +
-                          std::to_string(dxfelem_report_layer_left_out_number(r, i)) + " " +
-                          dxfelem_report_layer_left_out_what(r, i) + ": " + dxfelem_report_layer_left_out_why(r, i);
-                 }),
-            "A 1 TEXT and MTEXT: Testo is 0\nB 1 HATCH: this kind is not converted\n"
-            "B 1 POLYLINE meshes: meshes are surfaces: they make nothing\n");
-
-  // Broken drawings: read up to the break, which is named with its line.
-  const std::size_t headLines = static_cast<std::size_t>(std::count(head.begin(), head.end(), '\n'));
-  const std::pair<std::string, std::string> broken[] = {
-      {head + "oops\nLINE\n", "line " + std::to_string(headLines + 1) + ": \"oops\" is not a group code"},
-      {head + "0\n",
-       "line " + std::to_string(headLines + 1) + ": a group code without its value, at the end of the file"},
-      {head + "1" + std::string(3 << 20, 'x') + "\n",
-       "line " + std::to_string(headLines + 1) + ": \"1xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\" is not a group code"},
-  };
-  for (const auto& [text, problem] : broken) {
-    const std::string path = dir.Write("b.dxf", text);
-    Report cut(dxfelem_survey(path.c_str(), nullptr), dxfelem_report_free);
-    EXPECT_EQ(dxfelem_report_ok(cut.get()), 1);
-    EXPECT_EQ(dxfelem_report_problem(cut.get()), problem);
-    EXPECT_EQ(dxfelem_report_kind_on_layer_count(cut.get()), 4u) << problem;
-    ASSERT_EQ(dxfelem_report_warning_count(cut.get()), 1u);
-  }
-  // What cannot be read at all.
-  const std::pair<std::string, int> unreadable[] = {
-      {dir.Write("bin.dxf", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) + "rest"), DXFELEM_E_NOT_DXF},
-      {dir.File("missing.dxf"), DXFELEM_E_FILE}};
-  for (const auto& [path, code] : unreadable) {
-    Report none(dxfelem_survey(path.c_str(), nullptr), dxfelem_report_free);
-    EXPECT_EQ(dxfelem_report_ok(none.get()), 0);
-    EXPECT_EQ(dxfelem_report_code(none.get()), code) << path;
-    EXPECT_EQ(dxfelem_report_file(none.get()), path);
   }
 }
 

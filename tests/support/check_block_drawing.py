@@ -2,11 +2,6 @@
 the INSERTs (Insert.virtual_entities() and multi_insert(), an independent
 implementation of the DXF reference's placement).
 
-    check_block_drawing.py make DRAWING.dxf
-        writes a drawing of blocks drawn rotated, scaled, mirrored, scaled
-        unevenly, arrayed, nested (a layer-0 entity and one on its own
-        layer), inserting themselves, and holding a block the settings name
-        (MAC).
     check_block_drawing.py check DRAWING.dxf ELEMENTS.txt TOLERANCE
         ELEMENTS.txt was converted with EsplodiBlocchi=1, Connect=0, Testo=0,
         SplineArchi=1 and McrBlock1=MAC. Prints "within" when every point of every curve
@@ -27,42 +22,6 @@ from ezdxf.math import Vec3
 from check_spline_arcs import circle, to_arc, to_segment
 
 DEEPEST = 16
-
-
-def make(target):
-    doc = ezdxf.new("R2000")
-    msp = doc.modelspace()
-    sq = doc.blocks.new("SQ", base_point=(1, 1))
-    sq.add_line((0, 0), (10, 0), dxfattribs={"layer": "0"})
-    sq.add_arc((5, 5), 3, 0, 90, dxfattribs={"layer": "0"})
-    sq.add_circle((2, 6), 1.5, dxfattribs={"layer": "0"})
-    sq.add_lwpolyline([(0, 2, 0.5), (4, 2, 0), (4, 4, -0.3), (0, 4, 0)], format="xyb", close=True,
-                      dxfattribs={"layer": "OWN"})
-    sq.add_ellipse((8, 6), major_axis=(2, 1), ratio=0.5, start_param=0.3, end_param=4.0)
-    heavy = sq.add_polyline2d([(6, 0), (9, 0), (9, 2)], dxfattribs={"layer": "OWN"})
-    heavy.vertices[0].dxf.bulge = 0.4
-    sq.add_open_spline([(0, 8), (2, 10), (5, 9), (7, 11)], degree=3)
-    nest = doc.blocks.new("NEST")
-    nest.add_blockref("SQ", (5, 5), dxfattribs={"rotation": 45, "layer": "0"})
-    nest.add_line((0, 0), (0, 8), dxfattribs={"layer": "0"})
-    nest.add_line((1, 0), (1, 8), dxfattribs={"layer": "OWN"})
-    selfish = doc.blocks.new("SELF")
-    selfish.add_line((0, 0), (4, 0))
-    selfish.add_blockref("SELF", (1, 1), dxfattribs={"xscale": 0.8, "yscale": 0.8, "rotation": 10})
-    doc.blocks.new("MAC").add_line((0, 0), (1, 1))
-    host = doc.blocks.new("HOST")
-    host.add_line((0, 0), (3, 0))
-    host.add_blockref("MAC", (2, 1), dxfattribs={"rotation": 30})
-    msp.add_blockref("SQ", (100, 0))
-    msp.add_blockref("SQ", (200, 0), dxfattribs={"rotation": 30, "xscale": 2, "yscale": 2, "zscale": 2})
-    msp.add_blockref("SQ", (300, 0), dxfattribs={"xscale": -1})
-    msp.add_blockref("SQ", (400, 0), dxfattribs={"xscale": 2, "yscale": 1, "rotation": 15})
-    arrayed = msp.add_blockref("SQ", (0, 100), dxfattribs={"rotation": 10})
-    arrayed.grid(size=(3, 2), spacing=(15, 20))  # 3 rows, 2 columns
-    msp.add_blockref("NEST", (0, 300), dxfattribs={"layer": "L2", "rotation": 20, "xscale": 1.5, "yscale": 1.5})
-    msp.add_blockref("SELF", (0, 500))
-    msp.add_blockref("HOST", (100, 500), dxfattribs={"rotation": 90})
-    doc.saveas(target)
 
 
 def drawn(entity, named, depth=0):
@@ -182,9 +141,7 @@ def check(drawing, target, tolerance):
 
 
 if __name__ == "__main__":
-    if sys.argv[1] == "make":
-        make(sys.argv[2])
-    elif sys.argv[1] == "count":
+    if sys.argv[1] == "count":
         count(sys.argv[2], set(sys.argv[3].split(",")) if len(sys.argv) > 3 else set())
     else:
         check(sys.argv[2], sys.argv[3], float(sys.argv[4]))

@@ -74,3 +74,57 @@ conversion counted, not a second reading.
             1 HATCH: this kind is not converted
   $ cat openings
   opened
+
+A closed cubic by control points, on an extrusion of (0, 0, -1), then a
+LINE. Without SplineArchi (or with 0) splines stay skipped, and a section
+without the keys does not get them.
+
+  $ printf '0\nSECTION\n2\nENTITIES\n0\nSPLINE\n8\nS\n210\n0\n220\n0\n230\n-1\n70\n9\n71\n3\n' > closed.dxf
+  $ printf '40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n2\n40\n2\n40\n2\n40\n2\n' >> closed.dxf
+  $ printf '10\n0\n20\n0\n10\n10\n20\n-10\n10\n20\n20\n0\n10\n10\n20\n10\n10\n0\n20\n0\n' >> closed.dxf
+  $ printf '0\nLINE\n8\nL\n10\n0\n20\n0\n11\n5\n21\n0\n0\nENDSEC\n0\nEOF\n' >> closed.dxf
+  $ printf '[P]\nConnect=0\nDecimaliTxt=3\n' > off.ini
+  $ dxfelem convert closed.dxf off.txt --params off.ini --section P --quiet; cut -d, -f1,7 off.txt | tr -d ' \r'; grep -c Spline off.ini
+  dxfelem: converted closed.dxf into off.txt
+  INI,LSide1
+  FIN,LSide1
+  0
+  [1]
+  $ printf '[P]\nConnect=0\nDecimaliTxt=3\nSplineArchi=0\n' > zero.ini
+  $ dxfelem convert closed.dxf zero.txt --params zero.ini --section P --quiet; cmp off.txt zero.txt; grep Spline zero.ini
+  dxfelem: converted closed.dxf into zero.txt
+  SplineArchi=0
+  SplineToll=0.01
+
+With it, the closed spline is one closed profile in drawing coordinates
+(a SPLINE's points are not moved by its extrusion): it starts and ends at
+the first control point, not mirrored; the LINE after it is number 2.
+
+  $ printf '[P]\nConnect=0\nDecimaliTxt=4\nSplineArchi=1\nSplineToll=0.001\n' > on.ini
+  $ dxfelem convert closed.dxf on.txt --params on.ini --section P --quiet 2>/dev/null
+  $ cut -d, -f1-4 on.txt | tr -d ' ' | sed -n -e 1p -e '/FIN/p'; cut -c1-3 on.txt | sort | uniq -c; grep Spline on.ini
+  INI,1,0.0000,0.0000
+  FIN,1,0.0000,0.0000
+  FIN,2,5.0000,0.0000
+        2 FIN
+        2 INI
+       48 MED
+       47 VER
+  SplineArchi=1
+  SplineToll=0.001
+
+The tolerance is written back as the next read takes it: one just above
+the smallest allowed stays itself, and one out of range becomes the default.
+
+  $ for given in 0 0.000001 11 abc 0.0000011 10 0.1234567891; do
+  >   printf '[P]\nConnect=0\nSplineArchi=1\nSplineToll=%s\n' $given > t.ini
+  >   dxfelem convert closed.dxf t.txt --params t.ini --section P --quiet 2>/dev/null
+  >   echo "$given: $(grep SplineToll t.ini)"
+  > done
+  0: SplineToll=0.01
+  0.000001: SplineToll=0.01
+  11: SplineToll=0.01
+  abc: SplineToll=0.01
+  0.0000011: SplineToll=0.0000011
+  10: SplineToll=10
+  0.1234567891: SplineToll=0.1234567891
