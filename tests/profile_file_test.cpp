@@ -127,7 +127,7 @@ TEST(ProfileFile, UnwritableFilesStayExactlyAsTheyWere) {
 TEST(ProfileFile, AFileThatCannotBeReadIsNeverWritten) {
   if (geteuid() == 0)
     GTEST_SKIP()
-        << "root reads any file: CliConvert.AParameterFileThatCannotBeReadIsNeverWrittenBack injects the failure";
+        << "root reads any file: tests/data/transcripts/parameter-files.t injects the failure";
   test::TempDir dir;
   const std::string path = dir.Write("p.ini", "; mine\n[S]\nA=1\n");
   chmod(path.c_str(), 0200);

@@ -85,7 +85,10 @@ std::vector<std::string> RunInSession(const std::string& command, const std::str
                             ":\"$PATH\" DATA=" + test::Quoted(DXFELEM_TEST_DATA) +
                             " SOURCE=" + test::Quoted(DXFELEM_SOURCE_DIR) +
                             " FAILING_OPEN=" + test::Quoted(DXFELEM_FAILING_OPEN) +
-                            " ASAN_OPTIONS=\"${ASAN_OPTIONS}:verify_asan_link_order=0\" && (\n" + command +
+                            // Under the sanitizers: the shim may come first, and a leak check that
+                            // used its suppressions says nothing.
+                            " ASAN_OPTIONS=\"${ASAN_OPTIONS}:verify_asan_link_order=0\"" +
+                            " LSAN_OPTIONS=\"${LSAN_OPTIONS}:print_suppressions=0\" && (\n" + command +
                             "\n) 2>&1";
   std::FILE* pipe = popen(shell.c_str(), "r");
   std::string output;
