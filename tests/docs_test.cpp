@@ -70,6 +70,18 @@ std::vector<std::string> GuideCommands(const std::string& guide) {
   return commands;
 }
 
+// Runs each command in the folder, with the tool first on PATH; each must succeed.
+void RunEach(const std::vector<std::string>& commands, const test::TempDir& dir) {
+  const std::string tool = std::filesystem::path(DXFELEM_CLI).parent_path();
+  for (const std::string& command : commands) {
+    const std::string line = "cd " + test::Quoted(dir.path()) + " && export PATH=" + test::Quoted(tool) +
+                             ":\"$PATH\" && (" + command + ") >/dev/null 2>" + test::Quoted(dir.File("messages"));
+    const int status = std::system(line.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command << "\n"
+                                                               << test::ReadFileBytes(dir.File("messages"));
+  }
+}
+
 TEST(Docs, EveryCommandOfTheCliGuideRuns) {
   const std::vector<std::string> commands = GuideCommands(Read(DXFELEM_SOURCE_DIR "/docs/cli.md"));
   ASSERT_GE(commands.size(), 12u);
@@ -78,14 +90,7 @@ TEST(Docs, EveryCommandOfTheCliGuideRuns) {
   std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.ini", dir.File("cam.ini"));
   std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/tests/data/corpus/r2000-architecture-metres.dxf",
                              dir.File("architecture.dxf"));
-  const std::string tool = std::filesystem::path(DXFELEM_CLI).parent_path();
-  for (const std::string& command : commands) {
-    const std::string line = "cd " + test::Quoted(dir.path()) + " && PATH=" + test::Quoted(tool) + ":\"$PATH\" " +
-                             command + " >/dev/null 2>" + test::Quoted(dir.File("messages"));
-    const int status = std::system(line.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command << "\n"
-                                                               << test::ReadFileBytes(dir.File("messages"));
-  }
+  RunEach(commands, dir);
   // What the guide says the commands make.
   for (const char* made : {"panel.txt", "panel.svg", "panel-again.svg", "panel-result.dxf", "panel-layers.txt",
                            "built-in.done", "elements/left.txt", "elements/right.txt", "architecture-check.svg"}) {
@@ -106,42 +111,10 @@ TEST(Docs, TheScalingRecipeRunsWithLocalSlots) {
     std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.dxf", dir.File(name));
   }
   std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.ini", dir.File("cam.ini"));
-  const std::string tool = std::filesystem::path(DXFELEM_CLI).parent_path();
-  for (const std::string& command : commands) {
-    const std::string line = "cd " + test::Quoted(dir.path()) + " && export PATH=" + test::Quoted(tool) +
-                             ":\"$PATH\" && (" + command + ") >/dev/null 2>" + test::Quoted(dir.File("messages"));
-    const int status = std::system(line.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command << "\n"
-                                                               << test::ReadFileBytes(dir.File("messages"));
-  }
+  RunEach(commands, dir);
   for (const char* made : {"elements/left.txt", "elements/right.txt", "elements/middle.txt"}) {
     EXPECT_EQ(test::ReadFileBytes(dir.File(made)).substr(0, 4), "INI,") << made;
   }
-}
-
-// The counts the guide shows for the check of the architecture drawing are
-// the tool's.
-TEST(Docs, TheGuidesCheckOfARealDrawingIsTheTools) {
-  const std::string guide = Read(DXFELEM_SOURCE_DIR "/docs/cli.md");
-  const std::size_t command = guide.find("$ dxfelem check architecture.dxf");
-  ASSERT_NE(command, std::string::npos);
-  // The block after the command's own.
-  const std::size_t block = guide.find("\n```\n", guide.find("\n```\n", command) + 4);
-  ASSERT_NE(block, std::string::npos);
-  const std::string shown = guide.substr(block + 5, guide.find("\n```", block + 5) - block - 5);
-  std::string counts;
-  const std::regex count("^[0-9]+ [a-z ]+$");
-  std::istringstream lines(shown);
-  for (std::string line; std::getline(lines, line);) {
-    if (std::regex_match(line, count)) counts += line + "\n";
-  }
-  ASSERT_NE(counts, "");
-  const test::ToolRun run =
-      test::RunTool("check " + test::Quoted(DXFELEM_SOURCE_DIR "/tests/data/corpus/r2000-architecture-metres.dxf") +
-                    " --params " + test::Quoted(DXFELEM_SOURCE_DIR "/examples/panel.ini") + " --section Panel");
-  EXPECT_EQ(run.exitStatus, 3) << run.err;
-  ASSERT_GE(run.out.size(), counts.size());
-  EXPECT_EQ(run.out.substr(run.out.size() - counts.size()), counts) << run.out;
 }
 
 // The program of the C interface reference is the one ./test builds

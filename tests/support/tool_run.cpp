@@ -5,8 +5,6 @@
 
 #include <cstdio>
 
-#include "support/temp_dir.h"
-
 namespace dxfelem::test {
 
 int StartTool(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
@@ -35,29 +33,6 @@ std::string Quoted(const std::string& path) {
   std::string quoted = "'";
   for (char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return quoted + "'";
-}
-
-std::string WithFailingOpen(const std::string& variables) {
-  return "LD_PRELOAD=" + Quoted(DXFELEM_FAILING_OPEN) + " " + variables +
-         " ASAN_OPTIONS=\"${ASAN_OPTIONS}:verify_asan_link_order=0\"";
-}
-
-ToolRun RunTool(const std::string& arguments, const std::string& environment, const std::string& stdoutTarget) {
-  ToolRun run;
-  TempDir dir;
-  const std::string errors = dir.File("stderr");
-  std::string command =
-      environment + (environment.empty() ? "" : " ") + Quoted(DXFELEM_CLI) + " " + arguments + " 2>" + Quoted(errors);
-  if (!stdoutTarget.empty()) command += " >" + Quoted(stdoutTarget);
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char chunk[4096];
-  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) run.out.append(chunk, n);
-  const int status = pclose(pipe);
-  run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = ReadFileBytes(errors);
-  run.output = run.out + run.err;
-  return run;
 }
 
 }  // namespace dxfelem::test

@@ -81,3 +81,18 @@ never takes the drawing's place.
   dxfelem: the picture open.dxf is the drawing open.dxf: it would replace it
   [1]
   $ cmp open.dxf open.before
+
+The counts the guide (docs/cli.md) shows for the check of the architecture
+drawing with the example's settings are the tool's: the block shown after
+the command's own, its lines of a count and a kind.
+
+  $ dxfelem check "$DATA/corpus/r2000-architecture-metres.dxf" --params "$SOURCE/examples/panel.ini" --section Panel 2>/dev/null > tool.txt; echo "exit status $?"
+  exit status 3
+  $ sed -n '/^\$ dxfelem check architecture.dxf/,$p' "$SOURCE/docs/cli.md" | awk '/^```/ { fences++; if (fences == 3) exit; next } fences == 2' > guide.txt
+  $ grep -E '^[0-9]+ [a-z ]+$' guide.txt > guide-counts.txt; grep -E '^[0-9]+ [a-z ]+$' tool.txt | diff guide-counts.txt - && cat guide-counts.txt
+  5 double cut
+  15 double cut across layers
+  158 open profile
+  1 text
+  1679 tiny piece
+  1 units
