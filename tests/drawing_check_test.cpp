@@ -1,5 +1,6 @@
 // dxfelem check: a drawing per finding, worked by hand, through the library
-// (the tool's exit status and JSON: tests/data/transcripts/drawing-check.t).
+// (the tool's exit status and JSON, and crowded drawings:
+// tests/data/transcripts/drawing-check.t).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -43,13 +44,6 @@ std::string Findings(const std::string& dxf, const std::string& settings, double
   return found;
 }
 
-// A closed square of side 1 on layer Q.
-std::string Square(double x, double y) {
-  return "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y) + "\n10\n" +
-         std::to_string(x + 1) + "\n20\n" + std::to_string(y) + "\n10\n" + std::to_string(x + 1) + "\n20\n" +
-         std::to_string(y + 1) + "\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y + 1) + "\n";
-}
-
 const std::string kSquare = Line("CUT", 0, 0, 10, 0) + Line("CUT", 10, 0, 10, 10) + Line("CUT", 10, 10, 0, 10);
 
 TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
@@ -64,92 +58,6 @@ TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
     EXPECT_EQ(Findings(drawing + ".dxf", settings, minLength), test::ReadFileBytes(drawing + ".findings")) << drawing;
   }
   EXPECT_GE(drawings.size(), 12u);
-}
-
-// A crowd of small pieces among large ones: the cell they share (the
-// grid follows the 1000 long sides) is split until they spread, and every
-// crossing is still told once. 150 diamonds of radius 5 whose centres lie
-// half a unit apart on the x axis: each crosses the 19 after it twice and
-// touches the 20th at a corner, 19 * 131 + 18 * 19 / 2 = 2660 pairs. The
-// first and the 20th cross where x + |y| = 5 meets x - |y| = 4.5.
-TEST(DrawingCheck, ACrowdedCellFindsEveryCrossingOnce) {
-  test::TempDir dir;
-  std::string shapes;
-  for (int i = 0; i < 250; ++i) {
-    shapes += "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n" + std::to_string(3000 * i) + "\n20\n5000\n10\n" +
-              std::to_string(3000 * i + 1000) + "\n20\n5000\n10\n" + std::to_string(3000 * i + 1000) +
-              "\n20\n6000\n10\n" + std::to_string(3000 * i) + "\n20\n6000\n";
-  }
-  for (int i = 0; i < 150; ++i) {
-    const auto x = [i](double dx) { return std::to_string(0.5 * i + dx); };
-    shapes += "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n" + x(-5) + "\n20\n0\n10\n" + x(0) + "\n20\n-5\n10\n" + x(5) +
-              "\n20\n0\n10\n" + x(0) + "\n20\n5\n";
-  }
-  const std::string found = Findings(dir.Write("c.dxf", Drawing(shapes)), "Tollerance=0.01\nConnect=1\n");
-  const auto count = [&found](const std::string& what) {
-    std::size_t times = 0;
-    for (std::size_t at = found.find(what); at != std::string::npos; at = found.find(what, at + 1)) ++times;
-    return times;
-  };
-  EXPECT_EQ(count("crossing QSide1: "), 2660u);
-  EXPECT_EQ(count("(2 crossings)\n"), 2660u);
-  EXPECT_NE(found.find("crossing QSide1: the closed profiles from (-5, 0) and from (4.5, 0) cross at (4.75, -0.25) (2 "
-                       "crossings)\n"),
-            std::string::npos);
-}
-
-// Long pieces among many small ones go to the cells along them: the side
-// y = x + 0.5 of a large triangle crosses 400 unit squares at (2k, 2k),
-// each where it enters on the left and leaves at the top.
-TEST(DrawingCheck, ALongPieceIsMetInEveryCellAlongIt) {
-  test::TempDir dir;
-  std::string shapes;
-  for (int k = 1; k <= 400; ++k) shapes += Square(2 * k, 2 * k);
-  shapes += "0\nLWPOLYLINE\n8\nQ\n70\n1\n10\n0\n20\n0.5\n10\n1000\n20\n1000.5\n10\n1000\n20\n0.5\n";
-  const std::string found = Findings(dir.Write("l.dxf", Drawing(shapes)), "Tollerance=0.01\nConnect=1\n");
-  std::size_t crossings = 0;
-  for (std::size_t at = found.find("(2 crossings)\n"); at != std::string::npos;
-       at = found.find("(2 crossings)\n", at + 1)) {
-    ++crossings;
-  }
-  EXPECT_EQ(crossings, 400u);
-  EXPECT_NE(
-      found.find("crossing QSide1: the closed profiles from (800, 800) and from (0, 0.5) cross at (800, 800.5) (2 "
-                 "crossings)\n"),
-      std::string::npos)
-      << found.substr(0, 1000);
-}
-
-// 900 copies of one square in one place (an array of 30 by 30 with no
-// spacing): every pair of their sides would be met; the search for
-// crossings stops and says so, and the other checks still tell theirs.
-TEST(DrawingCheck, PiecesPiledOntoOnePlaceCutTheCrossingsShort) {
-  test::TempDir dir;
-  const std::string drawing =
-      "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nSQ\n10\n0\n20\n0\n" + Square(0, 0) +
-      "0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\nQ\n2\nSQ\n10\n0\n20\n0\n70\n30\n71\n30\n"
-      "44\n0\n45\n0\n0\nENDSEC\n0\nEOF\n";
-  const std::string found = Findings(dir.Write("p.dxf", drawing), "Tollerance=0.01\nConnect=1\nEsplodiBlocchi=1\n");
-  EXPECT_NE(found.find("check cut short : crossings were looked for in part"), std::string::npos)
-      << found.substr(0, 500);
-  EXPECT_NE(found.find("double cut QSide1: cut twice over 1 from (0, 0) to (1, 0)\n"), std::string::npos);
-}
-
-// A block drawn 10^300 times its size beside unit squares: its sides have
-// no finite length, and the cells along them stay a few per step; the
-// check ends at once and tells the squares' crossings with it.
-TEST(DrawingCheck, ADrawingScaledBeyondAnySizeIsCheckedAtOnce) {
-  test::TempDir dir;
-  std::string squares;
-  for (int i = 0; i < 50; ++i) squares += Square(0.5 * i, 0.5 * i);
-  const std::string drawing = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nSQ\n10\n0\n20\n0\n" + Square(0, 0) +
-                              "0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + squares +
-                              "0\nINSERT\n8\nQ\n2\nSQ\n10\n0\n20\n0\n41\n1e300\n42\n1e300\n0\nENDSEC\n0\nEOF\n";
-  const std::string found = Findings(dir.Write("h.dxf", drawing), "Tollerance=0.01\nConnect=1\nEsplodiBlocchi=1\n");
-  EXPECT_NE(found.find("crossing QSide1: the closed profiles from (0, 0) and from (0.5, 0.5) cross at (0.5, 1) (2 "
-                       "crossings)\n"),
-            std::string::npos)
-      << found.substr(0, 500);
 }
 
 // Texts: a face the font system does not have is told with the one it gave
