@@ -1,5 +1,5 @@
 // dxfelem check: a drawing per finding, worked by hand, through the library
-// (the tool's exit status and JSON, and crowded drawings:
+// (the tool's exit status and JSON, crowded drawings and texts:
 // tests/data/transcripts/drawing-check.t).
 #include <gtest/gtest.h>
 
@@ -11,15 +11,6 @@
 
 namespace dxfelem {
 namespace {
-
-std::string Line(const char* layer, double x0, double y0, double x1, double y1) {
-  return std::string("0\nLINE\n8\n") + layer + "\n10\n" + std::to_string(x0) + "\n20\n" + std::to_string(y0) +
-         "\n11\n" + std::to_string(x1) + "\n21\n" + std::to_string(y1) + "\n";
-}
-
-std::string Drawing(const std::string& entities, const std::string& header = "") {
-  return "0\nSECTION\n2\nHEADER\n" + header + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + entities + "0\nENDSEC\n0\nEOF\n";
-}
 
 // "KIND LAYER: TEXT" per finding.
 std::string Findings(const std::string& dxf, const std::string& settings, double minLength = 0.0) {
@@ -44,8 +35,6 @@ std::string Findings(const std::string& dxf, const std::string& settings, double
   return found;
 }
 
-const std::string kSquare = Line("CUT", 0, 0, 10, 0) + Line("CUT", 10, 0, 10, 10) + Line("CUT", 10, 10, 0, 10);
-
 TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
   const std::vector<std::string> drawings = test::DrawingsIn(DXFELEM_TEST_DATA "/check");
   for (const std::string& drawing : drawings) {
@@ -58,26 +47,6 @@ TEST(DrawingCheck, EachFindingOnADrawingWorkedByHand) {
     EXPECT_EQ(Findings(drawing + ".dxf", settings, minLength), test::ReadFileBytes(drawing + ".findings")) << drawing;
   }
   EXPECT_GE(drawings.size(), 12u);
-}
-
-// Texts: a face the font system does not have is told with the one it gave
-// (which depends on the machine's fonts), and letters lower than the gap
-// between them (a drawing in metres with settings in millimetres).
-TEST(DrawingCheck, TextsInASubstituteFaceOrSpreadWide) {
-  test::TempDir dir;
-  const std::string text = "0\nTEXT\n8\nT\n10\n0\n20\n0\n40\n0.2\n1\nAB\n";
-  const std::string found =
-      Findings(dir.Write("t.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0) + text)), "Testo=1\nSpazioFont=5\n");
-  EXPECT_NE(found.find("text : the face Txt was asked for; the texts were drawn in "), std::string::npos) << found;
-  EXPECT_NE(found.find("text : 1 text is lower than the gap between letters (SpazioFont 5), the lowest 0.2: a word "
-                       "spreads far wider than it is high\n"),
-            std::string::npos)
-      << found;
-  // A letter gap below the text's height is no finding.
-  EXPECT_EQ(
-      Findings(dir.Write("t.dxf", Drawing(kSquare + Line("CUT", 0, 10, 0, 0) + text)), "Testo=1\nSpazioFont=0.1\n")
-          .find("lower than the gap"),
-      std::string::npos);
 }
 
 }  // namespace

@@ -5,11 +5,9 @@
 // tests/data/transcripts/reports.t).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -148,45 +146,6 @@ TEST(ToolsApi, EveryEntityReadIsMadeOrLeftOutForOneReason) {
     }
   }
   EXPECT_GT(drawings, 10u);
-}
-
-// The report's elements and nodes per layer are the element file's: its
-// lines per layer, and its elements (a line that ends one) per layer.
-TEST(ToolsApi, ElementsAndNodesPerLayerAreTheElementFiles) {
-  test::TempDir dir;
-  const std::string ini = dir.File("panel.ini");
-  std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.ini", ini);
-  for (const char* drawing :
-       {DXFELEM_SOURCE_DIR "/examples/panel.dxf", DXFELEM_TEST_DATA "/corpus/r2000-architecture-metres.dxf"}) {
-    Settings settings = NewSettings();
-    ASSERT_EQ(dxfelem_settings_use_file(settings.get(), ini.c_str(), "Panel"), 1);
-    Report report = Convert(drawing, dir.File("o.txt"), settings.get());
-    ASSERT_EQ(dxfelem_report_ok(report.get()), 1) << dxfelem_report_message(report.get());
-    // The layer is the seventh field; a line that ends an element starts with
-    // neither INI, VER, MED nor SPL.
-    std::map<std::string, std::pair<int64_t, int64_t>> fromFile;
-    std::istringstream lines(test::ReadFileBytes(dir.File("o.txt")));
-    for (std::string line; std::getline(lines, line);) {
-      std::istringstream fields(line);
-      std::string field;
-      for (int i = 0; i < 7; ++i) std::getline(fields, field, ',');
-      auto& [elements, nodes] = fromFile[field.substr(0, field.find_last_not_of(' ') + 1)];
-      ++nodes;
-      elements += std::string("INI VER MED SPL").find(line.substr(0, 3)) == std::string::npos;
-    }
-    std::map<std::string, std::pair<int64_t, int64_t>> reported;
-    for (std::size_t i = 0; i < dxfelem_report_layer_count(report.get()); ++i) {
-      reported[dxfelem_report_layer_name(report.get(), i)] = {dxfelem_report_layer_elements(report.get(), i),
-                                                              dxfelem_report_layer_nodes(report.get(), i)};
-    }
-    EXPECT_EQ(reported, fromFile) << drawing;
-    EXPECT_FALSE(reported.empty());
-    // A trial conversion counts the same, and writes nothing.
-    std::filesystem::remove(dir.File("o.txt"));
-    Report asked(dxfelem_info(drawing, settings.get()), dxfelem_report_free);
-    EXPECT_EQ(dxfelem_report_layer_count(asked.get()), reported.size());
-    EXPECT_FALSE(std::filesystem::exists(dir.File("o.txt")));
-  }
 }
 
 // The documents made for people (a picture, a DXF, a list): into a file, or

@@ -161,3 +161,19 @@ tells the squares' crossings with it.
   $ python3 shapes.py huge > huge.dxf
   $ dxfelem check huge.dxf --params e.ini --section S --all 2>/dev/null | grep -F 'from (0, 0) and from (0.5, 0.5)'
     crossing: the closed profiles from (0, 0) and from (0.5, 0.5) cross at (0.5, 1) (2 crossings)
+
+Texts: a face the font system does not have is told with the one it gave
+in its place (which depends on the machine's fonts), and letters lower
+than the gap between them (a drawing in metres with settings in
+millimetres); a letter gap below the text's height is no finding.
+
+  $ { python3 lines.py 0,0,10,0 10,0,10,10 10,10,0,10 0,10,0,0 | head -n -4; printf '0\nTEXT\n8\nT\n10\n0\n20\n0\n40\n0.2\n1\nAB\n0\nENDSEC\n0\nEOF\n'; } > text.dxf
+  $ for gap in 5 0.1; do
+  >   printf '[S]\nTesto=1\nSpazioFont=%s\n' $gap > t.ini
+  >   dxfelem check text.dxf --params t.ini --section S 2>/dev/null | grep text | sed 's/drawn in .*, which/drawn in (a face), which/'
+  > done
+    text: the face Txt was asked for; the texts were drawn in (a face), which the font system gave in its place
+    text: 1 text is lower than the gap between letters (SpazioFont 5), the lowest 0.2: a word spreads far wider than it is high
+  2 text
+    text: the face Txt was asked for; the texts were drawn in (a face), which the font system gave in its place
+  1 text

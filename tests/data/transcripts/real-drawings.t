@@ -204,3 +204,17 @@ the drawing or of the element file.
   dxfelem: the picture out.txt is the drawing out.txt: it would replace it
   [1]
   $ cmp a.dxf a.before && cmp out.txt out.before
+
+The elements and nodes per layer that the summary tells are the element
+file's: its lines per layer (the seventh field), and its elements (a line
+that is neither INI, VER, MED nor SPL ends one) per layer.
+
+  $ cp "$SOURCE/examples/panel.ini" panel.ini
+  $ for drawing in "$SOURCE/examples/panel.dxf" "$DATA/corpus/r2000-architecture-metres.dxf"; do
+  >   dxfelem convert "$drawing" e.txt --params panel.ini --section Panel --summary --quiet 2>/dev/null | sed -n '2,/^all layers/p' | grep -v '^all layers' | sed 's/  */ /g' > told.txt
+  >   awk -F, '{ layer = $7; sub(/ +$/, "", layer); nodes[layer]++; if ($1 !~ /^(INI|VER|MED|SPL)$/) elements[layer]++ }
+  >            END { for (l in nodes) print l, elements[l] + 0, nodes[l] }' e.txt | sort > counted.txt
+  >   sort told.txt | diff - counted.txt && echo "$(wc -l < told.txt) layers as the file holds them"
+  > done
+  4 layers as the file holds them
+  10 layers as the file holds them
