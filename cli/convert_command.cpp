@@ -20,8 +20,15 @@ int RunConvert(const Options& options) {
   // or the element file it is drawn from.
   std::string reason;
   if (!options.preview.empty() &&
-      (!OutputAllowed(options.preview, "picture", dxfFile, options.parameterFile, options.section, reason, false) ||
-       !OutputAllowed(options.preview, "picture", outputFile, "", "", reason, false))) {
+      !OutputAllowed(options.preview, "picture", dxfFile, options.parameterFile, options.section, reason, false)) {
+    Tell(reason);
+    return kExitFailed;
+  }
+  if (!options.preview.empty() && !OutputAllowed(options.preview, "picture", outputFile, "", "", reason, false)) {
+    // The library's guard names whatever it guards "the drawing".
+    if (const std::size_t at = reason.find(" is the drawing "); at != std::string::npos) {
+      reason.replace(at, 16, " is the element file ");
+    }
     Tell(reason);
     return kExitFailed;
   }

@@ -170,7 +170,7 @@ std::vector<std::vector<Point3>> Arcs(const Drawing& drawing) {
   return arcs;
 }
 
-// (Face 2, mirrored, is worked through the conversion with the entity tests.)
+// (Face 2, mirrored, is worked through the conversion: tests/data/transcripts/conversions.t.)
 TEST(Ellipses, FullAndPartial) {
   ConversionJob job("a.dxf", "a.txt");
   ElementSink sink = job.Sink();

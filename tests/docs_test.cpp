@@ -25,21 +25,14 @@
 namespace dxfelem {
 namespace {
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 TEST(Docs, EveryParameterKeyIsInTheReference) {
-  const std::string reference = Read(DXFELEM_SOURCE_DIR "/docs/parameters.md");
+  const std::string reference = test::ReadFileBytes(DXFELEM_SOURCE_DIR "/docs/parameters.md");
   ASSERT_FALSE(reference.empty());
   std::set<std::string> keys;
   const std::regex key("\"([A-Z][A-Za-z0-9]+)\"");
   for (const char* source :
        {"params/parameter_reader.cpp", "params/selection_reader.cpp", "params/parameter_writeback.cpp"}) {
-    const std::string code = Read(std::string(DXFELEM_SOURCE_DIR "/") + source);
+    const std::string code = test::ReadFileBytes(std::string(DXFELEM_SOURCE_DIR "/") + source);
     for (std::sregex_iterator match(code.begin(), code.end(), key), end; match != end; ++match) {
       keys.insert((*match)[1]);
     }
@@ -51,7 +44,7 @@ TEST(Docs, EveryParameterKeyIsInTheReference) {
 }
 
 TEST(Docs, EveryNodeMnemonicIsInTheReference) {
-  const std::string reference = Read(DXFELEM_SOURCE_DIR "/docs/element-file.md");
+  const std::string reference = test::ReadFileBytes(DXFELEM_SOURCE_DIR "/docs/element-file.md");
   for (int32_t code = 0; code <= kNodeTxt + 1; ++code) {
     const std::string mnemonic(NodeMnemonic(code));
     EXPECT_NE(reference.find("`" + mnemonic + "`"), std::string::npos) << mnemonic;
@@ -83,7 +76,7 @@ void RunEach(const std::vector<std::string>& commands, const test::TempDir& dir)
 }
 
 TEST(Docs, EveryCommandOfTheCliGuideRuns) {
-  const std::vector<std::string> commands = GuideCommands(Read(DXFELEM_SOURCE_DIR "/docs/cli.md"));
+  const std::vector<std::string> commands = GuideCommands(test::ReadFileBytes(DXFELEM_SOURCE_DIR "/docs/cli.md"));
   ASSERT_GE(commands.size(), 12u);
   test::TempDir dir;
   std::filesystem::copy_file(DXFELEM_SOURCE_DIR "/examples/panel.dxf", dir.File("panel.dxf"));
@@ -102,7 +95,7 @@ TEST(Docs, EveryCommandOfTheCliGuideRuns) {
 // drawing of the archive, in folders, gets its element file.
 TEST(Docs, TheScalingRecipeRunsWithLocalSlots) {
   if (std::system("command -v parallel >/dev/null 2>&1") != 0) GTEST_SKIP() << "GNU parallel is not installed";
-  const std::vector<std::string> commands = GuideCommands(Read(DXFELEM_SOURCE_DIR "/docs/scaling.md"));
+  const std::vector<std::string> commands = GuideCommands(test::ReadFileBytes(DXFELEM_SOURCE_DIR "/docs/scaling.md"));
   ASSERT_EQ(commands.size(), 2u);
   test::TempDir dir;
   std::filesystem::create_directories(dir.path() / "archive" / "a");
@@ -120,12 +113,12 @@ TEST(Docs, TheScalingRecipeRunsWithLocalSlots) {
 // The program of the C interface reference is the one ./test builds
 // against the installed library.
 TEST(Docs, TheCExampleIsTheProgramTheInstallCheckBuilds) {
-  const std::string reference = Read(DXFELEM_SOURCE_DIR "/docs/c-interface.md");
+  const std::string reference = test::ReadFileBytes(DXFELEM_SOURCE_DIR "/docs/c-interface.md");
   const std::size_t start = reference.find("```c\n");
   ASSERT_NE(start, std::string::npos);
   const std::size_t end = reference.find("```", start + 5);
   const std::string example = reference.substr(start + 5, end - start - 5);
-  const std::string program = Read(DXFELEM_SOURCE_DIR "/tests/install/consumer/main.c");
+  const std::string program = test::ReadFileBytes(DXFELEM_SOURCE_DIR "/tests/install/consumer/main.c");
   ASSERT_NE(program.find("#include"), std::string::npos);
   EXPECT_EQ(program.substr(program.find("#include")), example);
 }

@@ -27,6 +27,13 @@ using TxtCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, co
 using TxtNetCall = int32_t(DXFELEM_CALL*)(const char*, const char*, const char*, const char*, const char*, int32_t,
                                           double*, double*, int32_t, int32_t*);
 
+// A record full of garbage, as a host may pass it.
+ConversionResult GarbageRecord() {
+  ConversionResult record;
+  std::memset(&record, 0xAB, sizeof record);
+  return record;
+}
+
 class EntryPoints : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -42,13 +49,6 @@ class EntryPoints : public ::testing::Test {
     void* symbol = dlsym(library_, name);
     EXPECT_NE(symbol, nullptr) << name;
     return reinterpret_cast<Function>(symbol);
-  }
-
-  // A record full of garbage, as a host may pass it.
-  static ConversionResult GarbageRecord() {
-    ConversionResult record;
-    std::memset(&record, 0xAB, sizeof record);
-    return record;
   }
 
   int32_t Convert(const std::string& dxf, ConversionResult& record) {
@@ -229,12 +229,7 @@ TEST_F(EntryPoints, ListingAndRewritingReportMissingFiles) {
 namespace dxfelem {
 namespace {
 
-ConversionResult GarbageRecord() {
-  ConversionResult record;
-  std::memset(&record, 0x5A, sizeof record);
-  return record;
-}
-
+// The reset state: the texts empty, but only their first byte is cleared.
 void ExpectResetState(const ConversionResult& record) {
   EXPECT_EQ(record.status, 500);
   EXPECT_EQ(record.errorCode, 0);

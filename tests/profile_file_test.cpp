@@ -90,19 +90,6 @@ TEST(ProfileFile, WritesReachTheFileInOneSaveAndKeepPermissions) {
   EXPECT_EQ(test::ReadFileBytes(dir.File("new.ini")), "[Panel]\r\nConnect=1\r\n");
 }
 
-TEST(ProfileFile, ALinkStaysALinkToTheNewContent) {
-  test::TempDir dir;
-  std::filesystem::create_directory(dir.path() / "shared");
-  const std::string target = dir.Write("shared/real.ini", "[S]\nA=1\n");
-  std::filesystem::create_symlink("shared/real.ini", dir.path() / "p.ini");
-  ProfileFile file(dir.File("p.ini"));
-  ASSERT_TRUE(file.WriteString("S", "A", "2"));
-  ASSERT_TRUE(file.Save());
-  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "p.ini"));
-  EXPECT_EQ(test::ReadFileBytes(target), "[S]\nA=2\n");
-  EXPECT_EQ(std::filesystem::read_symlink(dir.path() / "p.ini"), "shared/real.ini");
-}
-
 TEST(ProfileFile, UnwritableFilesStayExactlyAsTheyWere) {
   test::TempDir dir;
   const std::string path = dir.Write("p.ini", "[S]\nA=1\n");

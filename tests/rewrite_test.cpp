@@ -11,6 +11,7 @@
 
 #include "dxfelem/dxfelem.h"
 #include "support/element_lines.h"
+#include "support/temp_dir.h"
 
 namespace dxfelem {
 namespace {

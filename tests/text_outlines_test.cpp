@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "dxfelem/dxfelem.h"
 #include "geometry/drawing.h"
 #include "platform/glyph_outlines.h"
-#include "support/element_lines.h"
+#include "support/temp_dir.h"
 #include "text/contour_profiles.h"
 #include "text/font_choice.h"
 #include "text/glyph_contours.h"
@@ -183,7 +184,7 @@ TEST(FontChoice, StylesCodesAndShapeFonts) {
 }
 
 // Whole texts in DejaVu Sans through the conversion.
-class TextConversion : public ::testing::Test, public test::InlineConversion {
+class TextConversion : public ::testing::Test {
  protected:
   struct Profile {
     std::vector<int32_t> codes;
@@ -197,8 +198,11 @@ class TextConversion : public ::testing::Test, public test::InlineConversion {
         "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nSTYLE\n0\nSTYLE\n2\nSans\n3\ndejavusans.ttf\n1001\nACAD\n"
         "1000\nDejaVu Sans\n0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" +
         entities + "0\nENDSEC\n0\nEOF\n";
-    if (ConvertFile(dxf, "Connect=0\nDecimaliTxt=7\n" + settings) != 1) return profiles;
-    const std::string text = Output();
+    const std::string ini = dir_.Write("p.ini", "[P]\nConnect=0\nDecimaliTxt=7\n" + settings);
+    ConversionResult record{};
+    const std::string out = dir_.File("a.txt");
+    if (DxfToTxt(ini.c_str(), "P", dir_.Write("a.dxf", dxf).c_str(), out.c_str(), "", &record) != 1) return profiles;
+    const std::string text = test::ReadFileBytes(out);
     for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
       const std::string code = text.substr(at, 3);
       if (code == "INI") profiles.emplace_back();
@@ -226,6 +230,7 @@ class TextConversion : public ::testing::Test, public test::InlineConversion {
     }
     return value;
   }
+  test::TempDir dir_;
 };
 
 TEST_F(TextConversion, LettersAreClosedProfilesOfTheirHeight) {

@@ -148,53 +148,5 @@ TEST(ToolsApi, EveryEntityReadIsMadeOrLeftOutForOneReason) {
   EXPECT_GT(drawings, 10u);
 }
 
-// The documents made for people (a picture, a DXF, a list): into a file, or
-// into the report's text; never onto their source, never from what is not
-// their source, and never half-written.
-TEST(ToolsApi, DocumentsGoIntoTheirFileOrTheReportAndNeverOntoTheirSource) {
-  test::TempDir dir;
-  const std::string elements = dir.File("panel.txt");
-  ASSERT_EQ(dxfelem_report_ok(Convert(DXFELEM_SOURCE_DIR "/examples/panel.dxf", elements, nullptr).get()), 1);
-  const std::string drawing = DXFELEM_SOURCE_DIR "/examples/panel.dxf";
-  using Call = dxfelem_report* (*)(const char*, const char*, int);
-  const auto list = [](const char* dxf, const char* out, int) { return dxfelem_list(dxf, out, 0); };
-  const struct {
-    const char* name;
-    Call call;
-    std::string source;
-    std::string start;  // of the document
-  } kCalls[] = {
-      {"preview", dxfelem_preview, elements, "<svg "},
-      {"todxf", dxfelem_todxf, elements, "  0\nSECTION\n"},
-      {"list", list, drawing, "0\nPANEL\n"},
-  };
-  for (const auto& call : kCalls) {
-    Report asText(call.call(call.source.c_str(), nullptr, 0), dxfelem_report_free);
-    ASSERT_EQ(dxfelem_report_ok(asText.get()), 1) << call.name << ": " << dxfelem_report_message(asText.get());
-    std::size_t size = 0;
-    const char* bytes = dxfelem_report_text(asText.get(), &size);
-    const std::string text(bytes, size);
-    EXPECT_EQ(text.rfind(call.start, 0), 0u) << call.name << ": " << text.substr(0, 80);
-    Report intoFile(call.call(call.source.c_str(), dir.File("doc").c_str(), 0), dxfelem_report_free);
-    EXPECT_EQ(dxfelem_report_ok(intoFile.get()), 1) << call.name;
-    EXPECT_EQ(test::ReadFileBytes(dir.File("doc")), text) << call.name;
-    EXPECT_STREQ(dxfelem_report_text(intoFile.get(), nullptr), "");
-    // Onto its source, also through a link: refused, the source as it was.
-    const std::string before = test::ReadFileBytes(call.source);
-    std::filesystem::remove(dir.File("link"));
-    std::filesystem::create_symlink(call.source, dir.File("link"));
-    for (const std::string& onto : {call.source, dir.File("link")}) {
-      Report refused(call.call(call.source.c_str(), onto.c_str(), 0), dxfelem_report_free);
-      EXPECT_EQ(dxfelem_report_code(refused.get()), -1) << call.name << " onto " << onto;
-    }
-    EXPECT_EQ(test::ReadFileBytes(call.source), before) << call.name;
-    // A folder that does not exist: code 8, naming the output.
-    const std::string nowhere = dir.File("no/such/folder/doc");
-    Report unwritable(call.call(call.source.c_str(), nowhere.c_str(), 0), dxfelem_report_free);
-    EXPECT_EQ(dxfelem_report_code(unwritable.get()), DXFELEM_E_FILE) << call.name;
-    EXPECT_EQ(dxfelem_report_file(unwritable.get()), nowhere) << call.name;
-  }
-}
-
 }  // namespace
 }  // namespace dxfelem

@@ -27,7 +27,7 @@ struct Command {
   std::size_t line = 0;           // of its "$ ", from 1
   std::string text;               // the shell command, continuation lines joined by newlines
   std::vector<std::string> said;  // the output expected, then "[N]" for an exit status N other than 0
-  std::size_t saidFrom = 0, saidTo = 0;  // the transcript's lines that hold it
+  std::size_t saidTo = 0;         // the transcript's line its output ends on
 };
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -44,10 +44,10 @@ std::vector<Command> Commands(const std::vector<std::string>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (line.rfind("  $ ", 0) == 0) {
-      commands.push_back({i + 1, line.substr(4), {}, i + 1, i + 1});
+      commands.push_back({i + 1, line.substr(4), {}, i + 1});
     } else if (!commands.empty() && line.rfind("  > ", 0) == 0 && commands.back().said.empty()) {
       commands.back().text += "\n" + line.substr(4);
-      commands.back().saidFrom = commands.back().saidTo = i + 1;
+      commands.back().saidTo = i + 1;
     } else if (!commands.empty() && line.rfind("  ", 0) == 0 && commands.back().saidTo == i) {
       commands.back().said.push_back(line.substr(2));
       commands.back().saidTo = i + 1;

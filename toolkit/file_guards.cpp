@@ -16,11 +16,11 @@ bool IsSameFile(const std::string& a, const std::string& b) {
   return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error) && !error;
 }
 
-std::string OutputRefusal(const std::string& output, const std::string& what, const std::string& dxfFile,
-                          const std::string& parameterFile) {
+std::string OutputRefusal(const std::string& output, const std::string& what, const std::string& source,
+                          const std::string& parameterFile, const std::string& sourceKind) {
   if (output.empty()) return "the " + what + " needs a name";
-  if (IsSameFile(output, dxfFile))
-    return "the " + what + " " + output + " is the drawing " + dxfFile + ": it would replace it";
+  if (IsSameFile(output, source))
+    return "the " + what + " " + output + " is the " + sourceKind + " " + source + ": it would replace it";
   if (IsSameFile(output, parameterFile))
     return "the " + what + " " + output + " is the parameter file: it would replace it";
   return {};

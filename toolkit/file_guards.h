@@ -12,9 +12,10 @@ namespace dxfelem {
 bool IsSameFile(const std::string& a, const std::string& b);
 
 // Empty when `output` may be written; otherwise why not: an empty name, or
-// the name of the drawing or the parameter file.
-std::string OutputRefusal(const std::string& output, const std::string& what, const std::string& dxfFile,
-                          const std::string& parameterFile);
+// the name of the source (the drawing, or what `sourceKind` says it is) or
+// of the parameter file.
+std::string OutputRefusal(const std::string& output, const std::string& what, const std::string& source,
+                          const std::string& parameterFile, const std::string& sourceKind = "drawing");
 
 // Empty when the parameter file may be used; otherwise why not: it is
 // there but cannot be read whole, or is larger than any parameter file.

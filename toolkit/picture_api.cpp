@@ -41,7 +41,7 @@ bool ReadElements(const std::string& elementFile, bool force, std::vector<dxfele
 bool MayWrite(const std::string& output, const std::string& what, const std::string& elementFile,
               dxfelem::ToolReport& report) {
   if (output.empty()) return true;
-  const std::string refusal = dxfelem::OutputRefusal(output, what, elementFile, "");
+  const std::string refusal = dxfelem::OutputRefusal(output, what, elementFile, "", "element file");
   if (refusal.empty()) return true;
   report.code = -1;
   report.message = refusal;

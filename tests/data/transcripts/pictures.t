@@ -76,3 +76,29 @@ python3-ezdxf, tests/support/check_todxf.py): the same geometry within 1e-6.
   same 245
   same 323
   same 9188
+
+The documents made for people (a picture, a DXF, a list) go into their
+file or onto standard output alike; never onto their source, even through
+a link; and a folder that does not exist is code 8, naming the output.
+
+  $ dxfelem convert "$SOURCE/examples/panel.dxf" doc.txt --quiet 2>/dev/null; cp doc.txt doc.before; ln -s doc.txt link.txt
+  $ for command in preview todxf; do
+  >   dxfelem $command doc.txt -o into.file 2>/dev/null; dxfelem $command doc.txt 2>/dev/null | cmp - into.file && echo "$command: the same document either way"
+  >   dxfelem $command doc.txt -o doc.txt; dxfelem $command doc.txt -o link.txt
+  >   dxfelem $command doc.txt -o no/such/folder/doc
+  > done
+  preview: the same document either way
+  dxfelem: the picture doc.txt is the element file doc.txt: it would replace it
+  dxfelem: the picture link.txt is the element file doc.txt: it would replace it
+  dxfelem: cannot write no/such/folder/doc (an old file of that name is as it was)
+  todxf: the same document either way
+  dxfelem: the DXF doc.txt is the element file doc.txt: it would replace it
+  dxfelem: the DXF link.txt is the element file doc.txt: it would replace it
+  dxfelem: cannot write no/such/folder/doc (an old file of that name is as it was)
+  [1]
+  $ cmp doc.txt doc.before
+  $ dxfelem layers "$SOURCE/examples/panel.dxf" list.txt 2>/dev/null; dxfelem layers "$SOURCE/examples/panel.dxf" 2>/dev/null | cmp - list.txt && echo "layers: the same list either way"
+  layers: the same list either way
+  $ dxfelem layers "$SOURCE/examples/panel.dxf" no/such/folder/list.txt
+  dxfelem: cannot write no/such/folder/list.txt (an old file of that name is as it was)
+  [1]

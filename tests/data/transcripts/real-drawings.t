@@ -201,7 +201,7 @@ the drawing or of the element file.
   dxfelem: the picture a.dxf is the drawing a.dxf: it would replace it
   [1]
   $ dxfelem convert a.dxf out.txt --preview out.txt
-  dxfelem: the picture out.txt is the drawing out.txt: it would replace it
+  dxfelem: the picture out.txt is the element file out.txt: it would replace it
   [1]
   $ cmp a.dxf a.before && cmp out.txt out.before
 
