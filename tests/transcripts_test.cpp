@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -93,7 +94,7 @@ std::vector<std::string> RunInSession(const std::string& command, const std::str
   std::FILE* pipe = popen(shell.c_str(), "r");
   std::string output;
   char chunk[4096];
-  while (pipe != nullptr && !std::feof(pipe)) output.append(chunk, std::fread(chunk, 1, sizeof chunk, pipe));
+  while (std::size_t n = pipe != nullptr ? std::fread(chunk, 1, sizeof chunk, pipe) : 0) output.append(chunk, n);
   const int status = pipe != nullptr ? pclose(pipe) : -1;
   ReplaceAll(output, folder + "/", "");
   ReplaceAll(output, DXFELEM_TEST_DATA, "$DATA");
@@ -176,7 +177,7 @@ std::vector<std::string> TranscriptNames() {
 INSTANTIATE_TEST_SUITE_P(Cli, Transcript, ::testing::ValuesIn(TranscriptNames()),
                          [](const ::testing::TestParamInfo<std::string>& param) {
                            std::string name = param.param;
-                           std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+                           std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
                            return name;
                          });
 

@@ -159,3 +159,17 @@ attribute list that never ends: the file ends inside the pass.
   $ dxfelem convert endless.dxf a.txt --params p.ini --section P
   dxfelem: the entities of endless.dxf could not be read (or memory ran out) (code 4)
   [1]
+
+The bundled example with its own parameter file: its shapes are the
+hand-worked element file tests/data/worked/example-panel-shapes.txt (20
+lines, SOURCES.md there tells how each was worked out); its label's
+letters, "DXFELEM", follow as closed outlines on its layer, one a letter
+and the D's counter (the font decides their digits).
+
+  $ cp "$SOURCE/examples/panel.ini" panel.ini
+  $ dxfelem convert "$SOURCE/examples/panel.dxf" panel.txt --params panel.ini --section Panel --quiet 2>/dev/null
+  $ head -20 panel.txt | cmp - "$DATA/worked/example-panel-shapes.txt" && tail -n +21 panel.txt | cut -d, -f1,7 | tr -d ' \r' | sort | uniq -c | awk '{ print $2 ($2 ~ /^INI/ ? ": " $1 " outlines" : "") }' | sort -u
+  FIN,LABELSide1
+  INI,LABELSide1: 8 outlines
+  MED,LABELSide1
+  VER,LABELSide1
