@@ -86,6 +86,8 @@ std::vector<std::string> RunInSession(const std::string& command, const std::str
                             ":\"$PATH\" DATA=" + test::Quoted(DXFELEM_TEST_DATA) +
                             " SOURCE=" + test::Quoted(DXFELEM_SOURCE_DIR) +
                             " FAILING_OPEN=" + test::Quoted(DXFELEM_FAILING_OPEN) +
+                            // The shell's own messages and sort orders the same on every machine.
+                            " LC_ALL=C.UTF-8" +
                             // Under the sanitizers: the shim may come first, and a leak check that
                             // used its suppressions says nothing.
                             " ASAN_OPTIONS=\"${ASAN_OPTIONS}:verify_asan_link_order=0\"" +
