@@ -97,3 +97,16 @@ of ten billion places of an empty block, without a wait.
   dxfelem: the blocks of this drawing draw more entities than a conversion takes: draw fewer of them (EsplodiBlocchi=0 keeps them as blocks)
   dxfelem: the entities of huge.dxf could not be read (or memory ran out) (code 4)
   [1]
+
+A BLOCK is named by its first group 2: a second one in its header is
+passed over, so the block is drawn by the first name and the second names
+nothing.
+
+  $ printf '0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nFIRST\n2\nSECOND\n10\n0\n20\n0\n0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n0\n0\nENDBLK\n0\nENDSEC\n' > twice.dxf
+  $ printf '0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\nA\n2\nFIRST\n10\n5\n20\n5\n0\nINSERT\n8\nB\n2\nSECOND\n10\n9\n20\n9\n0\nENDSEC\n0\nEOF\n' >> twice.dxf
+  $ dxfelem convert twice.dxf a.txt --params p.ini --section P; sh fields a.txt
+  dxfelem: converted twice.dxf into a.txt
+  dxfelem: skipped
+            1 INSERT: block SECOND is defined nowhere in the drawing, nor named in McrBlock, SubBlock or OprBlock
+  INI,1,5.000,5.000,0.000,0.000,ASide1
+  FIN,1,6.000,5.000,0.000,0.000,ASide1

@@ -126,3 +126,24 @@ Broken drawings are read up to the break, which is named with its line
   entities per layer
     A                                3
     B                                2
+
+A name after a "0" that no reader takes is an entity kind when it holds a
+letter, A to Z or a to z, the first and last of each included: info and
+the conversion count it, and the conversion tells it was left out.
+
+  $ printf '0\nSECTION\n2\nENTITIES\n0\nA\n8\nL\n0\nZ9\n8\nL\n0\na\n8\nL\n0\nz\n8\nL\n0\nLINE\n8\nL\n11\n1\n0\nENDSEC\n0\nEOF\n' > kinds.dxf
+  $ dxfelem info kinds.dxf 2>&1 | sed -n '/^entities$/,/^entities per layer/p'
+  entities
+    A                                1
+    LINE                             1
+    Z9                               1
+    a                                1
+    z                                1
+  entities per layer
+  $ dxfelem convert kinds.dxf k.txt
+  dxfelem: converted kinds.dxf into k.txt
+  dxfelem: skipped
+            1 A: this kind is not converted
+            1 Z9: this kind is not converted
+            1 a: this kind is not converted
+            1 z: this kind is not converted
