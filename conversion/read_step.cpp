@@ -1,12 +1,12 @@
 #include "conversion/read_step.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 
 #include "conversion/conversion_job.h"
 #include "dxf/block_contents.h"
+#include "dxf/block_drawing.h"
 #include "dxf/dxf_line_reader.h"
 #include "dxf/dxf_signature.h"
 #include "dxf/entity_pass.h"
@@ -26,8 +26,7 @@ StatusInfo ReadDxfDrawing(ConversionJob& job) {
   // passed, and what they may draw is bounded by the drawing's size.
   if (job.parameters.EsplodiBlocchi == 1) {
     job.reading.blockContents = std::make_unique<BlockContents>();
-    const std::uintmax_t bytes = unknown ? 0 : std::min<std::uintmax_t>(size, SIZE_MAX);
-    job.reading.drawnEntitiesLeft = bytes > kMostDrawnEntities ? static_cast<std::size_t>(bytes) : kMostDrawnEntities;
+    job.reading.drawnBytesLeft = DrawnBytesBudget(unknown ? 0 : size);
   }
   DxfLineReader reader(file);
   ElementSink sink = job.Sink();

@@ -26,10 +26,6 @@ struct BlockContent {
   std::vector<GroupPair> pairs;  // from the first entity's "0" to before "ENDBLK"
 };
 
-// The entities, and places of arrays, the drawn blocks of one drawing may
-// give: one per byte of the drawing, and never fewer than this.
-inline constexpr std::size_t kMostDrawnEntities = 1000000;
-
 class BlockContents {
  public:
   static constexpr std::size_t kMostDefinitions = 100000;

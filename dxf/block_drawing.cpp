@@ -70,8 +70,8 @@ class BlockDrawer {
     const int rows = placement.rows > 1 ? placement.rows : 1;
     for (int row = 0; row < rows; ++row) {
       for (int column = 0; column < columns; ++column) {
-        // Every place counts, so that an array of an empty block ends too.
-        if (!Take() || !DrawPlace(block, PlaceMap(placement, block.base, column, row), layer, depth)) return false;
+        if (!Take(kPlaceBytes) || !DrawPlace(block, PlaceMap(placement, block.base, column, row), layer, depth))
+          return false;
       }
     }
     return true;
@@ -87,10 +87,11 @@ class BlockDrawer {
       const std::size_t end = EntityEnd(pairs, at);
       const std::span<const GroupPair> entity = pairs.subspan(at, end - at);
       at = end;
-      if (!Take()) return false;
       if (EntityKindOf(entity[0].value) == "INSERT" && !DrawNested(entity, map, layer0, depth)) return false;
       if (EntityKindOf(entity[0].value) == "INSERT") continue;
+      const std::size_t before = text_.size();
       WriteCarriedEntity(entity, map, layer0, text_);
+      if (!Take(text_.size() - before)) return false;
       if (text_.size() >= kBatchBytes && !Flush()) return false;
     }
     return true;
@@ -102,8 +103,9 @@ class BlockDrawer {
     BlockPlacement nested = NestedPlacement(entity, name);
     const BlockContent* inner = IsDefinedBlock(name) ? nullptr : context_.reading.blockContents->Find(name);
     if (inner == nullptr) {
+      const std::size_t before = text_.size();
       WriteCarriedEntity(entity, map, layer0, text_);
-      return true;
+      return Take(text_.size() - before);
     }
     if (depth + 1 >= kDeepestBlock) {
       context_.reading.tally.LeaveOut(LeftOut::kBlockTooDeep, "INSERT", name);
@@ -116,7 +118,8 @@ class BlockDrawer {
     const int rows = nested.rows > 1 ? nested.rows : 1;
     for (int row = 0; row < rows; ++row) {
       for (int column = 0; column < columns; ++column) {
-        if (!Take() || !DrawPlace(*inner, Then(PlaceMap(nested, inner->base, column, row), map), layer, depth + 1)) {
+        if (!Take(kPlaceBytes) ||
+            !DrawPlace(*inner, Then(PlaceMap(nested, inner->base, column, row), map), layer, depth + 1)) {
           return false;
         }
       }
@@ -144,16 +147,16 @@ class BlockDrawer {
     return end;
   }
 
-  // One more entity drawn, within what a conversion takes.
-  bool Take() {
-    std::size_t& left = context_.reading.drawnEntitiesLeft;
-    if (left == 0) {
+  // `bytes` more drawn, within what a conversion takes.
+  bool Take(std::size_t bytes) {
+    std::size_t& left = context_.reading.drawnBytesLeft;
+    if (bytes > left) {
       ShowUserMessage("dxfelem",
                       "the blocks of this drawing draw more entities than a conversion takes: draw fewer of them "
                       "(EsplodiBlocchi=0 keeps them as blocks)");
       return false;
     }
-    --left;
+    left -= bytes;
     return true;
   }
 

@@ -5,6 +5,8 @@
 // not name draws its block too; one they name stays a call.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "dxf/block_contents.h"
@@ -29,6 +31,25 @@ struct BlockPlacement {
 
 // A block inserted within itself is drawn this deep, and no deeper.
 inline constexpr int kDeepestBlock = 16;
+
+// What the drawn blocks of one drawing may carry, in bytes of the groups
+// written for their entities (every place of an array counts as
+// kPlaceBytes, so that an array of an empty block ends too): sixteen times
+// the drawing, and never less than 64 MiB (a million LINEs, about a second).
+// Bytes, not entities: a block of one polyline of 5000 vertices in an array
+// of a million places is one entity a place, and five billion nodes. The
+// fuzzing build keeps 1 MiB, to stay within its time for one input.
+#ifdef DXFELEM_FUZZING
+inline constexpr std::size_t kLeastDrawnBytes = std::size_t{1} << 20;
+#else
+inline constexpr std::size_t kLeastDrawnBytes = std::size_t{64} << 20;
+#endif
+inline constexpr std::size_t kPlaceBytes = 64;
+inline std::size_t DrawnBytesBudget(unsigned long long drawingBytes) {
+  const unsigned long long most = SIZE_MAX / 16;
+  const std::size_t bytes = static_cast<std::size_t>(drawingBytes < most ? drawingBytes : most) * 16;
+  return bytes > kLeastDrawnBytes ? bytes : kLeastDrawnBytes;
+}
 
 // False when the drawing cannot go on: the entity pass failed on what the
 // block draws, or the drawing's blocks draw more than a conversion takes.

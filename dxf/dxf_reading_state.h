@@ -28,14 +28,14 @@ struct DxfReadingState {
   ReadingTally tally;
   std::string_view entityKind;
   // The block definitions, kept only when INSERTs draw their blocks
-  // (EsplodiBlocchi 1); null otherwise. How many entities the drawn blocks
-  // may still give.
+  // (EsplodiBlocchi 1); null otherwise. How many bytes of groups the drawn
+  // blocks may still carry.
   std::unique_ptr<BlockContents> blockContents;
   // Texts drawn whose height is below SpazioFont, the gap between their
   // letters, and the lowest of them.
   long textsBelowLetterGap = 0;
   double lowestSuchText = 0.0;
-  std::size_t drawnEntitiesLeft = 0;
+  std::size_t drawnBytesLeft = 0;
 };
 
 }  // namespace dxfelem

@@ -98,6 +98,23 @@ of ten billion places of an empty block, without a wait.
   dxfelem: the entities of huge.dxf could not be read (or memory ran out) (code 4)
   [1]
 
+What is drawn is bounded by the bytes it carries, not by its entities: a
+LINE with a comment of 30000 bytes, drawn at ten thousand places, is ten
+thousand entities and 300 MB, and is refused.
+
+  $ printf '0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nW\n10\n0\n20\n0\n0\nLINE\n999\n%s\n11\n1\n0\nENDBLK\n0\nENDSEC\n' "$(head -c 30000 /dev/zero | tr '\0' x)" > wide.dxf
+  $ printf '0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\nA\n2\nW\n70\n100\n71\n100\n44\n2\n45\n2\n0\nENDSEC\n0\nEOF\n' >> wide.dxf
+  $ dxfelem convert wide.dxf a.txt --params p.ini --section P
+  dxfelem: the blocks of this drawing draw more entities than a conversion takes: draw fewer of them (EsplodiBlocchi=0 keeps them as blocks)
+  dxfelem: the entities of wide.dxf could not be read (or memory ran out) (code 4)
+  [1]
+
+The same LINE at a hundred places (3 MB) is drawn: two nodes a place.
+
+  $ sed 's/^100$/10/' wide.dxf > narrow.dxf
+  $ dxfelem convert narrow.dxf a.txt --params p.ini --section P --quiet 2>/dev/null; wc -l < a.txt
+  200
+
 A BLOCK is named by its first group 2: a second one in its header is
 passed over, so the block is drawn by the first name and the second names
 nothing.
