@@ -46,6 +46,9 @@ class FileReplacement {
   std::string temporaryPath_;  // a named temporary file, while there is one
   std::intptr_t handle_ = -1;  // the open new version (descriptor or handle)
   bool unnamed_ = false;       // not visible in the folder until committed
+  // Bytes written, and how many of them were sent on their way to the disk.
+  std::uint64_t written_ = 0;
+  std::uint64_t sentToDisk_ = 0;
 };
 
 }  // namespace dxfelem
