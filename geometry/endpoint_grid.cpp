@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "geometry/spread_sort.h"
+#include "geometry/high_half_sort.h"
 
 namespace dxfelem {
 namespace {
@@ -80,7 +80,9 @@ void EndpointGrid::Seal() {
       entry = static_cast<Entry>(KeyOf(CellIndex(point.x), CellIndex(point.y), layers_[sequence])) << 32 | sequence;
     }
   }
-  SortSpreadNumbers(entries_);
+  // The entries came in the pieces' order: sorted by their cells, each
+  // cell keeps them in that order, its first piece first.
+  SortByHighHalves(entries_);
   std::size_t cells = 0;
   // ownEnds_[piece]: how many of its ends lie in cells that hold nothing
   // else; 2 for a piece that meets no other end in its cells.

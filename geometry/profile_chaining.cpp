@@ -55,6 +55,14 @@ struct NumberedDrawing : PieceEnds {
   }
 };
 
+constexpr uint32_t kLookAhead = 8;
+
+void PrefetchEnds(const Element& element) {
+  if (element.empty()) return;
+  __builtin_prefetch(&element.nodes().front());
+  __builtin_prefetch(&element.nodes().back());
+}
+
 // The grid over the ends of the pieces that pass `takesPart`, entered in
 // the drawing's order; `alive` marks them. The ends of the others are
 // covered: they may be asked about.
@@ -65,6 +73,9 @@ EndpointGrid GridOfEnds(const NumberedDrawing& numbered, double tolerance, std::
   alive.assign(count, 0);
   EndpointGrid grid(tolerance, count, numbered.layers, numbered);
   for (uint32_t i = 0; i < count; ++i) {
+    // Each element's nodes lie in a buffer of their own: asked for a few
+    // elements ahead, its ends are at hand when their turn comes.
+    if (i + kLookAhead < count) PrefetchEnds(numbered[i + kLookAhead]);
     const Element& element = numbered[i];
     if (takesPart(element)) {
       alive[i] = 1;

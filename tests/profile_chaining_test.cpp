@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "geometry/spread_sort.h"
+#include "geometry/high_half_sort.h"
 #include "support/reference_chaining.h"
 
 namespace dxfelem {
@@ -252,25 +252,33 @@ TEST(Chaining, PathologicalInputsStayBounded) {
   }
 }
 
-// Sizes on both sides of where the split starts (1024), spread and crowded
-// numbers (split at every level, or at none): the answer is always the plain
-// sort's.
-TEST(SpreadSort, SortsAsTheStandardSortDoes) {
+// Sizes on both sides of where the passes start (4096); cells spread over
+// every digit, crowded into few, or all in one (whose passes are skipped).
+// A grid's entries come in the order of their pieces: the answer is then the
+// plain sort's. Any other order is kept within a cell.
+TEST(HighHalfSort, SortsByCellKeepingTheOrderWithin) {
   std::mt19937_64 random(11);
-  for (std::size_t size : {0u, 1u, 1023u, 1024u, 5000u, 200000u}) {
+  for (std::size_t size : {0u, 1u, 4095u, 4096u, 5000u, 200000u}) {
     for (int kind = 0; kind < 4; ++kind) {
       std::vector<uint64_t> numbers(size);
       for (std::size_t i = 0; i < size; ++i) {
-        uint64_t& number = numbers[i];
-        number = random();
-        if (kind == 1) number >>= 20;                      // top bits all zero: one part holds all
-        if (kind == 2) number = (number % 7) << 61 | 5;    // few distinct values, many repeats
-        if (kind == 3) number = (number % 300) << 52 | i;  // a grid's crowded cells, in the order added
+        uint64_t cell = random() >> 32;
+        if (kind == 1) cell %= 300;              // crowded: the top digits all zero
+        if (kind == 2) cell = (cell % 7) << 29;  // few cells, apart in the top digit only
+        if (kind == 3) cell = 0x12345678;        // one cell
+        numbers[i] = cell << 32 | static_cast<uint32_t>(random() % 1000);
       }
-      std::vector<uint64_t> expected = numbers;
-      std::sort(expected.begin(), expected.end());
-      SortSpreadNumbers(numbers);
-      ASSERT_EQ(numbers, expected) << size << " kind " << kind;
+      std::vector<uint64_t> stable = numbers;
+      std::stable_sort(stable.begin(), stable.end(), [](uint64_t a, uint64_t b) { return a >> 32 < b >> 32; });
+      std::vector<uint64_t> sorted = numbers;
+      SortByHighHalves(sorted);
+      ASSERT_EQ(sorted, stable) << size << " kind " << kind;
+      // In the order of their low halves, as a grid's entries come.
+      std::sort(numbers.begin(), numbers.end(), [](uint64_t a, uint64_t b) { return uint32_t(a) < uint32_t(b); });
+      std::vector<uint64_t> plain = numbers;
+      std::sort(plain.begin(), plain.end());
+      SortByHighHalves(numbers);
+      ASSERT_EQ(numbers, plain) << size << " kind " << kind;
     }
   }
 }
