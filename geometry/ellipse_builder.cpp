@@ -54,18 +54,35 @@ int RequestedPoints(long long count) {
   return static_cast<int>(count);
 }
 
-// The generator's points relative to the unrotated centre, clockwise from the top.
-bool SamplePoints(double a, double b, int requested, std::vector<Point3>& points) {
-  std::vector<tg_poly_3D> generated;
-  int produced = 0;
-  if (tg_ellipsepnts({-a, -b, 0.0, a, b, 0.0}, requested, produced, generated) != TG_OK) return false;
-  for (const tg_poly_3D& point : generated) points.push_back({point.x, point.y, 0.0});
-  return points.size() >= 3;
-}
-
 struct ArcPoints {
   Point3 start, middle, end;
 };
+
+// What one ellipse is worked out in, kept from one ellipse to the next: a
+// drawing of millions of them then allocates nothing for it. A hostile
+// count of points is not kept beyond its ellipse.
+struct EllipseBuffers {
+  std::vector<tg_poly_3D> generated;
+  std::vector<Point3> samples;
+  std::vector<double> phi;
+  std::vector<ArcPoints> arcs;
+
+  EllipseBuffers& Cleared() {
+    constexpr std::size_t kKeptPoints = 4096;
+    if (generated.capacity() > kKeptPoints) *this = EllipseBuffers();
+    samples.clear();
+    arcs.clear();
+    return *this;
+  }
+};
+
+// The generator's points relative to the unrotated centre, clockwise from the top.
+bool SamplePoints(double a, double b, int requested, EllipseBuffers& buffers) {
+  int produced = 0;
+  if (tg_ellipsepnts({-a, -b, 0.0, a, b, 0.0}, requested, produced, buffers.generated) != TG_OK) return false;
+  for (const tg_poly_3D& point : buffers.generated) buffers.samples.push_back({point.x, point.y, 0.0});
+  return buffers.samples.size() >= 3;
+}
 
 // A group of three samples cut short at the start or end point of a partial
 // ellipse: its middle point is found again on the circle through the
@@ -108,11 +125,13 @@ void AddEllipse(ElementSink& sink, long long requestedPoints, int face, const Po
   const Point3 end = e.At(endParameter);
   const bool full = std::fabs(start.x - end.x) < kFullEllipseGap && std::fabs(start.y - end.y) < kFullEllipseGap;
 
-  std::vector<Point3> samples;
-  if (!SamplePoints(e.a, e.b, RequestedPoints(requestedPoints), samples)) return;
+  static thread_local EllipseBuffers buffers;
+  EllipseBuffers& work = buffers.Cleared();
+  if (!SamplePoints(e.a, e.b, RequestedPoints(requestedPoints), work)) return;
+  const std::vector<Point3>& samples = work.samples;
   const std::size_t groups = (samples.size() - 1) / 2;
 
-  std::vector<ArcPoints> arcs;
+  std::vector<ArcPoints>& arcs = work.arcs;
   if (full) {
     for (std::size_t k = 0; k < groups; ++k) {
       arcs.push_back({e.Place(samples[2 * k].x, samples[2 * k].y), e.Place(samples[2 * k + 1].x, samples[2 * k + 1].y),
@@ -124,7 +143,8 @@ void AddEllipse(ElementSink& sink, long long requestedPoints, int face, const Po
     // drawing's arc runs counter-clockwise from start to end, so clockwise
     // it covers [phi(end), phi(end) + length]; groups are taken over two
     // turns to cover a range that passes the top.
-    std::vector<double> phi(samples.size());
+    std::vector<double>& phi = work.phi;
+    phi.resize(samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {
       double value = kPi / 2.0 - std::atan2(samples[i].y / e.b, samples[i].x / e.a);
       value = std::fmod(value, kTurn);
