@@ -7,13 +7,16 @@ namespace dxfelem {
 class ConversionJob;
 class Element;
 
-// Does nothing without a drawing.
+// What needs the whole drawing (joining pieces into profiles); does
+// nothing without a drawing.
 void ProcessDrawing(ConversionJob& job);
 
 // Whether every element can be processed by itself, as soon as it is
 // finished: without chaining nothing needs the whole drawing.
 bool ProcessesElementsAlone(const ConversionJob& job);
-// The processing of one finished element, when it can be done alone.
-void ProcessElement(const ConversionJob& job, Element& element);
+// The processing of one element on its way to the file, after the whole
+// drawing's (the clean-up of joined profiles, turning profiles round):
+// false when the element goes, and is neither counted nor written.
+bool ProcessElement(const ConversionJob& job, Element& element);
 
 }  // namespace dxfelem

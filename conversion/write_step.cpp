@@ -29,16 +29,19 @@ void ElementWriting::Count(const Element& element) {
 }
 
 void ElementWriting::Take(Element& element) {
-  ProcessElement(job_, element);
+  if (!ProcessElement(job_, element)) return;
   Count(element);
   if (stream_) stream_->Write(element);
 }
 
 StatusInfo ElementWriting::Finish() {
   if (!job_.drawing) return StatusInfo();
-  // What is left (everything, when nothing was streamed) was processed
-  // with the drawing.
-  for (const Element& element : job_.drawing->elements()) Count(element);
+  // What is left (everything, when nothing was streamed) goes the same way,
+  // in one pass.
+  if (!stream_ && !job_.trial) {
+    stream_ = std::make_unique<ElementFileStream>(job_.drawing->name(), job_.parameters.DecimaliTxt);
+  }
+  for (Element& element : job_.drawing->elements()) Take(element);
   // The names go with the drawing: the counts keep their own.
   for (const auto& [layer, written] : written_) job_.writtenPerLayer[*layer] = {written.elements, written.nodes};
   written_.clear();
@@ -47,8 +50,6 @@ StatusInfo ElementWriting::Finish() {
     job_.drawing.reset();
     return StatusInfo();
   }
-  if (!stream_) stream_ = std::make_unique<ElementFileStream>(job_.drawing->name(), job_.parameters.DecimaliTxt);
-  for (const Element& element : job_.drawing->elements()) stream_->Write(element);
   const bool written = stream_->Commit();
   const StatusInfo status = written ? StatusInfo() : StatusInfo::FileFailure(DXFELEM_E_FILE, job_.drawing->name());
   // The drawing may be large: it goes as soon as it is written.

@@ -34,8 +34,10 @@ inline constexpr int kDeepestBlock = 16;
 
 // What the drawn blocks of one drawing may carry, in bytes of the groups
 // written for their entities (every place of an array counts as
-// kPlaceBytes, so that an array of an empty block ends too): sixteen times
-// the drawing, and never less than 64 MiB (a million LINEs, about a second).
+// kPlaceBytes, so that an array of an empty block ends too): sixty-four
+// times the drawing, and never less than 64 MiB (a million LINEs, about a
+// second). A drawing of INSERTs of 80 bytes that each draw a block of a
+// dozen entities carries sixteen times its size; detailed blocks more.
 // Bytes, not entities: a block of one polyline of 5000 vertices in an array
 // of a million places is one entity a place, and five billion nodes. The
 // fuzzing build keeps 1 MiB, to stay within its time for one input.
@@ -44,10 +46,11 @@ inline constexpr std::size_t kLeastDrawnBytes = std::size_t{1} << 20;
 #else
 inline constexpr std::size_t kLeastDrawnBytes = std::size_t{64} << 20;
 #endif
+inline constexpr std::size_t kDrawnBytesPerByte = 64;
 inline constexpr std::size_t kPlaceBytes = 64;
 inline std::size_t DrawnBytesBudget(unsigned long long drawingBytes) {
-  const unsigned long long most = SIZE_MAX / 16;
-  const std::size_t bytes = static_cast<std::size_t>(drawingBytes < most ? drawingBytes : most) * 16;
+  const unsigned long long most = SIZE_MAX / kDrawnBytesPerByte;
+  const std::size_t bytes = static_cast<std::size_t>(drawingBytes < most ? drawingBytes : most) * kDrawnBytesPerByte;
   return bytes > kLeastDrawnBytes ? bytes : kLeastDrawnBytes;
 }
 

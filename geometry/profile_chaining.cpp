@@ -219,26 +219,27 @@ void Chain(Drawing& drawing, double tolerance, const CodedLayerTest& isCoded, bo
   if (startPoints) StartPointPhase(drawing, numbered, tolerance);
 }
 
+bool CleanElement(Element& element) {
+  NodeList& nodes = element.nodes();
+  if (nodes.size() == 2 && ChainDistance(nodes.front().point(), nodes.back().point()) <= kShortestPiece) return false;
+  if (nodes.size() > 2) {
+    // A vertex goes when the next node is within 0.01 and of the same
+    // code, VER or SPL; each is compared with its next node as read.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+      const bool drop = i + 1 < nodes.size() && (nodes[i].code == kNodeVer || nodes[i].code == kNodeSpl) &&
+                        nodes[i].code == nodes[i + 1].code &&
+                        ChainDistance(nodes[i].point(), nodes[i + 1].point()) <= kShortestPiece;
+      if (!drop) nodes[kept++] = nodes[i];
+    }
+    nodes.truncate(kept);
+  }
+  return true;
+}
+
 void Clean(Drawing& drawing) {
   for (auto it = drawing.elements().begin(); it != drawing.elements().end();) {
-    NodeList& nodes = it->nodes();
-    if (nodes.size() == 2 && ChainDistance(nodes.front().point(), nodes.back().point()) <= kShortestPiece) {
-      it = drawing.Erase(it);
-      continue;
-    }
-    if (nodes.size() > 2) {
-      // A vertex goes when the next node is within 0.01 and of the same
-      // code, VER or SPL; each is compared with its next node as read.
-      std::size_t kept = 0;
-      for (std::size_t i = 0; i < nodes.size(); ++i) {
-        const bool drop = i + 1 < nodes.size() && (nodes[i].code == kNodeVer || nodes[i].code == kNodeSpl) &&
-                          nodes[i].code == nodes[i + 1].code &&
-                          ChainDistance(nodes[i].point(), nodes[i + 1].point()) <= kShortestPiece;
-        if (!drop) nodes[kept++] = nodes[i];
-      }
-      nodes.truncate(kept);
-    }
-    ++it;
+    it = CleanElement(*it) ? std::next(it) : drawing.Erase(it);
   }
 }
 

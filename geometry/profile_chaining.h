@@ -26,6 +26,8 @@ void Chain(Drawing& drawing, double tolerance, const CodedLayerTest& isCoded, bo
 // Removes two-node elements no longer than 0.01, and vertices within 0.01
 // of the next node of the same code.
 void Clean(Drawing& drawing);
+// The same for one element: false when the whole element goes.
+bool CleanElement(Element& element);
 
 // Turns every profile round (closed ones too).
 void ReverseAll(Drawing& drawing);
