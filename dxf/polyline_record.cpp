@@ -6,6 +6,7 @@
 #include "dxf/placement.h"
 #include "dxf/value_readers.h"
 #include "geometry/arc_record.h"
+#include "geometry/extrusion_frame.h"
 #include "geometry/element_builders.h"
 
 namespace dxfelem {
@@ -17,14 +18,14 @@ constexpr double kSmallestBulge = 9.99999993922529e-09;
 class PolylineEmitter {
  public:
   PolylineEmitter(EntityContext& context, const PolylineRecord& record, bool coded, float elevation, const Frame& frame)
-      : context_(context), record_(record), coded_(coded), elevation_(elevation), frame_(frame) {}
+      : context_(context), record_(record), coded_(coded), elevation_(elevation), axes_(frame) {}
 
   // The vertex in the polyline's own coordinates: z plus the elevation,
   // summed in single precision.
   Point3 Own(const PolylineVertex& v) const {
     return {static_cast<double>(v.x), static_cast<double>(v.y), static_cast<double>(v.z + elevation_)};
   }
-  Point3 World(const PolylineVertex& v) const { return TransformPoint(frame_, Own(v)); }
+  Point3 World(const PolylineVertex& v) const { return axes_.Apply(Own(v)); }
 
   void Start(const PolylineVertex& first) {
     if (coded_) return;
@@ -40,8 +41,8 @@ class PolylineEmitter {
     if (from.bulge != 0.0 && BulgeArcCentre(from.x, from.y, to.x, to.y, from.bulge, cx, cy, direction)) {
       Point3 middle;
       ArcMiddlePoint(MakeArcRecord(Own(from), Own(to), cx, cy, direction), middle);  // the chord midpoint if none
-      AddArc3(context_.sink, SegmentTarget::kCurrentElement, context_.elementCounter, World(from),
-              TransformPoint(frame_, middle), World(to), record_.layer);
+      AddArc3(context_.sink, SegmentTarget::kCurrentElement, context_.elementCounter, World(from), axes_.Apply(middle),
+              World(to), record_.layer);
       return;
     }
     if (coded_) {
@@ -65,7 +66,7 @@ class PolylineEmitter {
   const PolylineRecord& record_;
   bool coded_;
   float elevation_;
-  Frame frame_;
+  FrameAxes axes_;
 };
 
 }  // namespace

@@ -178,10 +178,11 @@ void AddEllipse(ElementSink& sink, long long requestedPoints, int face, const Po
     }
   }
 
+  const FrameAxes axes(frame);
   for (ArcPoints arc : arcs) {
-    arc.start = TransformPoint(frame, arc.start);
-    arc.middle = TransformPoint(frame, arc.middle);
-    arc.end = TransformPoint(frame, arc.end);
+    arc.start = axes.Apply(arc.start);
+    arc.middle = axes.Apply(arc.middle);
+    arc.end = axes.Apply(arc.end);
     if (IsMirrored(face)) {
       // Mirrored about the centre as given: y on face 2, z on faces 5 and 6.
       for (Point3* p : {&arc.start, &arc.middle, &arc.end}) {

@@ -73,18 +73,20 @@ Frame ExtrusionFrame(const Point3& n, ExtrusionClass extrusionClass) {
   return frame;
 }
 
-Point3 TransformPoint(const Frame& frame, const Point3& p) {
+FrameAxes::FrameAxes(const Frame& frame) {
   const Point3 xAxis = Minus(frame.xEnd, frame.origin);
   const Point3 yAxis = Minus(frame.yEnd, frame.origin);
   const Point3 zAxis = frame.handedness == 0 ? Cross(xAxis, yAxis) : Cross(yAxis, xAxis);
   const double xLength = Length(xAxis);
   const double yLength = Length(yAxis);
   const double zLength = Length(zAxis);
-  if (xLength == 0.0 || yLength == 0.0 || zLength == 0.0) return {0.0, 0.0, 0.0};
-  const Point3 x = Unit(xAxis, xLength);
-  const Point3 y = Unit(yAxis, yLength);
-  const Point3 z = Unit(zAxis, zLength);
-  return {p.x * x.x + p.y * y.x + p.z * z.x, p.x * x.y + p.y * y.y + p.z * z.y, p.x * x.z + p.y * y.z + p.z * z.z};
+  if (xLength == 0.0 || yLength == 0.0 || zLength == 0.0) return;
+  x_ = Unit(xAxis, xLength);
+  y_ = Unit(yAxis, yLength);
+  z_ = Unit(zAxis, zLength);
+  usable_ = true;
 }
+
+Point3 TransformPoint(const Frame& frame, const Point3& p) { return FrameAxes(frame).Apply(p); }
 
 }  // namespace dxfelem

@@ -40,4 +40,21 @@ Frame ExtrusionFrame(const Point3& n, ExtrusionClass extrusionClass);
 // added. A frame with an axis of length 0 maps every point to (0, 0, 0).
 Point3 TransformPoint(const Frame& frame, const Point3& p);
 
+// The frame's unit axes, worked out once for the many points of one entity
+// (an ellipse's arcs, a polyline's vertices): the same numbers as
+// TransformPoint gives point by point.
+class FrameAxes {
+ public:
+  explicit FrameAxes(const Frame& frame);
+  Point3 Apply(const Point3& p) const {
+    if (!usable_) return {0.0, 0.0, 0.0};
+    return {p.x * x_.x + p.y * y_.x + p.z * z_.x, p.x * x_.y + p.y * y_.y + p.z * z_.y,
+            p.x * x_.z + p.y * y_.z + p.z * z_.z};
+  }
+
+ private:
+  Point3 x_, y_, z_;
+  bool usable_ = false;  // false when an axis has no length: every point at the origin
+};
+
 }  // namespace dxfelem
