@@ -45,6 +45,7 @@ Point3 TransformPoint(const Frame& frame, const Point3& p);
 // TransformPoint gives point by point.
 class FrameAxes {
  public:
+  FrameAxes() : FrameAxes(Frame{}) {}
   explicit FrameAxes(const Frame& frame);
   Point3 Apply(const Point3& p) const {
     if (!usable_) return {0.0, 0.0, 0.0};

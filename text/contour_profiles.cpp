@@ -82,7 +82,7 @@ Point3 LinePlacement::Place(PlanePoint p) const {
          origin.y - std::sin(angle) * dx + std::cos(angle) * dy};
   }
   if (mirrored) p.x -= 2.0 * origin.x;
-  return TransformPoint(frame, {p.x, p.y, depth});
+  return frame.Apply({p.x, p.y, depth});
 }
 
 void InkExtent::Add(double x) {

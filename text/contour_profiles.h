@@ -18,7 +18,7 @@ struct LinePlacement {
   double angle = 0.0;  // radians; turned only when it is not (within 1e-5) zero
   bool mirrored = false;
   double depth = 0.0;
-  Frame frame;
+  FrameAxes frame;  // the text's frame, worked out once for all its points
 
   Point3 Place(PlanePoint p) const;
 };

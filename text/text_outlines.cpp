@@ -75,7 +75,8 @@ void DrawLines(const TextEntity& text, const std::vector<std::string>& lines, do
         pen.y -= pitch * std::cos(angle);
       }
     }
-    LinePlacement placement{pen, turned ? angle : 0.0, mirrored, DepthOnFace(text.face, text.insertion), text.frame};
+    LinePlacement placement{pen, turned ? angle : 0.0, mirrored, DepthOnFace(text.face, text.insertion),
+                            FrameAxes(text.frame)};
     for (const char character : lines[i]) {
       if (character == ' ') {
         pen.x += spaceWidth;
