@@ -6,6 +6,7 @@
 
 #include "dxf/dxf_pair_reader.h"
 #include "geometry/spline_arcs.h"
+#include "platform/c_number_text.h"
 
 namespace dxfelem {
 namespace {
@@ -85,8 +86,8 @@ struct Place {
 void ReadHeaderValue(DrawingOverview& overview, const Place& place, int code, std::string_view value) {
   const std::string& variable = place.variable;
   if (variable == "$ACADVER" && code == 1) overview.version = TrimmedValue(value);
-  else if (variable == "$INSUNITS" && code == 70) overview.insUnits = static_cast<int>(Number(value));
-  else if (variable == "$MEASUREMENT" && code == 70) overview.measurement = static_cast<int>(Number(value));
+  else if (variable == "$INSUNITS" && code == 70) overview.insUnits = WholePartHeld(Number(value));
+  else if (variable == "$MEASUREMENT" && code == 70) overview.measurement = WholePartHeld(Number(value));
   else if ((variable == "$EXTMIN" || variable == "$EXTMAX") && (code == 10 || code == 20)) {
     overview.extents[(variable == "$EXTMAX" ? 2 : 0) + (code == 20 ? 1 : 0)] = Number(value);
     overview.hasExtents = true;
@@ -96,7 +97,7 @@ void ReadHeaderValue(DrawingOverview& overview, const Place& place, int code, st
 void ReadEntityValue(Entity& entity, int code, std::string_view value, double splineTolerance) {
   if (code == 8) entity.layer = value;
   else if (code == 2) entity.block = TrimmedValue(value);
-  else if (code == 70) entity.flags = static_cast<int>(Number(value));
+  else if (code == 70) entity.flags = WholePartHeld(Number(value));
   else if (code == 3 && entity.kind == "MTEXT") entity.chunked = true;
   else if (code >= 210 && code <= 230 && code % 10 == 0) entity.extrusion[(code - 210) / 10] = Number(value);
   if (entity.kind == "SPLINE" && splineTolerance > 0.0) entity.spline.Take(code, Number(value));

@@ -83,6 +83,13 @@ double ParseDouble(std::string_view text) {
   return negative ? -value : value;
 }
 
+int32_t WholePartHeld(double value) {
+  if (std::isnan(value)) return 0;
+  if (value <= static_cast<double>(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
+  if (value >= static_cast<double>(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(value);
+}
+
 int32_t ParseInt(std::string_view text) {
   const char* p = text.data();
   const char* last = p + text.size();

@@ -19,6 +19,11 @@ double ParseDouble(std::string_view text);
 // as the C library of the Windows hosts does.
 int32_t ParseInt(std::string_view text);
 
+// A number read as a double taken as a code (a header's group 70): its
+// whole part, held to the 32-bit range; a NaN is 0. A cast would be
+// undefined for 1e10 or an infinity a broken file may hold.
+int32_t WholePartHeld(double value);
+
 // Enough room for "%.7f" of the largest double (309 digits, sign, point).
 inline constexpr std::size_t kFixedTextCapacity = 330;
 

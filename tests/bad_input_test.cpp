@@ -121,6 +121,7 @@ struct Reported {
 
 const Reported kReported[] = {
     {"group-reader-timeout-711fcd8e.dxf", 13},  // no signature in its first 32 lines
+    {"check-units-overflow-27936667.dxf", 14},  // the header's $INSUNITS runs into its ENDSEC
 };
 
 TEST(RegressionInputs, EveryReportedInputHasItsOutcome) {

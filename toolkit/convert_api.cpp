@@ -10,6 +10,7 @@
 #include "conversion/conversion_job.h"
 #include "interface/entry_frame.h"
 #include "picture/svg_preview.h"
+#include "platform/c_number_text.h"
 #include "toolkit/api_objects.h"
 #include "toolkit/conversion_message.h"
 #include "toolkit/document_delivery.h"
@@ -99,7 +100,7 @@ void ConvertInto(dxfelem::ToolReport& report, const std::string& dxfFile, const 
     char settings[160];
     std::snprintf(settings, sizeof settings, "Tollerance %g, RadiusMin %g, SpazioFont %g",
                   static_cast<double>(p.Tollerance), static_cast<double>(p.RadiusMin), p.SpazioFont);
-    check->SetUnits(static_cast<int>(job->reading.insUnits), p.UnitaMisuraVal == 1, settings);
+    check->SetUnits(dxfelem::WholePartHeld(job->reading.insUnits), p.UnitaMisuraVal == 1, settings);
     check->SetTolerance(static_cast<double>(p.Tollerance));
     check->SetTexts(job->glyphs.Substitutes(), job->reading.textsBelowLetterGap, job->reading.lowestSuchText,
                     p.SpazioFont);

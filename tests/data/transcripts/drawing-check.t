@@ -177,3 +177,17 @@ millimetres); a letter gap below the text's height is no finding.
   2 text
     text: the face Txt was asked for; the texts were drawn in (a face), which the font system gave in its place
   1 text
+
+Header codes that no whole number holds ($INSUNITS 1e10, 11e308 run into
+the next line: a fuzzer's find, kept in tests/data/regressions) are held
+to the largest code, or leave the header unreadable, and never go further.
+
+  $ printf '0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n1e10\n9\n$MEASUREMENT\n70\n-1e300\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nA\n10\n0\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n0\nEOF\n' > units.dxf
+  $ dxfelem info units.dxf | grep '^units'
+  units      $INSUNITS 2147483647, $MEASUREMENT not given
+  $ dxfelem check units.dxf > /dev/null; echo "exit status $?"
+  dxfelem: checked units.dxf
+  exit status 3
+  $ cd "$DATA/regressions" && dxfelem check check-units-overflow-27936667.dxf
+  dxfelem: the HEADER or TABLES section of check-units-overflow-27936667.dxf cannot be read (code 14)
+  [1]
