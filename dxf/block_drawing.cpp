@@ -70,8 +70,9 @@ class BlockDrawer {
     const int rows = placement.rows > 1 ? placement.rows : 1;
     for (int row = 0; row < rows; ++row) {
       for (int column = 0; column < columns; ++column) {
-        if (!Take(kPlaceBytes) || !DrawPlace(block, PlaceMap(placement, block.base, column, row), layer, depth))
+        if (!Take(kPlaceBytes) || !DrawPlace(block, PlaceMap(placement, block.base, column, row), layer, depth)) {
           return false;
+        }
       }
     }
     return true;

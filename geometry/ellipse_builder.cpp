@@ -59,21 +59,36 @@ struct ArcPoints {
 };
 
 // What one ellipse is worked out in, kept from one ellipse to the next: a
-// drawing of millions of them then allocates nothing for it. A hostile
-// count of points is not kept beyond its ellipse.
+// drawing of millions of them then allocates nothing for it.
 struct EllipseBuffers {
   std::vector<tg_poly_3D> generated;
   std::vector<Point3> samples;
   std::vector<double> phi;
   std::vector<ArcPoints> arcs;
+};
 
-  EllipseBuffers& Cleared() {
-    constexpr std::size_t kKeptPoints = 4096;
-    if (generated.capacity() > kKeptPoints) *this = EllipseBuffers();
-    samples.clear();
-    arcs.clear();
-    return *this;
+// The buffers of this thread for one ellipse, emptied; what a hostile count
+// of points (up to a million) made them hold is given back when it is done.
+class EllipseWork {
+ public:
+  EllipseWork() : buffers_(ThreadBuffers()) {
+    buffers_.samples.clear();
+    buffers_.arcs.clear();
   }
+  ~EllipseWork() {
+    constexpr std::size_t kKeptPoints = 4096;
+    if (buffers_.generated.capacity() > kKeptPoints) buffers_ = EllipseBuffers();
+  }
+  EllipseWork(const EllipseWork&) = delete;
+  EllipseWork& operator=(const EllipseWork&) = delete;
+  EllipseBuffers& buffers() { return buffers_; }
+
+ private:
+  static EllipseBuffers& ThreadBuffers() {
+    static thread_local EllipseBuffers buffers;
+    return buffers;
+  }
+  EllipseBuffers& buffers_;
 };
 
 // The generator's points relative to the unrotated centre, clockwise from the top.
@@ -125,8 +140,8 @@ void AddEllipse(ElementSink& sink, long long requestedPoints, int face, const Po
   const Point3 end = e.At(endParameter);
   const bool full = std::fabs(start.x - end.x) < kFullEllipseGap && std::fabs(start.y - end.y) < kFullEllipseGap;
 
-  static thread_local EllipseBuffers buffers;
-  EllipseBuffers& work = buffers.Cleared();
+  EllipseWork ellipseWork;
+  EllipseBuffers& work = ellipseWork.buffers();
   if (!SamplePoints(e.a, e.b, RequestedPoints(requestedPoints), work)) return;
   const std::vector<Point3>& samples = work.samples;
   const std::size_t groups = (samples.size() - 1) / 2;
