@@ -129,8 +129,13 @@ for ini in tests/windows/ini/*.ini; do
     key=$(echo "$query" | cut -d' ' -f2 | tr '_' ' ')
     for size in 260 5; do
       ours=$(build/ini_query "$ini" "$section" "$key" "dflt  " "$size")
-      theirs=$("$wine" "$top/$build/dll_runner.exe" - ini "$(winpath "$top/$ini")" "$section" "$key" "dflt  " \
-        "$size" | tr -d '\r')
+      # Every answer prints at least its count: a run that printed nothing
+      # did not run (a wine server now and then drops a start) and is run again.
+      for _ in 1 2; do
+        theirs=$("$wine" "$top/$build/dll_runner.exe" - ini "$(winpath "$top/$ini")" "$section" "$key" "dflt  " \
+          "$size" | tr -d '\r')
+        [ -n "$theirs" ] && break
+      done
       [ "$ours" = "$theirs" ] || differ "$ini [$section] $key ($size): ours $ours, Windows $theirs"
     done
   done
