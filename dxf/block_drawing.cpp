@@ -90,9 +90,7 @@ class BlockDrawer {
       at = end;
       if (EntityKindOf(entity[0].value) == "INSERT" && !DrawNested(entity, map, layer0, depth)) return false;
       if (EntityKindOf(entity[0].value) == "INSERT") continue;
-      const std::size_t before = text_.size();
-      WriteCarriedEntity(entity, map, layer0, text_);
-      if (!Take(text_.size() - before)) return false;
+      if (!Carry(entity, map, layer0)) return false;
       if (text_.size() >= kBatchBytes && !Flush()) return false;
     }
     return true;
@@ -103,11 +101,7 @@ class BlockDrawer {
     std::string name;
     BlockPlacement nested = NestedPlacement(entity, name);
     const BlockContent* inner = IsDefinedBlock(name) ? nullptr : context_.reading.blockContents->Find(name);
-    if (inner == nullptr) {
-      const std::size_t before = text_.size();
-      WriteCarriedEntity(entity, map, layer0, text_);
-      return Take(text_.size() - before);
-    }
+    if (inner == nullptr) return Carry(entity, map, layer0);
     if (depth + 1 >= kDeepestBlock) {
       context_.reading.tally.LeaveOut(LeftOut::kBlockTooDeep, "INSERT", name);
       return true;
@@ -146,6 +140,14 @@ class BlockDrawer {
       ++end;
     }
     return end;
+  }
+
+  // The entity carried by the map into the text for the pass, its bytes
+  // counted against what a conversion takes.
+  bool Carry(std::span<const GroupPair> entity, const AffineMap& map, std::string_view layer0) {
+    const std::size_t before = text_.size();
+    WriteCarriedEntity(entity, map, layer0, text_);
+    return Take(text_.size() - before);
   }
 
   // `bytes` more drawn, within what a conversion takes.
