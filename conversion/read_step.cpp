@@ -29,6 +29,10 @@ StatusInfo ReadDxfDrawing(ConversionJob& job) {
     job.reading.drawnBytesLeft = DrawnBytesBudget(unknown ? 0 : size);
   }
   DxfLineReader reader(file);
+  // A drawing of a few hundred kilobytes is read in milliseconds: only a
+  // larger one pays for the thread that splits its lines.
+  constexpr std::uintmax_t kReadAheadFrom = std::uintmax_t{1} << 20;
+  if (!unknown && size >= kReadAheadFrom) reader.ReadAhead();
   ElementSink sink = job.Sink();
   EntityContext context = job.ReadingContext(sink);
   const ScanOutcome scan = ScanSections(context, reader);

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -150,8 +151,9 @@ TEST(TextInputFile, CrLfAcrossTheInternalBufferBoundary) {
 
 // The lines taken in place from the buffer are the lines ReadLine copies,
 // to the byte, for every way a line can end or be cut; DxfLineReader takes
-// them in place where it can.
-TEST(TextInputFile, LinesReadInPlaceAreTheLinesReadLineGives) {
+// them in place where it can, and its thread reading ahead hands the same
+// lines over in batches (filled by bytes and by lines, used again in turn).
+TEST(TextInputFile, LinesReadInPlaceAndAheadAreTheLinesReadLineGives) {
   test::TempDir dir;
   std::string text = "0\r\nLINE\n8\nA\rB\n\r\n\n10\n1.5\r\r\n";
   text += std::string("with a ") + '\0' + " NUL\r\n";
@@ -163,9 +165,13 @@ TEST(TextInputFile, LinesReadInPlaceAreTheLinesReadLineGives) {
     text += std::string(length, 'a') + "\n";
     text += std::string(length, 'b') + "\r\n";
   }
-  // Lines across the 64 KiB buffer's end, a CR LF split by it, no last line end.
+  // Lines across the 64 KiB buffer's end, a CR LF split by it.
   while (text.size() < 65536 - 3) text += "12\r\n";
-  text += "ab\r\ncd\r\nlast";
+  text += "ab\r\ncd\r\n";
+  // Batches full of bytes, then of lines, more of them than are kept in turn.
+  for (int i = 0; i < 4000; ++i) text += std::string(200 + i % 60, static_cast<char>('c' + i % 20)) + "\n";
+  for (int i = 0; i < 150000; ++i) text += std::to_string(i % 1000) + "\n";
+  text += "last";  // without a line end
   const std::string path = dir.Write("lines.txt", text);
 
   std::vector<std::string> expected;
@@ -174,18 +180,34 @@ TEST(TextInputFile, LinesReadInPlaceAreTheLinesReadLineGives) {
     if (!line.empty() && line.back() == '\n') line.pop_back();
     expected.push_back(line);
   }
-  TextInputFile file;
-  ASSERT_TRUE(file.Open(path));
-  DxfLineReader reader(file);
-  std::vector<std::string> read;
-  std::string_view line;
-  while (reader.ReadLine(line)) read.emplace_back(line);
-  EXPECT_EQ(read, expected);
-  EXPECT_EQ(reader.LineNumber(), static_cast<long long>(expected.size()));
   EXPECT_EQ(expected[3], "A\rB");
   EXPECT_EQ(expected[7], "1.5\r");
   EXPECT_EQ(expected[8], "with a ");
   EXPECT_EQ(expected.back(), "last");
+  for (const bool ahead : {false, true}) {
+    SCOPED_TRACE(ahead ? "read ahead" : "read in place");
+    TextInputFile file;
+    ASSERT_TRUE(file.Open(path));
+    DxfLineReader reader(file);
+    if (ahead) reader.ReadAhead();
+    std::vector<std::string> read;
+    std::string_view line;
+    while (reader.ReadLine(line)) read.emplace_back(line);
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(reader.LineNumber(), static_cast<long long>(expected.size()));
+    EXPECT_TRUE(reader.AtEnd());
+    EXPECT_FALSE(reader.ReadLine(line));
+  }
+  // A reader left after a few lines stops its thread, which waits with
+  // every batch full.
+  TextInputFile file;
+  ASSERT_TRUE(file.Open(path));
+  auto reader = std::make_unique<DxfLineReader>(file);
+  reader->ReadAhead();
+  std::string_view line;
+  ASSERT_TRUE(reader->ReadLine(line));
+  EXPECT_EQ(line, "0");
+  reader.reset();
 }
 
 TEST(TextInputFile, RewindStartsAgainAndMissingFilesDoNotOpen) {
