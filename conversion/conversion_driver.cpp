@@ -66,7 +66,7 @@ StatusInfo RunConversion(ConversionJob& job, ProfileFile& file, const std::strin
     ElementWriting writing(job);
     StatusInfo status = ReadDxfDrawing(job);
     if (!status.ok()) return status;
-    ProcessDrawing(job);
+    ProcessDrawing(job, writing.FollowProcessing());
     return writing.Finish();
   });
 }

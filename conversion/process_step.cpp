@@ -5,14 +5,14 @@
 
 namespace dxfelem {
 
-void ProcessDrawing(ConversionJob& job) {
+void ProcessDrawing(ConversionJob& job, FinishedElements* finished) {
   if (!job.drawing) return;
   const ParameterRecord& p = job.parameters;
   if (p.Connect == 0) return;
   Chain(
       *job.drawing, static_cast<double>(p.Tollerance),
       [&job](const std::string& layer) { return IsCodedLayer(job.selection, job.parameters, layer); },
-      p.IniConnect == 1);
+      p.IniConnect == 1, finished);
 }
 
 bool ProcessesElementsAlone(const ConversionJob& job) { return job.parameters.Connect == 0; }

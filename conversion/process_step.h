@@ -6,10 +6,12 @@ namespace dxfelem {
 
 class ConversionJob;
 class Element;
+class FinishedElements;
 
 // What needs the whole drawing (joining pieces into profiles); does
-// nothing without a drawing.
-void ProcessDrawing(ConversionJob& job);
+// nothing without a drawing. When given, `finished` takes every element as
+// soon as the joining is done with it, while it goes on with the others.
+void ProcessDrawing(ConversionJob& job, FinishedElements* finished = nullptr);
 
 // Whether every element can be processed by itself, as soon as it is
 // finished: without chaining nothing needs the whole drawing.

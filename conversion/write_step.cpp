@@ -34,14 +34,35 @@ void ElementWriting::Take(Element& element) {
   if (stream_) stream_->Write(element);
 }
 
+FinishedElements* ElementWriting::FollowProcessing() {
+  // A trial writes nothing to overlap, and a caller's inspection is called
+  // on the caller's thread. A drawing of fewer elements than go over in one
+  // hand-over would only start the thread.
+  constexpr std::size_t kFollowFrom = 16384;
+  if (!job_.drawing || job_.trial || job_.inspect || ProcessesElementsAlone(job_) ||
+      job_.drawing->elements().size() < kFollowFrom) {
+    return nullptr;
+  }
+  if (!stream_) stream_ = std::make_unique<ElementFileStream>(job_.drawing->name(), job_.parameters.DecimaliTxt);
+  following_ = std::make_unique<TakingThread>(*this);
+  if (!following_->Started()) following_.reset();
+  return following_.get();
+}
+
 StatusInfo ElementWriting::Finish() {
   if (!job_.drawing) return StatusInfo();
-  // What is left (everything, when nothing was streamed) goes the same way,
-  // in one pass.
-  if (!stream_ && !job_.trial) {
-    stream_ = std::make_unique<ElementFileStream>(job_.drawing->name(), job_.parameters.DecimaliTxt);
+  if (following_) {
+    // Every element was handed over as the processing finished it.
+    following_->Finish();
+    following_.reset();
+  } else {
+    // What is left (everything, when nothing was streamed) goes the same
+    // way, in one pass.
+    if (!stream_ && !job_.trial) {
+      stream_ = std::make_unique<ElementFileStream>(job_.drawing->name(), job_.parameters.DecimaliTxt);
+    }
+    for (Element& element : job_.drawing->elements()) Take(element);
   }
-  for (Element& element : job_.drawing->elements()) Take(element);
   // The names go with the drawing: the counts keep their own.
   for (const auto& [layer, written] : written_) job_.writtenPerLayer[*layer] = {written.elements, written.nodes};
   written_.clear();

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "conversion/status_info.h"
+#include "conversion/taking_thread.h"
 #include "geometry/drawing.h"
 #include "output/text_element_writer.h"
 
@@ -26,6 +27,10 @@ class ElementWriting : public FinishedElements {
   ~ElementWriting() override;
 
   void Take(Element& element) override;
+  // A large drawing written to a file: the taker the processing hands the
+  // elements to as it finishes them, which processes and writes them on a
+  // thread of its own. Null when the drawing is written by Finish().
+  FinishedElements* FollowProcessing();
   // Writes what the drawing still holds and puts the file in place: fails
   // with code 8 and the element file's name when the file cannot be
   // written whole. Either way the drawing is gone afterwards.
@@ -46,6 +51,8 @@ class ElementWriting : public FinishedElements {
   const std::string* lastLayer_ = nullptr;
   Written* lastWritten_ = nullptr;
   std::unique_ptr<ElementFileStream> stream_;  // null: the whole drawing is written at the end, or not at all on trial
+  // After the stream: its thread stops before the stream goes.
+  std::unique_ptr<TakingThread> following_;  // non-null: every element was handed to it
 };
 
 }  // namespace dxfelem

@@ -10,12 +10,14 @@
 
 namespace dxfelem {
 
-// Takes a drawing's elements as they are finished, in the drawing's order,
-// when nothing after the reading needs the whole drawing.
+// Takes a drawing's elements as they are finished, in the drawing's order:
+// as they are read, when nothing after the reading needs the whole drawing,
+// or as the chaining is done with them.
 class FinishedElements {
  public:
   virtual ~FinishedElements() = default;
-  // The element is removed from the drawing right after.
+  // Nothing changes the element after this but the taker; the reading
+  // removes it from the drawing right after.
   virtual void Take(Element& element) = 0;
 };
 

@@ -123,15 +123,26 @@ bool MeetsEither(const Element& piece, const Point3& a, const Point3& b, double 
          ChainDistance(b, fe) <= tolerance;
 }
 
-void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance, const CodedLayerTest& isCoded) {
+void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance, const CodedLayerTest& isCoded,
+                  FinishedElements* finished) {
   const std::size_t count = numbered.size();
   // alive: still a candidate for joining; gone: joined away.
   std::vector<uint8_t> alive;
   std::vector<uint8_t> gone(count, 0);
   EndpointGrid grid = GridOfEnds(numbered, tolerance, alive, IsJoinable);
   NextAlive nextAlive(alive);
+  // The scan only ever changes the receiver and removes pieces after it:
+  // the elements it has passed are final, and nothing here reads them
+  // again (the grid looks only at pieces still alive).
+  uint32_t handed = 0;
+  const auto handUpTo = [&](uint32_t end) {
+    for (; handed < end; ++handed) {
+      if (!gone[handed]) finished->Take(numbered[handed]);
+    }
+  };
 
   for (uint32_t e = 0; e < count; ++e) {
+    if (finished != nullptr) handUpTo(e);
     if (gone[e]) continue;
     // The scan only ever looks ahead: E is no candidate for what follows.
     alive[e] = 0;
@@ -175,6 +186,8 @@ void JoiningPhase(Drawing& drawing, NumberedDrawing& numbered, double tolerance,
     }
   }
 
+  if (finished != nullptr) handUpTo(static_cast<uint32_t>(count));
+
   std::vector<uint32_t> remaining;
   std::vector<uint32_t> layers;
   for (uint32_t i = 0; i < count; ++i) {
@@ -212,11 +225,16 @@ void StartPointPhase(Drawing& drawing, NumberedDrawing& numbered, double toleran
 
 }  // namespace
 
-void Chain(Drawing& drawing, double tolerance, const CodedLayerTest& isCoded, bool startPoints) {
-  if (drawing.elements().size() <= 1) return;
-  NumberedDrawing numbered(drawing);
-  JoiningPhase(drawing, numbered, tolerance, isCoded);
-  if (startPoints) StartPointPhase(drawing, numbered, tolerance);
+void Chain(Drawing& drawing, double tolerance, const CodedLayerTest& isCoded, bool startPoints,
+           FinishedElements* finished) {
+  if (drawing.elements().size() > 1) {
+    NumberedDrawing numbered(drawing);
+    JoiningPhase(drawing, numbered, tolerance, isCoded, startPoints ? nullptr : finished);
+    if (!startPoints) return;
+    StartPointPhase(drawing, numbered, tolerance);
+  }
+  if (finished == nullptr) return;
+  for (Element& element : drawing.elements()) finished->Take(element);
 }
 
 bool CleanElement(Element& element) {

@@ -20,8 +20,11 @@ using CodedLayerTest = std::function<bool(const std::string& layer)>;
 // earliest piece after it that meets either end, by the first of the four
 // ways of meeting, again and again until none is left. With start points
 // on, a single-node element at a profile end makes that end the start and
-// is removed.
-void Chain(Drawing& drawing, double tolerance, const CodedLayerTest& isCoded, bool startPoints);
+// is removed. When given, `finished` takes every element that remains, in
+// order, as soon as the chaining is done with it: the joining scan is done
+// with the elements it has passed, the start points only at the end.
+void Chain(Drawing& drawing, double tolerance, const CodedLayerTest& isCoded, bool startPoints,
+           FinishedElements* finished = nullptr);
 
 // Removes two-node elements no longer than 0.01, and vertices within 0.01
 // of the next node of the same code.

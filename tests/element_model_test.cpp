@@ -1,12 +1,16 @@
 // The element model: creation and reversing, with point equality at its
 // bound (joining is pinned by the chaining's hand-worked joins), and the
-// list that holds the elements.
+// list that holds the elements; the thread that takes them as they are
+// finished.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "conversion/taking_thread.h"
 #include "geometry/drawing.h"
 #include "geometry/element_list.h"
 
@@ -179,6 +183,49 @@ TEST(ElementList, ElementsAddedAfterRemovalsComeLastAndOthersStayPut) {
   list.clear();
   EXPECT_EQ(list.size(), 0u);
   EXPECT_TRUE(list.begin() == list.end());
+}
+
+// Elements handed to a taker on a thread of its own arrive all, once and in
+// order, across the batches they go over in; what the taker throws comes out
+// of Finish(); a thread left unfinished stops with its owner.
+TEST(TakingThread, EveryElementArrivesInOrderAndTheTakersFailureComesBack) {
+  struct Recorder : FinishedElements {
+    int32_t failAt = -1;
+    std::vector<int32_t> taken;
+    void Take(Element& element) override {
+      if (element.nodes().front().entity == failAt) throw std::runtime_error("taker failed");
+      taken.push_back(element.nodes().front().entity);
+    }
+  };
+  constexpr int32_t kCount = 10000;  // two full batches and a part of one
+  std::vector<Element> elements(kCount);
+  std::vector<int32_t> expected;
+  for (int32_t i = 0; i < kCount; ++i) {
+    ElementNode node;
+    node.entity = i;
+    elements[static_cast<std::size_t>(i)].AddNode(node);
+    expected.push_back(i);
+  }
+  for (const int32_t failAt : {-1, 9000}) {
+    Recorder recorder;
+    recorder.failAt = failAt;
+    TakingThread thread(recorder);
+    ASSERT_TRUE(thread.Started());
+    for (Element& element : elements) thread.Take(element);
+    if (failAt < 0) {
+      thread.Finish();
+      EXPECT_EQ(recorder.taken, expected);
+    } else {
+      EXPECT_THROW(thread.Finish(), std::runtime_error);
+      EXPECT_EQ(recorder.taken, std::vector<int32_t>(expected.begin(), expected.begin() + failAt));
+    }
+  }
+  // Left without Finish(), as when the chaining throws: its owner goes on
+  // without waiting for the rest.
+  Recorder left;
+  auto unfinished = std::make_unique<TakingThread>(left);
+  for (Element& element : elements) unfinished->Take(element);
+  unfinished.reset();
 }
 
 }  // namespace

@@ -16,18 +16,26 @@
 namespace dxfelem {
 namespace {
 
+std::string Describe(const Element& element) {
+  std::string text = element.layer() + "[";
+  for (const ElementNode& node : element.nodes()) {
+    text += std::string(NodeMnemonic(node.code)) + "(" + std::to_string(node.x) + "," + std::to_string(node.y) + "," +
+            std::to_string(node.z) + "#" + std::to_string(node.entity) + ")";
+  }
+  return text + "]\n";
+}
+
 std::string Describe(const Drawing& drawing) {
   std::string text;
-  for (const Element& element : drawing.elements()) {
-    text += element.layer() + "[";
-    for (const ElementNode& node : element.nodes()) {
-      text += std::string(NodeMnemonic(node.code)) + "(" + std::to_string(node.x) + "," + std::to_string(node.y) + "," +
-              std::to_string(node.z) + "#" + std::to_string(node.entity) + ")";
-    }
-    text += "]\n";
-  }
+  for (const Element& element : drawing.elements()) text += Describe(element);
   return text;
 }
+
+// The elements as they were when the chaining handed them over.
+struct HandedElements : FinishedElements {
+  std::string text;
+  void Take(Element& element) override { text += Describe(element); }
+};
 
 void Segment(Drawing& drawing, const std::string& layer, int entity, Point3 a, Point3 b) {
   drawing.AddLine(SegmentTarget::kNewElement, entity, a, b, layer);
@@ -179,8 +187,8 @@ void RandomDrawing(std::mt19937& random, Drawing& drawing, int pieces, bool walk
   }
 }
 
-// Three kinds of random drawing: small and middling ones with every
-// tolerance, coded layers and start points; hundreds of ends on a few spots
+// Three kinds of random drawing, every element handed over as it is final:
+// small and middling ones with every tolerance, coded layers and start points; hundreds of ends on a few spots
 // (pieces die in the middle of crowded cells, which are then compacted, and
 // the pieces left in them must still be found); and coordinates of every
 // size with a piece far away (the cells follow the tolerance, not the
@@ -220,9 +228,12 @@ TEST(Chaining, FastChainingEqualsTheScanOnRandomDrawings) {
       if (kind.scales.size() > 1 && random() % 2 == 0) Segment(fast, "A", 999, {1e9, 0, 0}, {1e9 + 1, 0, 0});
       Drawing reference("x");
       for (const Element& element : fast.elements()) reference.elements().push_back(element);
-      Chain(fast, tolerance, withCoded ? coded : nullptr, startPoints);
+      // Every element is handed over once, in order, when it is final.
+      HandedElements handed;
+      Chain(fast, tolerance, withCoded ? coded : nullptr, startPoints, &handed);
       test::ReferenceChain(reference, tolerance, withCoded ? coded : nullptr, startPoints);
       ASSERT_EQ(Describe(fast), Describe(reference)) << kind.kind << " round " << round << " tolerance " << tolerance;
+      ASSERT_EQ(handed.text, Describe(fast)) << kind.kind << " round " << round;
     }
   }
 }
