@@ -65,8 +65,10 @@ class LineReadAhead {
   std::size_t filled_ = 0;   // batches handed over by the reading thread
   std::size_t reading_ = 0;  // the batch being read: those before it are done
   bool stopping_ = false;
-  // The reader's side. Before the first batch, an empty one is "read".
-  Batch none_;
+  // The reader's side, written at every line: on cache lines of its own,
+  // away from what the reading thread uses. Before the first batch, an
+  // empty one is "read".
+  alignas(64) Batch none_;
   Batch* current_ = &none_;
   std::size_t taken_ = 0;    // its lines read
   const char* cursor_ = nullptr;

@@ -13,7 +13,10 @@
 
 namespace dxfelem {
 
-class TextInputFile {
+// The lines may be split on a thread of their own: the state read and
+// written at every line lies on cache lines of its own, so that what the
+// other thread writes nearby does not slow every line down.
+class alignas(64) TextInputFile {
  public:
   TextInputFile() = default;
   ~TextInputFile();
