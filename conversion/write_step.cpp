@@ -37,8 +37,13 @@ void ElementWriting::Take(Element& element) {
 FinishedElements* ElementWriting::FollowProcessing() {
   // A trial writes nothing to overlap, and a caller's inspection is called
   // on the caller's thread. A drawing of fewer elements than go over in one
-  // hand-over would only start the thread.
+  // hand-over would only start the thread; the fuzzing build starts it for
+  // every drawing, for hostile input to reach that path too.
+#ifdef DXFELEM_FUZZING
+  constexpr std::size_t kFollowFrom = 1;
+#else
   constexpr std::size_t kFollowFrom = 16384;
+#endif
   if (!job_.drawing || job_.trial || job_.inspect || ProcessesElementsAlone(job_) ||
       job_.drawing->elements().size() < kFollowFrom) {
     return nullptr;

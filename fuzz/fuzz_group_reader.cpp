@@ -1,6 +1,10 @@
-// The DXF line and group reader alone: tokens, values, the signature check.
+// The DXF line and group reader alone: tokens, values, the signature check;
+// and the lines read ahead on a thread of their own, which must be the
+// lines read in place.
 #include <cstdint>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "dxf/dxf_line_reader.h"
 #include "dxf/dxf_signature.h"
@@ -25,5 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   }
   volatile double sink = sum;  // keep the reads from being optimised away
   (void)sink;
+
+  std::vector<std::string> lines[2];
+  for (int ahead = 0; ahead < 2; ++ahead) {
+    if (!file.Rewind()) return 0;
+    dxfelem::DxfLineReader again(file);
+    if (ahead == 1) again.ReadAhead();
+    std::string_view line;
+    while (again.ReadLine(line)) lines[ahead].emplace_back(line);
+  }
+  if (lines[0] != lines[1]) std::abort();
   return 0;
 }
