@@ -24,11 +24,8 @@ int RunConvert(const Options& options) {
     Tell(reason);
     return kExitFailed;
   }
-  if (!options.preview.empty() && !OutputAllowed(options.preview, "picture", outputFile, "", "", reason, false)) {
-    // The library's guard names whatever it guards "the drawing".
-    if (const std::size_t at = reason.find(" is the drawing "); at != std::string::npos) {
-      reason.replace(at, 16, " is the element file ");
-    }
+  if (!options.preview.empty() &&
+      !OutputAllowed(options.preview, "picture", outputFile, "", "", reason, false, "element file")) {
     Tell(reason);
     return kExitFailed;
   }

@@ -15,9 +15,11 @@ ConversionResult RecordOf(const dxfelem_report* report) {
 }
 
 bool OutputAllowed(const std::string& output, const std::string& what, const std::string& dxfFile,
-                   const std::string& parameterFile, const std::string& section, std::string& reason, bool warn) {
+                   const std::string& parameterFile, const std::string& section, std::string& reason, bool warn,
+                   const std::string& sourceKind) {
   const Settings settings = FileSettings(parameterFile, section);
-  const Report report(dxfelem_check_output(output.c_str(), what.c_str(), dxfFile.c_str(), settings.get()));
+  const Report report(
+      dxfelem_check_output_of(output.c_str(), what.c_str(), dxfFile.c_str(), sourceKind.c_str(), settings.get()));
   if (!report) {
     reason = "no memory to check " + output;
     return false;

@@ -31,10 +31,11 @@ inline Settings FileSettings(const std::string& parameterFile, const std::string
 ConversionResult RecordOf(const dxfelem_report* report);
 
 // The library's guards for an output the tool writes (or a listing call
-// writes): true when it may be written; otherwise false with the reason.
-// Warnings go to standard error when `warn`.
+// writes) from the drawing `dxfFile`, or from a file of the kind
+// `sourceKind`: true when it may be written; otherwise false with the
+// reason. Warnings go to standard error when `warn`.
 bool OutputAllowed(const std::string& output, const std::string& what, const std::string& dxfFile,
                    const std::string& parameterFile, const std::string& section, std::string& reason,
-                   bool warn = true);
+                   bool warn = true, const std::string& sourceKind = "drawing");
 
 }  // namespace dxfelem::cli

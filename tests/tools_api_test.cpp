@@ -119,6 +119,25 @@ TEST(ToolsApi, GuardsRefuseBeforeAnythingIsWritten) {
     EXPECT_NE(std::string(dxfelem_report_message(report.get())).find(c.refusal), std::string::npos)
         << dxfelem_report_message(report.get());
   }
+  // The guards alone, for an output made from a file of another kind: the
+  // message names the source by its kind (none given: a drawing).
+  const struct {
+    std::string out;
+    const char* sourceKind;
+    std::string refusal;  // empty: allowed
+  } alone[] = {{dir.File("link.txt"), "element file", "the picture " + dir.File("link.txt") + " is the element file "},
+               {dxf, nullptr, " is the drawing "},
+               {dxf, "", " is the drawing "},
+               {dir.File("new.svg"), "element file", ""}};
+  for (const auto& c : alone) {
+    Report report(dxfelem_check_output_of(c.out.c_str(), "picture", dxf.c_str(), c.sourceKind, nullptr),
+                  dxfelem_report_free);
+    EXPECT_EQ(dxfelem_report_ok(report.get()), c.refusal.empty() ? 1 : 0) << c.out;
+    if (!c.refusal.empty()) {
+      EXPECT_NE(std::string(dxfelem_report_message(report.get())).find(c.refusal), std::string::npos)
+          << dxfelem_report_message(report.get());
+    }
+  }
   EXPECT_EQ(test::ReadFileBytes(dxf), kDrawing);
   EXPECT_EQ(test::ReadFileBytes(ini), "[S]\nDecimaliTxt=3\n");
 }

@@ -57,9 +57,10 @@ dxfelem_report* NewReport(Fill&& fill, Failure&& failure) noexcept {
 }
 
 // The guards of every call that writes `output` (named `what`) from the
-// drawing `dxf` with `settings`: true when it may run; otherwise false,
-// with the report saying why (code -1). Warnings go into the report.
+// drawing `dxf` (or a file of another kind, named `sourceKind`) with
+// `settings`: true when it may run; otherwise false, with the report saying
+// why (code -1). Warnings go into the report.
 bool PassesGuards(const std::string& output, const std::string& what, const std::string& dxf,
-                  const dxfelem_settings* settings, ToolReport& report);
+                  const dxfelem_settings* settings, ToolReport& report, const std::string& sourceKind = "drawing");
 
 }  // namespace dxfelem

@@ -118,10 +118,16 @@ extern "C" {
 
 DXFELEM_API dxfelem_report* dxfelem_check_output(const char* output, const char* what, const char* dxf,
                                                  const dxfelem_settings* settings) {
+  return dxfelem_check_output_of(output, what, dxf, "drawing", settings);
+}
+
+DXFELEM_API dxfelem_report* dxfelem_check_output_of(const char* output, const char* what, const char* source,
+                                                    const char* source_what, const dxfelem_settings* settings) {
   return dxfelem::NewReport(
       [&](dxfelem::ToolReport& report) {
-        report.ok =
-            dxfelem::PassesGuards(dxfelem::CText(output), dxfelem::CText(what), dxfelem::CText(dxf), settings, report);
+        const std::string sourceKind = dxfelem::CText(source_what);
+        report.ok = dxfelem::PassesGuards(dxfelem::CText(output), dxfelem::CText(what), dxfelem::CText(source),
+                                          settings, report, sourceKind.empty() ? "drawing" : sourceKind);
       },
       [&](dxfelem::ToolReport& report) {
         report.code = -1;

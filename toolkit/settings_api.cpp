@@ -38,9 +38,9 @@ std::optional<dxfelem::ProfileFile> dxfelem_settings::OpenToRead(const dxfelem_s
 }
 
 bool dxfelem::PassesGuards(const std::string& output, const std::string& what, const std::string& dxf,
-                           const dxfelem_settings* settings, ToolReport& report) {
+                           const dxfelem_settings* settings, ToolReport& report, const std::string& sourceKind) {
   const std::string parameterFile = settings != nullptr ? settings->path : std::string();
-  std::string refusal = OutputRefusal(output, what, dxf, parameterFile);
+  std::string refusal = OutputRefusal(output, what, dxf, parameterFile, sourceKind);
   if (refusal.empty()) {
     refusal =
         ParameterFileRefusal(parameterFile, settings != nullptr ? settings->Section() : std::string(), report.warnings);

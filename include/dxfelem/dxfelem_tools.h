@@ -24,8 +24,9 @@
 extern "C" {
 #endif
 
-/* The version of this surface; it grows by adding functions only. */
-#define DXFELEM_TOOLS_ABI 1
+/* The version of this surface; it grows by adding functions only (2:
+ * dxfelem_check_output_of). */
+#define DXFELEM_TOOLS_ABI 2
 DXFELEM_API int dxfelem_tools_abi(void);
 
 /* The settings of a conversion: the built-in ones, keys given in memory
@@ -187,6 +188,12 @@ DXFELEM_API double dxfelem_report_finding_value(const dxfelem_report* report, si
  * Warnings tell of a missing parameter file or section. */
 DXFELEM_API dxfelem_report* dxfelem_check_output(const char* output, const char* what, const char* dxf,
                                                  const dxfelem_settings* settings);
+/* The same guards for an output made from another kind of file than a
+ * drawing: `source_what` names `source` in the message (a picture of the
+ * element file `source` is refused as "... is the element file ...");
+ * NULL or empty names it a drawing. */
+DXFELEM_API dxfelem_report* dxfelem_check_output_of(const char* output, const char* what, const char* source,
+                                                    const char* source_what, const dxfelem_settings* settings);
 
 /* The hosts' listing of the drawing `dxf` into the list file `list`, as
  * DxfToLayersNet (blocks 0) or DxfToBlocksNet (blocks 1) writes it, with
