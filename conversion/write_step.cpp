@@ -29,9 +29,11 @@ void ElementWriting::Count(const Element& element) {
 }
 
 void ElementWriting::Take(Element& element) {
-  if (!ProcessElement(job_, element)) return;
-  Count(element);
-  if (stream_) stream_->Write(element);
+  if (ProcessElement(job_, element)) {
+    Count(element);
+    if (stream_) stream_->Write(element);
+  }
+  if (releaseTaken_) element.ReleaseNodes();
 }
 
 FinishedElements* ElementWriting::FollowProcessing() {
@@ -51,6 +53,10 @@ FinishedElements* ElementWriting::FollowProcessing() {
   if (!stream_) stream_ = std::make_unique<ElementFileStream>(job_.drawing->name(), job_.parameters.DecimaliTxt);
   following_ = std::make_unique<TakingThread>(*this);
   if (!following_->Started()) following_.reset();
+  // Nothing reads an element once it is written: its nodes are given back
+  // on the taking thread, while the joining goes on, instead of all at once
+  // when the drawing goes (a tenth of a second for a million elements).
+  releaseTaken_ = following_ != nullptr;
   return following_.get();
 }
 

@@ -28,6 +28,8 @@ class Element {
   std::size_t NodeCount() const { return nodes_.size(); }
   bool empty() const { return nodes_.empty(); }
   void RemoveAllNodes() { nodes_.clear(); }
+  // Gives the nodes' memory back: the element is empty from now on.
+  void ReleaseNodes() { nodes_ = NodeList(); }
   void AddNode(const ElementNode& node) { nodes_.push_back(node); }
 
   // Each answers false and leaves the output alone when the element is empty.
