@@ -53,7 +53,6 @@ class ElementWriting : public FinishedElements {
   std::unique_ptr<ElementFileStream> stream_;  // null: the whole drawing is written at the end, or not at all on trial
   // After the stream: its thread stops before the stream goes.
   std::unique_ptr<TakingThread> following_;  // non-null: every element was handed to it
-  bool releaseTaken_ = false;                // elements give back their nodes once taken
 };
 
 }  // namespace dxfelem
