@@ -27,6 +27,8 @@ cmake --build "$work/cmake-consumer" >/dev/null
 LD_LIBRARY_PATH="$libdir" "$work/cmake-consumer/consumer" "$source/examples/panel.dxf" "$work/a.txt"
 
 # pkg-config
+# The flags are words of their own.
+# shellcheck disable=SC2046
 PKG_CONFIG_PATH="$libdir/pkgconfig" cc -o "$work/pc-consumer" "$source/tests/install/consumer/main.c" \
   $(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs dxfelem)
 LD_LIBRARY_PATH="$libdir" "$work/pc-consumer" "$source/examples/panel.dxf" "$work/b.txt"
