@@ -259,25 +259,57 @@ TEST(SplineArcs, CurvesThatCannotBeFollowedSayWhy) {
 
 TEST(SplineArcs, FitPointsAreInterpolated) {
   const std::vector<Point3> points = {{0, 0, 0}, {10, 5, 0}, {20, 0, 0}, {30, 5, 0}, {40, 0, 0}};
-  SplineGroups spline;
-  for (const Point3& p : points) {
-    spline.Take(11, p.x);
-    spline.Take(21, p.y);
-    spline.Take(31, p.z);
+  const auto withPoints = [&](int flags) {
+    SplineGroups spline;
+    spline.Take(70, flags);
+    for (const Point3& p : points) {
+      spline.Take(11, p.x);
+      spline.Take(21, p.y);
+      spline.Take(31, p.z);
+    }
+    return spline;
+  };
+  // Open with a start tangent straight up, and closed (back to the first
+  // point, smoothly): both pass through every fit point.
+  SplineGroups open = withPoints(0);
+  open.Take(12, 0.0);
+  open.Take(22, 1.0);
+  for (const SplineGroups& spline : {open, withPoints(1)}) {
+    const CurveFit fit = SplineArcs(spline, 0.01);
+    ASSERT_EQ(fit.problem, "");
+    EXPECT_EQ(Length(fit.pieces.front().start - points.front()), 0.0);
+    for (const Point3& p : points) {
+      double nearest = 1e300;
+      for (const FittedPiece& piece : fit.pieces) nearest = std::min(nearest, DistanceToPiece(p, piece));
+      EXPECT_LE(nearest, 1e-9) << spline.flags << " at " << p.x;
+    }
   }
-  spline.Take(12, 0.0);  // start tangent straight up
-  spline.Take(22, 1.0);
-  const CurveFit fit = SplineArcs(spline, 0.01);
-  ASSERT_EQ(fit.problem, "");
-  EXPECT_EQ(Length(fit.pieces.front().start - points.front()), 0.0);
+  // Closed through the corners of a square standing on one: by symmetry it
+  // leaves its first corner square to the radius and comes back along it.
+  SplineGroups ring;
+  ring.Take(70, 1);
+  for (const Point3& p : {Point3{10, 0, 0}, Point3{0, 10, 0}, Point3{-10, 0, 0}, Point3{0, -10, 0}}) {
+    ring.Take(11, p.x);
+    ring.Take(21, p.y);
+  }
+  const CurveFit round = SplineArcs(ring, 0.01);
+  EXPECT_NEAR(Length(ArcTangent(round.pieces.front(), false) - Point3{0, 1, 0}), 0.0, 1e-9);
+  EXPECT_NEAR(Length(ArcTangent(round.pieces.back(), true) - Point3{0, 1, 0}), 0.0, 1e-9);
+  const CurveFit fit = SplineArcs(open, 0.01);
   EXPECT_EQ(Length(fit.pieces.back().end - points.back()), 0.0);
-  for (const Point3& p : points) {
-    double nearest = 1e300;
-    for (const FittedPiece& piece : fit.pieces) nearest = std::min(nearest, DistanceToPiece(p, piece));
-    EXPECT_LE(nearest, 1e-9) << p.x;
-  }
   // The curve leaves its first point along the given tangent.
   EXPECT_NEAR(Length(ArcTangent(fit.pieces.front(), false) - Point3{0, 1, 0}), 0.0, 1e-9);
+  // A zero tangent gives no direction: that end bends freely, as with none.
+  SplineGroups zero = withPoints(0);
+  zero.Take(12, 0.0);
+  EXPECT_EQ(Length(ArcTangent(SplineArcs(zero, 0.01).pieces.front(), false) -
+                   ArcTangent(SplineArcs(withPoints(0), 0.01).pieces.front(), false)),
+            0.0);
+  // A curve whose derivative vanishes at its start (a control point given
+  // twice) leaves it towards the next control point.
+  const CurveFit cusp = FitArcs(Clamped(3, {{0, 0, 0}, {0, 0, 0}, {10, 10, 0}, {20, 0, 0}}), 0.01);
+  ASSERT_EQ(cusp.problem, "");
+  EXPECT_NEAR(Length(ArcTangent(cusp.pieces.front(), false) - Point3{M_SQRT1_2, M_SQRT1_2, 0}), 0.0, 1e-4);
   // One fit point, or one point twice, is no curve.
   SplineGroups one;
   one.Take(11, 1.0);

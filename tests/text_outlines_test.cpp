@@ -89,33 +89,41 @@ TEST(GlyphContours, ASquareOfLinesIsOneClosedProfileOfSegments) {
 }
 
 TEST(GlyphContours, QuadraticCirclesBecomeArcsOfTheirRadius) {
-  // A circle of radius 50 about (100, 100) from eight quadratic pieces: the
-  // on-curve points are implied midpoints of the control points of an
-  // octagon around it.
-  OutlineBytes circle;
-  const double r = 50.0;
-  const double reach = r / std::cos(M_PI / 8);
-  std::vector<PlanePoint> controls;
-  for (int k = 0; k < 8; ++k) {
-    const double a = M_PI / 8 + k * M_PI / 4;
-    controls.push_back({100 + reach * std::cos(a), 100 + reach * std::sin(a)});
+  // A circle of radius 50 about (100, 100) from eight quadratic pieces, and
+  // from four: the on-curve points are implied midpoints of the control
+  // points of a polygon around it. A first piece is two spans (of 22.5 and
+  // 45 degrees here), the later ones three; every span long enough is an arc.
+  struct Case {
+    int pieces;
+    double within;  // how near the circle every node lies, of its radius
+  };
+  for (const Case c : {Case{8, 0.005}, Case{4, 0.07}}) {
+    OutlineBytes circle;
+    const double r = 50.0;
+    const double half = M_PI / c.pieces;
+    const double reach = r / std::cos(half);
+    std::vector<PlanePoint> controls;
+    for (int k = 0; k < c.pieces; ++k) {
+      const double a = half + 2 * k * half;
+      controls.push_back({100 + reach * std::cos(a), 100 + reach * std::sin(a)});
+    }
+    circle.Contour(100 + r, 100);
+    std::vector<PlanePoint> record(controls);
+    record.push_back({100 + r, 100});
+    circle.Record(2, record);
+    Drawing drawing("");
+    Profiles(circle.bytes(), drawing);
+    ASSERT_EQ(drawing.elements().size(), 1u);
+    const NodeList& nodes = drawing.elements().front().nodes();
+    int arcs = 0;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+      const double distance = std::hypot(nodes[i].x - 100, nodes[i].y - 100);
+      EXPECT_NEAR(distance, r, r * c.within) << c.pieces << " pieces, node " << i;  // middles included
+      arcs += nodes[i].code == kNodeMed;
+    }
+    EXPECT_EQ(arcs, 2 + 3 * (c.pieces - 1)) << c.pieces;
+    EXPECT_EQ(nodes[nodes.size() - 1].code, kNodeFin);
   }
-  circle.Contour(100 + r, 100);
-  std::vector<PlanePoint> record(controls);
-  record.push_back({100 + r, 100});
-  circle.Record(2, record);
-  Drawing drawing("");
-  Profiles(circle.bytes(), drawing);
-  ASSERT_EQ(drawing.elements().size(), 1u);
-  const NodeList& nodes = drawing.elements().front().nodes();
-  int arcs = 0;
-  for (std::size_t i = 0; i < nodes.size(); ++i) {
-    const double distance = std::hypot(nodes[i].x - 100, nodes[i].y - 100);
-    EXPECT_NEAR(distance, r, r * 0.005) << i;  // every node, middles included, lies within 0.5%
-    arcs += nodes[i].code == kNodeMed;
-  }
-  EXPECT_EQ(arcs, 2 + 3 * 7);  // every span of a curve long enough is an arc
-  EXPECT_EQ(nodes[nodes.size() - 1].code, kNodeFin);
 }
 
 TEST(GlyphContours, OpenContoursCloseAndOtherHeadersEndTheGlyph) {
