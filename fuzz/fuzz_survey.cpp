@@ -25,7 +25,8 @@ void AskEverything(const dxfelem_report* report) {
                       Touch(dxfelem_report_version(report));
   double extents[4];
   if (dxfelem_report_extents(report, extents) != 0) bytes += static_cast<std::size_t>(extents[0] == extents[2]);
-  bytes += static_cast<std::size_t>(dxfelem_report_units(report, 1) + dxfelem_report_units(report, 2));
+  // A header may give any number of the 32-bit range, its lowest too.
+  bytes += static_cast<std::size_t>(int64_t{dxfelem_report_units(report, 1)} + dxfelem_report_units(report, 2));
   for (std::size_t i = 0; i < dxfelem_report_table_layer_count(report); ++i) {
     bytes += Touch(dxfelem_report_table_layer(report, i));
   }
