@@ -4,14 +4,19 @@
 // the report says of a drawing, as the tool tells it:
 // tests/data/transcripts/reports.t).
 #include <gtest/gtest.h>
+#include <locale.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "dxfelem/dxfelem_tools.h"
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace dxfelem {
@@ -165,6 +170,48 @@ TEST(ToolsApi, EveryEntityReadIsMadeOrLeftOutForOneReason) {
     }
   }
   EXPECT_GT(drawings, 10u);
+}
+
+// A program around the library may run with a decimal comma (a script after
+// locale.setlocale, a desktop application): the pictures, DXF files and
+// words of the people's API keep their decimal points all the same.
+TEST(ToolsApi, NumbersKeepTheirPointsInAProgramWithADecimalComma) {
+  test::TempDir dir;
+  // Machines carry few locales: one of German numbers is made here.
+  ASSERT_EQ(std::system(("localedef -i de_DE -f UTF-8 " + dir.File("de_DE.UTF-8") + " 2>/dev/null").c_str()), 0)
+      << "localedef and the locales package are needed";
+  const std::string drawing = std::string(DXFELEM_SOURCE_DIR) + "/examples/panel.dxf";
+  const std::string elements = dir.File("panel.txt");
+  ASSERT_EQ(dxfelem_report_ok(Convert(drawing, elements, nullptr).get()), 1);
+  // Every document and word with numbers in it, into one text.
+  const auto everything = [&] {
+    std::string text;
+    for (auto* draw : {dxfelem_preview, dxfelem_todxf}) {
+      const Report report(draw(elements.c_str(), nullptr, 0), dxfelem_report_free);
+      text += dxfelem_report_text(report.get(), nullptr);
+    }
+    Report check(dxfelem_check(drawing.c_str(), nullptr, 0.0, dir.File("check.svg").c_str()), dxfelem_report_free);
+    for (std::size_t i = 0; i < dxfelem_report_finding_count(check.get()); ++i) {
+      text += std::string(dxfelem_report_finding_text(check.get(), i)) + "\n";
+    }
+    return text + test::ReadFileBytes(dir.File("check.svg"));
+  };
+  const std::string inC = everything();
+  ASSERT_NE(inC.find("0.08"), std::string::npos);  // a tiny piece's length
+  const int status = test::RunInChild(
+      [&] {
+        setenv("LOCPATH", dir.path().c_str(), 1);
+        if (setlocale(LC_ALL, "de_DE.UTF-8") == nullptr || localeconv()->decimal_point != std::string(",")) return 2;
+        std::ofstream(dir.File("comma.txt"), std::ios::binary) << everything();
+        return 0;
+      },
+      {});
+  ASSERT_EQ(status, 0) << "the German locale could not be taken";
+  const std::string withComma = test::ReadFileBytes(dir.File("comma.txt"));
+  const auto differs = static_cast<std::size_t>(
+      std::mismatch(inC.begin(), inC.end(), withComma.begin(), withComma.end()).first - inC.begin());
+  EXPECT_EQ(withComma.size(), inC.size());
+  EXPECT_EQ(withComma.substr(differs, 40), inC.substr(differs, 40)) << "from byte " << differs;
 }
 
 }  // namespace

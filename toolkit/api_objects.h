@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dxfelem/dxfelem_tools.h"
+#include "platform/c_numbers_here.h"
 #include "platform/profile_file.h"
 #include "toolkit/tool_report.h"
 
@@ -38,11 +39,14 @@ inline std::string CText(const char* text) { return text != nullptr ? std::strin
 
 // A new report filled by `fill(report)`. A fill that runs out of memory
 // leaves the report failed with `failure(report)` (code 4 and why). Null
-// only when there is no memory for the report itself.
+// only when there is no memory for the report itself. Its numbers (in
+// pictures, DXF files, messages) have decimal points in a program that runs
+// with a decimal comma.
 template <typename Fill, typename Failure>
 dxfelem_report* NewReport(Fill&& fill, Failure&& failure) noexcept {
   dxfelem_report* handle = new (std::nothrow) dxfelem_report;
   if (handle == nullptr) return nullptr;
+  const CNumbersHere cNumbers;
   try {
     fill(handle->report);
   } catch (...) {

@@ -196,6 +196,7 @@ DXFELEM_API const char* dxfelem_report_finding_layer(const dxfelem_report* repor
 DXFELEM_API const char* dxfelem_report_finding_text(const dxfelem_report* report, size_t index) {
   if (index >= dxfelem_report_finding_count(report)) return "";
   // Worded when asked for: a drawing may have millions of findings.
+  const dxfelem::CNumbersHere cNumbers;
   report->report.findingWords = report->report.check.Describe(report->report.check.At(index));
   return report->report.findingWords.c_str();
 }
