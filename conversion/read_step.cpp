@@ -21,7 +21,7 @@ StatusInfo ReadDxfDrawing(ConversionJob& job) {
   if (!CheckDxfSignature(file)) return StatusInfo::Failure(DXFELEM_E_NOT_DXF);
   std::error_code unknown;
   const std::uintmax_t size = std::filesystem::file_size(job.dxfFileName, unknown);
-  job.reading.splinePiecesLeft = FittedPieceBudget(unknown ? 0 : size);
+  job.reading.splineBudget = CurveBudget::ForDrawing(unknown ? 0 : size);
   // Blocks drawn: their definitions are kept as the BLOCKS section is
   // passed, and what they may draw is bounded by the drawing's size.
   if (job.parameters.EsplodiBlocchi == 1) {

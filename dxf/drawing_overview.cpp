@@ -49,15 +49,13 @@ void Tally(EntityTally& tally, const Entity& entity, const std::string* splinePr
   if (entity.kind != "VERTEX" && entity.kind != "SEQEND" && !AlongAnAxis(entity.extrusion)) ++tally.oblique;
 }
 
-// `piecesLeft`: the arcs the drawing's splines may still make, as in a conversion.
-void Count(DrawingOverview& overview, const Entity& entity, double splineTolerance, std::size_t& piecesLeft) {
+// `budget`: what the drawing's splines may still cost, as in a conversion.
+void Count(DrawingOverview& overview, const Entity& entity, double splineTolerance, CurveBudget& budget) {
   if (entity.kind.empty()) return;
   std::string problem;
   const bool fitted = entity.kind == "SPLINE" && splineTolerance > 0.0;
   if (fitted) {
-    const CurveFit fit = SplineArcs(entity.spline, splineTolerance, piecesLeft);
-    problem = fit.problem;
-    piecesLeft -= fit.pieces.size();
+    problem = SplineArcs(entity.spline, splineTolerance, budget).problem;
   }
   Tally(overview.all, entity, fitted ? &problem : nullptr);
   // Vertices and sequence ends belong to their polyline.
@@ -116,7 +114,7 @@ DrawingOverview ReadDrawingOverview(const std::string& path, double splineTolera
   }
   std::error_code unknown;
   const std::uintmax_t size = std::filesystem::file_size(path, unknown);
-  std::size_t piecesLeft = FittedPieceBudget(unknown ? 0 : size);
+  CurveBudget budget = CurveBudget::ForDrawing(unknown ? 0 : size);
   DxfPairReader pairs(file);
   Place place;
   Entity entity;
@@ -125,7 +123,7 @@ DrawingOverview ReadDrawingOverview(const std::string& path, double splineTolera
   while (pairs.Next(code, value)) {
     const std::string_view word = TrimmedValue(value);
     if (code == 0) {
-      if (place.section == "ENTITIES") Count(overview, entity, splineTolerance, piecesLeft);
+      if (place.section == "ENTITIES") Count(overview, entity, splineTolerance, budget);
       entity = Entity{};
       place.entry.clear();
       if (word == "SECTION") place.section = "?";
@@ -159,7 +157,7 @@ DrawingOverview ReadDrawingOverview(const std::string& path, double splineTolera
     }
   }
   overview.problem = pairs.Problem();
-  if (place.section == "ENTITIES") Count(overview, entity, splineTolerance, piecesLeft);
+  if (place.section == "ENTITIES") Count(overview, entity, splineTolerance, budget);
   return overview;
 }
 

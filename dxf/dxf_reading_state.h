@@ -8,7 +8,7 @@
 #include "dxf/block_contents.h"
 #include "dxf/polyline_record.h"
 #include "dxf/reading_tally.h"
-#include "geometry/biarc_fit.h"
+#include "geometry/curve_budget.h"
 
 namespace dxfelem {
 
@@ -20,9 +20,9 @@ struct DxfReadingState {
   std::string lastInsertLayer;
   // The heavy polyline between its POLYLINE and its SEQEND; null otherwise.
   std::unique_ptr<PolylineRecord> openPolyline;
-  // The arcs and segments the drawing's splines may still make; set from
-  // the drawing's size when it is opened.
-  std::size_t splinePiecesLeft = kMostFittedPieces;
+  // What the drawing's splines may still cost; set from the drawing's size
+  // when it is opened.
+  CurveBudget splineBudget = CurveBudget::ForDrawing(0);
   // What was read, and what made nothing and why; the kind of the entity
   // being read ("LINE" or "3DLINE" for the one reader of both).
   ReadingTally tally;

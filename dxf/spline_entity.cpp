@@ -39,14 +39,13 @@ bool ReadSplineEntity(EntityContext& context, DxfLineReader& reader, Token first
   // A curve that cannot be followed makes nothing, like any entity the
   // hosts cannot use; the tool's skip summary says why.
   // The drawing's splines share one budget of arcs, so that a few hostile
-  // curves cannot make an element file a thousand times the drawing.
-  std::size_t& left = context.reading.splinePiecesLeft;
-  const CurveFit fit = SplineArcs(spline, p.SplineToll, left);
+  // curves can make neither an element file a thousand times the drawing
+  // nor a conversion of minutes.
+  const CurveFit fit = SplineArcs(spline, p.SplineToll, context.reading.splineBudget);
   if (fit.pieces.empty()) {
     context.reading.tally.LeaveOut(LeftOut::kSplineNotFollowed, "SPLINE", fit.problem);
     return true;
   }
-  left -= fit.pieces.size();
   const int32_t entity = context.NextElementNumber();
   for (std::size_t i = 0; i < fit.pieces.size(); ++i) {
     const FittedPiece& piece = fit.pieces[i];

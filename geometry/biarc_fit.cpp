@@ -5,6 +5,7 @@
 #include <numbers>
 #include <vector>
 
+#include "geometry/curve_budget.h"
 #include "geometry/vector3.h"
 
 namespace dxfelem {
@@ -150,10 +151,11 @@ class Fitter {
 
   bool Emit(const FittedPiece& piece, double deviation) {
     if (fit_.pieces.size() >= mostPieces_) {
-      fit_.problem = mostPieces_ >= kMostFittedPieces ? "more arcs than 200000 at this tolerance"
-                                                      : kFittedPieceBudgetSpent;
+      fit_.problem =
+          mostPieces_ >= kMostFittedPieces ? "more arcs than 200000 at this tolerance" : kCurveBudgetKeptSpent;
       return false;
     }
+    ++fit_.piecesMade;
     fit_.worstDeviation = std::max(fit_.worstDeviation, deviation);
     if (piece.straight) fit_.pieces.push_back({piece.start, piece.start, piece.end, true});
     else fit_.pieces.push_back(piece);
@@ -206,6 +208,7 @@ CurveFit FitArcs(const NurbsCurve& curve, double tolerance, std::size_t mostPiec
   }
   if (straight) {
     fit.pieces.push_back({first, first, last, true});
+    fit.piecesMade = 1;
     return fit;
   }
   double t0 = start;

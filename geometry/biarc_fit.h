@@ -17,18 +17,12 @@ namespace dxfelem {
 // knot span of any size within a drawing comes within 1e-6 in a few dozen
 // pieces. The cap bounds the work of a hostile curve (a span of 1e300, a
 // cusp), which is then skipped with its reason.
+#ifdef DXFELEM_FUZZING
+// Within the fuzzer's time for one input under the sanitizers.
+inline constexpr std::size_t kMostFittedPieces = 20000;
+#else
 inline constexpr std::size_t kMostFittedPieces = 200000;
-
-// At most this many arcs and segments from all the curves of one drawing:
-// one per byte of the drawing, and never fewer than one curve may make.
-// A sane drawing stays far below (a spline of a few hundred bytes makes a
-// few dozen arcs); five hostile splines of 1000 points at a tolerance of
-// 0.000002 in 242 KB would make a million, a 230 MB element file.
-inline std::size_t FittedPieceBudget(unsigned long long drawingBytes) {
-  return drawingBytes > kMostFittedPieces ? static_cast<std::size_t>(drawingBytes) : kMostFittedPieces;
-}
-inline constexpr const char* kFittedPieceBudgetSpent =
-    "more arcs than the drawing's curves may still make (one per byte of the drawing in all, at least 200000)";
+#endif
 
 struct FittedPiece {
   Point3 start;
@@ -41,6 +35,8 @@ struct CurveFit {
   std::vector<FittedPiece> pieces;  // in the curve's order, each starting where the one before ends
   std::string problem;              // why the curve could not be fitted; empty when it was
   double worstDeviation = 0.0;      // the largest distance measured from the curve to the pieces
+  // Every piece made on the way, those of a fit that failed too: its cost.
+  std::size_t piecesMade = 0;
 };
 
 // The pieces that follow `curve` (which has no problem) within `tolerance`:

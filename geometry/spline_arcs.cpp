@@ -55,7 +55,7 @@ bool SplineGroups::Take(int code, double value) {
 CurveFit SplineArcs(const SplineGroups& spline, double tolerance, std::size_t mostPieces) {
   CurveFit fit;
   if (mostPieces == 0) {
-    fit.problem = kFittedPieceBudgetSpent;
+    fit.problem = kCurveBudgetKeptSpent;
     return fit;
   }
   if (spline.tooMany) {
@@ -91,6 +91,13 @@ CurveFit SplineArcs(const SplineGroups& spline, double tolerance, std::size_t mo
   if (closed && !fit.pieces.empty() && Length(fit.pieces.back().end - fit.pieces.front().start) <= tolerance) {
     fit.pieces.back().end = fit.pieces.front().start;
   }
+  return fit;
+}
+
+CurveFit SplineArcs(const SplineGroups& spline, double tolerance, CurveBudget& budget) {
+  CurveFit fit = SplineArcs(spline, tolerance, budget.ForNextCurve());
+  if (fit.problem == kCurveBudgetKeptSpent && budget.MadeLimits()) fit.problem = kCurveBudgetMadeSpent;
+  budget.Spend(fit);
   return fit;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "geometry/biarc_fit.h"
+#include "geometry/curve_budget.h"
 #include "geometry/nurbs_curve.h"
 
 namespace dxfelem {
@@ -34,5 +35,7 @@ struct SplineGroups {
 // At most `mostPieces` pieces (what is left of the drawing's budget, at
 // least 1): a spline that needs more makes none.
 CurveFit SplineArcs(const SplineGroups& spline, double tolerance, std::size_t mostPieces = kMostFittedPieces);
+// The same within what the drawing's curves may still cost, which it spends.
+CurveFit SplineArcs(const SplineGroups& spline, double tolerance, CurveBudget& budget);
 
 }  // namespace dxfelem

@@ -251,6 +251,30 @@ TEST(SplineArcs, CurvesThatCannotBeFollowedSayWhy) {
   for (std::size_t i = 0; i <= kMostControlPoints + 12; ++i) knots.Take(40, static_cast<double>(i));
   EXPECT_EQ(SplineArcs(knots, 0.01).problem, "more than 10000 control or fit points");
   EXPECT_EQ(SplineArcs(many, 0.01).problem, "more than 10000 control or fit points");
+  // A drawing's curves share what they may keep and what they may make on
+  // the way: a curve that needs more makes none, and costs what it made.
+  SplineGroups wide;   // a few hundred arcs at 1e-6
+  SplineGroups plain;  // one segment
+  for (const Point3& p : {Point3{0, 0, 0}, Point3{1e4, 1e4, 0}, Point3{2e4, 0, 0}}) {
+    wide.Take(11, p.x);
+    wide.Take(21, p.y);
+    plain.Take(11, p.x);
+    plain.Take(21, 0.0);
+  }
+  CurveBudget budget(100, 250);
+  for (const char* problem : {kCurveBudgetKeptSpent, kCurveBudgetKeptSpent, kCurveBudgetMadeSpent}) {
+    const CurveFit fit = SplineArcs(wide, 1e-6, budget);
+    EXPECT_EQ(fit.problem, problem);
+    EXPECT_EQ(fit.piecesMade, fit.problem == kCurveBudgetMadeSpent ? 50u : 100u);
+    EXPECT_TRUE(fit.pieces.empty());
+  }
+  EXPECT_EQ(SplineArcs(plain, 0.01, budget).problem, kCurveBudgetMadeSpent);
+  CurveBudget fresh(100, 250);
+  EXPECT_EQ(SplineArcs(plain, 0.01, fresh).pieces.size(), 1u);
+  EXPECT_EQ(fresh.ForNextCurve(), 99u);
+  // A drawing keeps one piece per byte, never fewer than one curve may make.
+  EXPECT_EQ(CurveBudget::ForDrawing(1000).ForNextCurve(), kMostFittedPieces);
+  EXPECT_EQ(CurveBudget::ForDrawing(3000000).ForNextCurve(), 3000000u);
   // A curve of a span far beyond any drawing ends, fitted or refused.
   const NurbsCurve huge = Clamped(3, {{0, 0, 0}, {1e300, 1e300, 0}, {-1e300, 1e300, 0}, {1, 0, 0}});
   const CurveFit fit = FitArcs(huge, 0.01);
