@@ -4,7 +4,7 @@ namespace dxfelem {
 namespace {
 
 // Made once and kept: a locale object is a table of some size, and the
-// guard is taken around every number of a picture.
+// guard is taken at every call of the people's API, every finding worded.
 locale_t CLocale() {
   static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   return c;
