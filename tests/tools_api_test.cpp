@@ -197,7 +197,7 @@ TEST(ToolsApi, NumbersKeepTheirPointsInAProgramWithADecimalComma) {
     return text + test::ReadFileBytes(dir.File("check.svg"));
   };
   const std::string inC = everything();
-  ASSERT_NE(inC.find("0.08"), std::string::npos);  // a tiny piece's length
+  ASSERT_NE(inC.find("A 66.667 66.667"), std::string::npos);  // the panel's corner in the picture
   const int status = test::RunInChild(
       [&] {
         setenv("LOCPATH", dir.path().c_str(), 1);
